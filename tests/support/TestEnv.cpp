@@ -1,0 +1,42 @@
+#include "TestEnv.h"
+
+#include "Clock.h"
+#include "ResetRegistry.h"
+#include "ScopedTimeZone.h"
+
+#include <QLocale>
+
+namespace testenv {
+
+void initProcess() {
+    qputenv("QUORVEL_RESOURCE_DIR", QUORVEL_TEST_RESOURCE_DIR);
+    qputenv("LC_ALL", "C");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    ScopedTimeZone::apply("UTC");
+}
+
+void resetState(const QString& dataDir) {
+    ResetRegistry::resetAll();
+    qputenv("QUORVEL_DATA_DIR", dataDir.toUtf8());
+    qputenv("QUORVEL_SETTINGS", (dataDir + "/settings.ini").toUtf8());
+    Clock::reset();
+    ScopedTimeZone::apply("UTC");
+}
+
+} // namespace testenv
+
+void QuorvelTest::SetUp() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    ASSERT_TRUE(dir_->isValid());
+    testenv::resetState(dir_->path());
+}
+
+void QuorvelTest::TearDown() {
+    ResetRegistry::resetAll();
+    Clock::reset();
+    dir_.reset();
+}
+
+QString QuorvelTest::dataDir() const {
+    return dir_->path();
+}
