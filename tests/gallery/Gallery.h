@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// A gallery scene builds one screen in one state; the gallery renders it to <name>.png at 2x.
+namespace gallery {
+
+using SceneFactory = std::function<std::unique_ptr<QWidget>()>;
+
+struct Scene {
+    const char* name;
+    SceneFactory make;
+};
+
+std::vector<Scene>& scenes();
+
+struct Registrar {
+    Registrar(const char* name, SceneFactory make) { scenes().push_back({name, std::move(make)}); }
+};
+
+} // namespace gallery
+
+#define QUORVEL_GALLERY_CONCAT2(a, b) a##b
+#define QUORVEL_GALLERY_CONCAT(a, b) QUORVEL_GALLERY_CONCAT2(a, b)
+#define QUORVEL_GALLERY_SCENE(sceneName)                                                           \
+    static std::unique_ptr<QWidget> QUORVEL_GALLERY_CONCAT(gallery_scene_, __LINE__)();            \
+    static const gallery::Registrar QUORVEL_GALLERY_CONCAT(gallery_registrar_, __LINE__)(          \
+        sceneName, &QUORVEL_GALLERY_CONCAT(gallery_scene_, __LINE__));                             \
+    static std::unique_ptr<QWidget> QUORVEL_GALLERY_CONCAT(gallery_scene_, __LINE__)()
