@@ -1,0 +1,173 @@
+#include "SegmentedControl.h"
+
+#include "BarPainter.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace ui {
+
+namespace {
+constexpr int kSegmentWidth = 68;
+constexpr int kBarHeight = 30;
+constexpr int kPlainHeight = 44;
+} // namespace
+
+SegmentedControl::SegmentedControl(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+SegmentedControl::SegmentedControl(const QStringList& titles, QWidget* parent)
+    : SegmentedControl(parent) {
+    titles_ = titles;
+    resize(sizeHint());
+}
+
+void SegmentedControl::insertSegmentWithTitle(const QString& title, int index, bool) {
+    index = std::clamp(index, 0, numberOfSegments());
+    titles_.insert(index, title);
+    if (selected_ >= index)
+        ++selected_;
+    update();
+}
+
+void SegmentedControl::removeSegmentAtIndex(int index, bool) {
+    if (index < 0 || index >= numberOfSegments())
+        return;
+    titles_.removeAt(index);
+    if (selected_ == index)
+        selected_ = kNoSegment;
+    else if (selected_ > index)
+        --selected_;
+    update();
+}
+
+void SegmentedControl::removeAllSegments() {
+    titles_.clear();
+    selected_ = kNoSegment;
+    update();
+}
+
+QString SegmentedControl::titleForSegmentAtIndex(int index) const {
+    return index >= 0 && index < numberOfSegments() ? titles_.at(index) : QString();
+}
+
+void SegmentedControl::setTitleForSegmentAtIndex(const QString& title, int index) {
+    if (index < 0 || index >= numberOfSegments())
+        return;
+    titles_[index] = title;
+    update();
+}
+
+void SegmentedControl::setSelectedSegmentIndex(int index) {
+    selected_ = index >= 0 && index < numberOfSegments() ? index : kNoSegment;
+    update();
+}
+
+void SegmentedControl::setSegmentedControlStyle(Style style) {
+    style_ = style;
+    update();
+}
+
+void SegmentedControl::setTintColor(const QColor& tint) {
+    tint_ = tint;
+    update();
+}
+
+QSize SegmentedControl::sizeHint() const {
+    return {std::max(1, numberOfSegments()) * kSegmentWidth,
+            style_ == Style::Plain ? kPlainHeight : kBarHeight};
+}
+
+QRect SegmentedControl::segmentRect(int index) const {
+    if (index < 0 || index >= numberOfSegments())
+        return {};
+    const int left = width() * index / numberOfSegments();
+    const int right = width() * (index + 1) / numberOfSegments();
+    return {left, 0, right - left, height()};
+}
+
+void SegmentedControl::pick(int index) {
+    if (index < 0 || index >= numberOfSegments() || index == selected_)
+        return;
+    selected_ = index;
+    update();
+    emit valueChanged(index);
+}
+
+void SegmentedControl::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    for (int i = 0; i < numberOfSegments(); ++i)
+        if (segmentRect(i).contains(event->position().toPoint()))
+            pick(i);
+}
+
+void SegmentedControl::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Left)
+        pick(selected_ <= 0 ? 0 : selected_ - 1);
+    else if (event->key() == Qt::Key_Right)
+        pick(selected_ + 1);
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void SegmentedControl::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF outer = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const bool bar = style_ != Style::Plain;
+    const double radius = bar ? 5 : 8;
+    QPainterPath shape;
+    shape.addRoundedRect(outer, radius, radius);
+    const QColor base = bar ? tint_ : QColor(250, 250, 250);
+    const QColor chosen = bar ? BarPainter::shade(tint_, 0.68) : QColor(52, 116, 214);
+
+    p.save();
+    p.setClipPath(shape);
+    for (int i = 0; i < numberOfSegments(); ++i) {
+        const QRectF r = segmentRect(i);
+        QLinearGradient g(r.topLeft(), r.bottomLeft());
+        const QColor c = i == selected_ ? chosen : base;
+        g.setColorAt(0.0, BarPainter::shade(c, bar ? 1.3 : 1.0));
+        g.setColorAt(0.5, BarPainter::shade(c, bar ? 1.08 : 0.98));
+        g.setColorAt(0.51, c);
+        g.setColorAt(1.0, BarPainter::shade(c, bar ? 0.95 : 0.93));
+        p.fillRect(r, g);
+    }
+    p.restore();
+
+    const QColor line = bar ? BarPainter::shade(tint_, 0.45) : QColor(140, 140, 140);
+    p.setPen(QPen(line, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(shape);
+    for (int i = 1; i < numberOfSegments(); ++i) {
+        const double x = segmentRect(i).left() + 0.5;
+        p.drawLine(QPointF(x, outer.top()), QPointF(x, outer.bottom()));
+    }
+
+    QFont font;
+    font.setPixelSize(bar ? 12 : 13);
+    font.setBold(true);
+    p.setFont(font);
+    for (int i = 0; i < numberOfSegments(); ++i) {
+        const QRect r = segmentRect(i).adjusted(3, 0, -3, 0);
+        const QString shown =
+            QFontMetrics(font).elidedText(titles_.at(i), Qt::ElideRight, r.width());
+        if (bar || i == selected_) {
+            BarPainter::paintEmbossedText(p, r, Qt::AlignCenter, shown, isEnabled());
+        } else {
+            p.setPen(QColor(80, 80, 80));
+            p.drawText(r, Qt::AlignCenter, shown);
+        }
+    }
+    if (hasFocus() && selected_ >= 0) {
+        p.setPen(QPen(QColor(255, 255, 255, 170), 1, Qt::DotLine));
+        p.drawRoundedRect(QRectF(segmentRect(selected_)).adjusted(2.5, 2.5, -2.5, -2.5), 3, 3);
+    }
+}
+
+} // namespace ui

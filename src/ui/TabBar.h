@@ -1,0 +1,42 @@
+#pragma once
+
+#include "TabBarItem.h"
+
+#include <QList>
+#include <QWidget>
+
+namespace ui {
+
+// The bar of tabs at the bottom of the window: an icon over a title for each tab, the chosen
+// one lit. Click a tab, or use the Left and Right keys when the bar has focus.
+class TabBar : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kHeight = 49;
+
+    explicit TabBar(QWidget* parent = nullptr);
+
+    void setItems(const QList<TabBarItem>& items);
+    void setItem(int index, const TabBarItem& item);
+    int count() const { return static_cast<int>(items_.size()); }
+    int selectedIndex() const { return selected_; }
+    void setSelectedIndex(int index);
+    // The area of a tab, for clicks in tests and automation.
+    QRect tabRect(int index) const;
+    int tabAt(const QPoint& pos) const;
+
+signals:
+    // A tab was chosen by the user (also when it was already chosen).
+    void tabActivated(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QList<TabBarItem> items_;
+    int selected_ = -1;
+};
+
+} // namespace ui

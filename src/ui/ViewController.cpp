@@ -1,0 +1,55 @@
+#include "ViewController.h"
+
+#include "NavigationItem.h"
+
+namespace ui {
+
+ViewController::ViewController(QObject* parent)
+    : QObject(parent), navigationItem_(new NavigationItem(this)) {}
+
+ViewController::~ViewController() {
+    for (const QPointer<QWidget>& v : ownedViews_)
+        delete v.data();
+}
+
+QString ViewController::title() const { return navigationItem_->title(); }
+
+void ViewController::setTitle(const QString& title) {
+    navigationItem_->setTitle(title);
+    if (!tabBarItemSet_) {
+        tabBarItem_.title = title;
+        emit tabBarItemChanged();
+    }
+}
+
+QWidget* ViewController::view() {
+    if (!view_)
+        loadView();
+    if (!view_)
+        setView(new QWidget);
+    return view_;
+}
+
+void ViewController::setView(QWidget* view) {
+    if (view == view_)
+        return;
+    QWidget* old = view_;
+    view_ = view;
+    if (view && !ownedViews_.contains(view))
+        ownedViews_.append(view);
+    emit viewReplaced(old, view);
+}
+
+void ViewController::setTabBarItem(const TabBarItem& item) {
+    tabBarItem_ = item;
+    tabBarItemSet_ = true;
+    emit tabBarItemChanged();
+}
+
+void ViewController::viewWillAppear() {}
+
+void ViewController::viewWillDisappear() {}
+
+void ViewController::loadView() { setView(new QWidget); }
+
+} // namespace ui

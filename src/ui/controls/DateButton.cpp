@@ -1,0 +1,179 @@
+#include "DateButton.h"
+
+#include "CalendarView.h"
+#include "MonthView.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+QFont numberFont() {
+    QFont font;
+    font.setPixelSize(24);
+    font.setBold(true);
+    return font;
+}
+
+QFont smallFont() {
+    QFont font;
+    font.setPixelSize(11);
+    return font;
+}
+
+} // namespace
+
+DateButton::DateButton(MonthView* owner) : QWidget(owner), owner_(owner) {
+    resize(Width, Height);
+}
+
+void DateButton::setText(const QString& text) {
+    text_ = text;
+    update();
+}
+
+void DateButton::setOffset(int offset) {
+    offset_ = offset;
+    update();
+}
+
+void DateButton::setTextColor(const QBrush& color) {
+    textColor_ = color;
+    defaultTextColor_ = color;
+    update();
+}
+
+void DateButton::setSchadow(bool white) {
+    shadowColor_ = white ? QColor(Qt::white) : QColor(73, 90, 108);
+    update();
+}
+
+void DateButton::clearShadow() {
+    shadowColor_ = QColor();
+    update();
+}
+
+void DateButton::setBackgroundImage(const QPixmap& image) {
+    background_ = image;
+    update();
+}
+
+void DateButton::setAdditionalInfo(const QString& text) {
+    additionalInfo_ = text;
+    update();
+}
+
+void DateButton::setAdditionalInfoColor(const QColor& color) {
+    additionalInfoColor_ = color;
+    update();
+}
+
+void DateButton::setFlagImage(const QPixmap& image) {
+    flag_ = image;
+    update();
+}
+
+void DateButton::setDemarked() {
+    int wanted = inCurrMonth_ ? Plain : OtherMonth;
+    if (isToday_)
+        wanted = Today;
+    else if (isTodayWeek_)
+        wanted = TodayWeek;
+    if (wanted != state_) {
+        if (isToday_) {
+            styleToday(Today);
+        } else {
+            state_ = wanted;
+            owner_->owner()->customDemarkedButton(this);
+        }
+    }
+    overCustom();
+}
+
+void DateButton::setMarked() {
+    int wanted = Selected;
+    if (isToday_)
+        wanted = TodaySelected;
+    else if (isTodayWeek_)
+        wanted = TodayWeekSelected;
+    if (wanted != state_) {
+        if (isToday_) {
+            styleToday(TodaySelected);
+        } else {
+            state_ = wanted;
+            owner_->owner()->customMarkedButton(this);
+        }
+    }
+    overCustom();
+}
+
+void DateButton::setMarkedToday() {
+    styleToday(TodaySelected);
+    overCustom();
+}
+
+void DateButton::setToday() {
+    styleToday(Today);
+    overCustom();
+}
+
+void DateButton::styleToday(int wanted) {
+    if (state_ == wanted)
+        return;
+    state_ = wanted;
+    if (wanted == TodaySelected)
+        owner_->owner()->customMarkedTodayButton(this);
+    else
+        owner_->owner()->customTodayButton(this);
+}
+
+void DateButton::overCustom() {
+    owner_->owner()->overCustom(this);
+}
+
+void DateButton::repaintState() {
+    switch (state_) {
+    case Plain:
+    case Today:
+    case Restyle:
+        setDemarked();
+        break;
+    case Selected:
+    case TodaySelected:
+        setMarked();
+        break;
+    default:
+        break;
+    }
+}
+
+void DateButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (!background_.isNull())
+        painter.drawPixmap(rect(), background_);
+
+    const QRect numberRect(0, offset_, Width, Height);
+    painter.setFont(numberFont());
+    if (shadowColor_.isValid()) {
+        painter.setPen(shadowColor_);
+        painter.drawText(numberRect.translated(0, 1), Qt::AlignCenter, text_);
+    }
+    painter.setPen(QPen(textColor_, 1));
+    painter.drawText(numberRect, Qt::AlignCenter, text_);
+
+    if (!additionalInfo_.isEmpty()) {
+        painter.setFont(smallFont());
+        painter.setPen(additionalInfoColor_);
+        painter.drawText(QRect(2, 3, 41, 13), Qt::AlignRight | Qt::AlignVCenter, additionalInfo_);
+    }
+    if (!flag_.isNull())
+        painter.drawPixmap(QRect(0, 30, 14, 14), flag_);
+}
+
+void DateButton::mousePressEvent(QMouseEvent* event) {
+    // Selection follows the finger down, as on the phone; the press still reaches the grid.
+    owner_->buttonWasPressed(this);
+    event->ignore();
+}
