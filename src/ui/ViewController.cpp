@@ -1,5 +1,6 @@
 #include "ViewController.h"
 
+#include "NavigationController.h"
 #include "NavigationItem.h"
 
 namespace ui {
@@ -38,6 +39,14 @@ void ViewController::setView(QWidget* view) {
     if (view && !ownedViews_.contains(view))
         ownedViews_.append(view);
     emit viewReplaced(old, view);
+}
+
+NavigationController* ViewController::navigationController() const {
+    return static_cast<NavigationController*>(navigationController_.data());
+}
+
+void ViewController::setNavigationController(NavigationController* nav) {
+    navigationController_ = nav;
 }
 
 void ViewController::setTabBarItem(const TabBarItem& item) {

@@ -31,8 +31,9 @@ public:
     void setView(QWidget* view);
 
     NavigationItem* navigationItem() const { return navigationItem_; }
-    NavigationController* navigationController() const { return navigationController_; }
-    void setNavigationController(NavigationController* nav) { navigationController_ = nav; }
+    // The stack this screen is on, or nullptr.
+    NavigationController* navigationController() const;
+    void setNavigationController(NavigationController* nav);
 
     const TabBarItem& tabBarItem() const { return tabBarItem_; }
     void setTabBarItem(const TabBarItem& item);
@@ -58,7 +59,7 @@ private:
     QPointer<QWidget> view_;
     QList<QPointer<QWidget>> ownedViews_;
     NavigationItem* navigationItem_;
-    QPointer<NavigationController> navigationController_;
+    QPointer<QObject> navigationController_;
     TabBarItem tabBarItem_;
     bool tabBarItemSet_ = false;
     bool hidesBottomBar_ = false;
