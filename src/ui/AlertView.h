@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QScrollArea;
+
+namespace ui {
+
+// A one-button message over the window. show() returns at once (the event loop never
+// blocks); the alert stays until its button is clicked, Return or Escape is pressed, or
+// dismiss() is called, and then it deletes itself. current() finds the topmost open alert.
+class AlertView : public QWidget {
+    Q_OBJECT
+public:
+    AlertView(const QString& title, const QString& message, const QString& buttonTitle);
+    ~AlertView() override;
+
+    // Covers the active window (or, without one, stands as a window of its own).
+    void show();
+    // Covers the given widget.
+    void showIn(QWidget* host);
+    // Closes the alert as a click on its button does.
+    void dismiss();
+
+    QString title() const;
+    QString message() const;
+    QString buttonTitle() const;
+    QPushButton* button() const { return button_; }
+
+    // The most recently shown alert that is still open, or nullptr.
+    static AlertView* current();
+
+signals:
+    // The button was chosen (index 0, the only button); the alert is closing.
+    void clickedButtonAtIndex(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void layoutPanel();
+
+    QWidget* panel_;
+    QLabel* title_;
+    QScrollArea* scroll_;
+    QLabel* message_;
+    QPushButton* button_;
+    QPointer<QWidget> host_;
+    bool closing_ = false;
+};
+
+} // namespace ui
