@@ -1,0 +1,42 @@
+#include "WelcomeCounter.h"
+#include "SettingsKeys.h"
+#include "SettingsStore.h"
+#include "TestEnv.h"
+#include "UDefUtil.h"
+
+class WelcomeCounterTest : public QuorvelTest {
+protected:
+    static bool launch() {
+        SettingsStore::drop();
+        return WelcomeCounter::shouldShowAndCount();
+    }
+};
+
+TEST_F(WelcomeCounterTest, ShownAtTheFirstTwoLaunchesOnly) {
+    EXPECT_TRUE(launch());
+    EXPECT_EQ(UDefUtil::getUserDefInt(SettingsKeys::welcome), 1);
+    EXPECT_TRUE(launch());
+    EXPECT_EQ(UDefUtil::getUserDefInt(SettingsKeys::welcome), 2);
+    EXPECT_FALSE(launch());
+    EXPECT_FALSE(launch());
+    EXPECT_EQ(UDefUtil::getUserDefInt(SettingsKeys::welcome), 2);
+}
+
+TEST_F(WelcomeCounterTest, StoredCountDecides) {
+    UDefUtil::setUserDefInt(5, SettingsKeys::welcome);
+    EXPECT_FALSE(launch());
+    EXPECT_EQ(UDefUtil::getUserDefInt(SettingsKeys::welcome), 5);
+    UDefUtil::setUserDefInt(-3, SettingsKeys::welcome);
+    EXPECT_TRUE(launch());
+    EXPECT_EQ(UDefUtil::getUserDefInt(SettingsKeys::welcome), -2);
+}
+
+TEST_F(WelcomeCounterTest, MessageIsParagraphsAfterAnEmptyOne) {
+    const QStringList paragraphs = WelcomeCounter::message().split("\n\n");
+    ASSERT_EQ(paragraphs.size(), 9);
+    EXPECT_TRUE(paragraphs.first().isEmpty());
+    EXPECT_TRUE(paragraphs[1].contains("the \"My Profile\" tab"));
+    EXPECT_EQ(paragraphs[6], "To track your weight, go to the \"Weight\" Tab.");
+    EXPECT_EQ(paragraphs.last(), "Enjoy!");
+    EXPECT_FALSE(WelcomeCounter::message().contains("\n\n\n"));
+}
