@@ -72,7 +72,8 @@ public:
     void setMarked();
     void setMarkedToday();
     void setToday();
-    // Restyles according to the state: plain, today and pending buttons unmarked, selections marked.
+    // Restyles according to the state: plain, today and pending buttons unmarked, selections
+    // marked.
     void repaintState();
 
 protected:

@@ -6,6 +6,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <charconv>
 
 namespace {
 
@@ -23,6 +24,15 @@ void setTextColor(QLabel* label, const QColor& color) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, color);
     label->setPalette(palette);
+}
+
+// The number rounded exactly as printf rounds it ("%.1f" of 2.25 is "2.2"), with a point
+// whatever the process locale; QString::asprintf rounds exact halves the other way.
+QString fixed(float value, int decimals) {
+    char text[64];
+    const auto result = std::to_chars(text, text + sizeof text, static_cast<double>(value),
+                                      std::chars_format::fixed, decimals);
+    return QString::fromLatin1(text, static_cast<qsizetype>(result.ptr - text));
 }
 
 const QColor numberColor = QColor::fromRgbF(0.2f, 0.1f, 0.2f);
@@ -54,8 +64,8 @@ FoodSpin::FoodSpin(const QRect& frame, bool edit, QWidget* parent)
                                  this);
         minus_->setObjectName("minus");
         connect(minus_, &QAbstractButton::clicked, this, &FoodSpin::decValue);
-        plus_ = new ImageButton(ControlImages::image("spin_plus.png"), ImageButton::Fit::Stretch,
-                                this);
+        plus_ =
+            new ImageButton(ControlImages::image("spin_plus.png"), ImageButton::Fit::Stretch, this);
         plus_->setObjectName("plus");
         connect(plus_, &QAbstractButton::clicked, this, &FoodSpin::incValue);
     }
@@ -84,19 +94,14 @@ void FoodSpin::setNewValue(float value) {
 
 void FoodSpin::setValue(float value) {
     value_ = value;
-    const bool decimals = step_ < 1;
-    const double shown = value;
+    const int decimals = step_ < 1 ? 1 : 0;
     if (valueAdd_ != 0) {
-        valueLabel_->setText(QString::asprintf(decimals ? "%.1f/" : "%.0f/", shown));
-        const double add = valueAdd_;
-        if (valueAdd_ > 0)
-            valueAddLabel_->setText(QString::asprintf(decimals ? "+%.1f" : "+%.0f", add));
-        else
-            valueAddLabel_->setText(QString::asprintf(decimals ? "%.1f" : "%.0f", add));
+        valueLabel_->setText(fixed(value, decimals) + '/');
+        valueAddLabel_->setText((valueAdd_ > 0 ? "+" : "") + fixed(valueAdd_, decimals));
         setTextColor(valueAddLabel_, valueAdd_ > 0 ? upColor : downColor);
         valueAddLabel_->show();
     } else {
-        valueLabel_->setText(QString::asprintf(decimals ? "%.1f" : "%.0f", shown));
+        valueLabel_->setText(fixed(value, decimals));
         valueAddLabel_->hide();
     }
     layoutNumbers();

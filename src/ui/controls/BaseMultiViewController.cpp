@@ -1,0 +1,73 @@
+#include "BaseMultiViewController.h"
+
+#include "ControlImages.h"
+#include "ImageButton.h"
+#include "NavigationItem.h"
+#include "QVXUtil.h"
+#include "SegmentedControl.h"
+
+BaseMultiViewController::BaseMultiViewController(QObject* parent) : ui::ViewController(parent) {}
+
+BaseMultiViewController::~BaseMultiViewController() {
+    // The views never shown are not yet the base's to delete.
+    for (const QPointer<QWidget>& view : std::as_const(views_))
+        delete view.data();
+}
+
+void BaseMultiViewController::initWithHeaders(const QStringList& headers,
+                                              const QList<QWidget*>& views) {
+    headers_ = headers;
+    views_.clear();
+    for (QWidget* view : views)
+        views_.append(view);
+    appendNavigation();
+}
+
+QList<QWidget*> BaseMultiViewController::views() const {
+    QList<QWidget*> result;
+    for (const QPointer<QWidget>& view : views_)
+        result.append(view.data());
+    return result;
+}
+
+void BaseMultiViewController::appendNavigation() {
+    segments_ = new ui::SegmentedControl(headers_);
+    segments_->setObjectName("segments");
+    segments_->setSegmentedControlStyle(ui::SegmentedControl::Style::Bar);
+    const QVColor tint = QVXUtil::appTintColor();
+    segments_->setTintColor(QColor(tint.r, tint.g, tint.b));
+    segments_->setFixedSize(SegmentWidth * static_cast<int>(headers_.size()), SegmentHeight);
+    connect(segments_, &ui::SegmentedControl::valueChanged, this,
+            &BaseMultiViewController::segmentControlSelectedIndexChanged);
+    navigationItem()->setTitleView(segments_);
+}
+
+void BaseMultiViewController::segmentControlSelectedIndexChanged(int index) {
+    changeView(index);
+}
+
+void BaseMultiViewController::changeView(int index) {
+    if (index < 0 || index >= views_.size() || !views_[index])
+        return;
+    setView(views_[index]);
+}
+
+void BaseMultiViewController::setSelectedIndex(int index) {
+    if (segments_)
+        segments_->setSelectedSegmentIndex(index);
+    changeView(index);
+}
+
+int BaseMultiViewController::selectedIndex() const {
+    return segments_ ? segments_->selectedSegmentIndex() : ui::SegmentedControl::kNoSegment;
+}
+
+QAbstractButton* BaseMultiViewController::newNavButton(const QString& imageName,
+                                                       const QPoint& point,
+                                                       const std::function<void()>& action) {
+    auto* button = new ImageButton(ControlImages::image(imageName));
+    button->setObjectName(imageName);
+    button->setGeometry(point.x(), point.y(), 45, 44);
+    QObject::connect(button, &QAbstractButton::clicked, button, [action] { action(); });
+    return button;
+}

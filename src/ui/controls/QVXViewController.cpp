@@ -1,0 +1,12 @@
+#include "QVXViewController.h"
+
+#include "ControlImages.h"
+#include "PixmapView.h"
+
+QVXViewController::QVXViewController(QObject* parent) : ui::ViewController(parent) {}
+
+void QVXViewController::loadView() {
+    auto* view = new PixmapView(ControlImages::image("background.png"));
+    view->resize(ScreenWidth, ScreenHeight);
+    setView(view);
+}

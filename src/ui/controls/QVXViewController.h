@@ -1,0 +1,16 @@
+#pragma once
+
+#include "ViewController.h"
+
+// A simple screen of the application: its view is the background image over the whole screen.
+class QVXViewController : public ui::ViewController {
+    Q_OBJECT
+public:
+    static constexpr int ScreenWidth = 320;
+    static constexpr int ScreenHeight = 367;
+
+    explicit QVXViewController(QObject* parent = nullptr);
+
+protected:
+    void loadView() override;
+};

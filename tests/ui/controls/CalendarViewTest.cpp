@@ -1,0 +1,258 @@
+#include "TestEnv.h"
+
+#include "Clock.h"
+#include "ScopedTimeZone.h"
+#include "controls/CalendarViewOwner.h"
+#include "controls/DateButton.h"
+#include "controls/MonthView.h"
+#include "controls/QVXCalendarView.h"
+
+#include <QAbstractButton>
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+#include <memory>
+#include <set>
+#include <vector>
+
+namespace {
+
+struct RecordingOwner : CalendarViewOwner {
+    std::optional<int> offset;
+    std::vector<QDateTime> dates;
+    int heightChanges = 0;
+    std::set<DateButton*> customised;
+
+    void dateChanged(CalendarView* calendar) override { dates.push_back(calendar->date()); }
+    void calendarHeightChanged(CalendarView*) override { ++heightChanges; }
+    std::optional<int> getCalendarNumbersOffset() const override { return offset; }
+    void overCustom(DateButton* button) override { customised.insert(button); }
+};
+
+QDateTime at(int y, int m, int d, int h = 8, int min = 0) {
+    return QDateTime(QDate(y, m, d), QTime(h, min));
+}
+
+class CalendarViewTest : public QuorvelTest {
+protected:
+    RecordingOwner owner;
+    std::unique_ptr<QVXCalendarView> calendar;
+
+    // A calendar built with "now" on the given day, as a screen builds it.
+    void build(const QDateTime& now) {
+        Clock::set(now);
+        calendar = std::make_unique<QVXCalendarView>();
+        calendar->initWithOwner(&owner);
+        calendar->show();
+    }
+
+    MonthView* grid() const { return calendar->visibleMonth(); }
+    DateButton* button(int y, int m, int d) const { return grid()->buttonFor(QDate(y, m, d)); }
+
+    std::vector<DateButton*> marked() const {
+        std::vector<DateButton*> result;
+        for (DateButton* b : grid()->gridButtons())
+            if (b->state() == DateButton::Selected || b->state() == DateButton::TodaySelected ||
+                b->state() == DateButton::TodayWeekSelected)
+                result.push_back(b);
+        return result;
+    }
+
+    void touch(DateButton* b) { QTest::mousePress(b, Qt::LeftButton, {}, QPoint(20, 20)); }
+};
+
+TEST_F(CalendarViewTest, GridRowsFollowTheMonthsFirstAndLastWeekday) {
+    build(at(2015, 2, 10, 13)); // February of a common year, starting on Sunday
+    EXPECT_EQ(grid()->weeksCount(), 4);
+    EXPECT_EQ(grid()->gridButtons().front()->date(), at(2015, 2, 1));
+    EXPECT_EQ(calendar->calendarHeight(), 44 + 4 * 44);
+    EXPECT_EQ(calendar->height(), 44 + 4 * 44);
+
+    calendar->changeMonthTo(at(2015, 8, 20)); // 31 days from a Saturday
+    EXPECT_EQ(grid()->weeksCount(), 6);
+    EXPECT_EQ(grid()->gridButtons().front()->date(), at(2015, 7, 26));
+    EXPECT_EQ(grid()->gridButtons().back()->date(), at(2015, 9, 5));
+    EXPECT_EQ(calendar->height(), 44 + 6 * 44);
+
+    calendar->changeMonthTo(at(2015, 10, 2)); // ends on a Saturday
+    EXPECT_EQ(grid()->weeksCount(), 5);
+    EXPECT_EQ(grid()->gridButtons().back()->date(), at(2015, 10, 31));
+    EXPECT_EQ(owner.heightChanges, 2);
+    EXPECT_TRUE(owner.dates.empty());
+}
+
+TEST_F(CalendarViewTest, LeadingAndTrailingDaysAreGreyAndNumberedByTheirMonth) {
+    build(at(2026, 12, 6, 9, 30));
+    const std::vector<DateButton*> days = grid()->gridButtons();
+    ASSERT_EQ(days.size(), 35u);
+    EXPECT_EQ(days[0]->text(), "29");
+    EXPECT_FALSE(days[0]->inCurrMonth());
+    EXPECT_EQ(days[0]->state(), DateButton::OtherMonth);
+    EXPECT_EQ(days[2]->text(), "1");
+    EXPECT_TRUE(days[2]->inCurrMonth());
+    EXPECT_EQ(days[32]->text(), "31");
+    EXPECT_EQ(days[33]->text(), "1");
+    EXPECT_FALSE(days[34]->inCurrMonth());
+    EXPECT_EQ(calendar->monthLabel()->text(), "December 2026");
+}
+
+TEST_F(CalendarViewTest, TodayItsWeekAndTheSelectionHaveTheirOwnStates) {
+    build(at(2026, 12, 9, 9, 30)); // a Wednesday
+    EXPECT_EQ(calendar->date(), at(2026, 12, 9));
+    EXPECT_EQ(button(2026, 12, 9)->state(), DateButton::TodaySelected);
+    EXPECT_EQ(button(2026, 12, 8)->state(), DateButton::TodayWeek);
+    EXPECT_EQ(button(2026, 12, 13)->state(), DateButton::Plain);
+
+    touch(button(2026, 12, 10));
+    EXPECT_EQ(button(2026, 12, 9)->state(), DateButton::Today);
+    EXPECT_EQ(button(2026, 12, 10)->state(), DateButton::TodayWeekSelected);
+    touch(button(2026, 12, 20));
+    EXPECT_EQ(button(2026, 12, 10)->state(), DateButton::TodayWeek);
+    EXPECT_EQ(button(2026, 12, 20)->state(), DateButton::Selected);
+    EXPECT_EQ(marked(), std::vector<DateButton*>{button(2026, 12, 20)});
+    EXPECT_EQ(owner.dates, (std::vector<QDateTime>{at(2026, 12, 10), at(2026, 12, 20)}));
+}
+
+TEST_F(CalendarViewTest, TouchingTheSelectedDayDoesNothing) {
+    build(at(2026, 12, 9, 9, 30));
+    touch(button(2026, 12, 9));
+    EXPECT_TRUE(owner.dates.empty());
+    EXPECT_EQ(button(2026, 12, 9)->state(), DateButton::TodaySelected);
+}
+
+TEST_F(CalendarViewTest, TouchingAGreyDaySlidesToItsMonthAndSelectsIt) {
+    build(at(2026, 12, 9, 9, 30));
+    touch(button(2027, 1, 2));
+    EXPECT_EQ(calendar->currMonth().date().month(), 1);
+    EXPECT_EQ(calendar->monthLabel()->text(), "January 2027");
+    EXPECT_EQ(calendar->date(), at(2027, 1, 2));
+    ASSERT_FALSE(owner.dates.empty());
+    EXPECT_EQ(owner.dates.back(), at(2027, 1, 2));
+    EXPECT_EQ(marked(), std::vector<DateButton*>{button(2027, 1, 2)});
+    EXPECT_EQ(grid()->pressedButton(), button(2027, 1, 2));
+
+    touch(button(2026, 12, 31));
+    EXPECT_EQ(calendar->monthLabel()->text(), "December 2026");
+    EXPECT_EQ(owner.dates.back(), at(2026, 12, 31));
+    EXPECT_EQ(marked(), std::vector<DateButton*>{button(2026, 12, 31)});
+}
+
+TEST_F(CalendarViewTest, ArrowsSelectTheFirstOfTheMonthAndTellTheOwner) {
+    build(at(2026, 12, 9, 9, 30));
+    auto* forward = calendar->findChild<QAbstractButton*>("forwardMonth");
+    auto* back = calendar->findChild<QAbstractButton*>("backMonth");
+    ASSERT_TRUE(forward && back);
+    QTest::mouseClick(forward, Qt::LeftButton);
+    EXPECT_EQ(calendar->date(), at(2027, 1, 1));
+    EXPECT_EQ(owner.dates, std::vector<QDateTime>{at(2027, 1, 1)});
+    EXPECT_EQ(marked(), std::vector<DateButton*>{button(2027, 1, 1)});
+    QTest::mouseClick(back, Qt::LeftButton);
+    QTest::mouseClick(back, Qt::LeftButton);
+    EXPECT_EQ(calendar->date(), at(2026, 11, 1));
+    EXPECT_EQ(calendar->monthLabel()->text(), "November 2026");
+    EXPECT_EQ(owner.dates.size(), 3u);
+}
+
+TEST_F(CalendarViewTest, OwnerSetSelectionsAreNotReportedBack) {
+    build(at(2026, 12, 9, 9, 30));
+    calendar->changeSelection(at(2026, 12, 24, 23, 59));
+    EXPECT_EQ(calendar->date(), at(2026, 12, 24));
+    EXPECT_EQ(marked(), std::vector<DateButton*>{button(2026, 12, 24)});
+    calendar->changeMonthTo(at(2027, 3, 15));
+    EXPECT_EQ(calendar->monthLabel()->text(), "March 2027");
+    EXPECT_TRUE(owner.dates.empty());
+}
+
+TEST_F(CalendarViewTest, SelectionOutsideTheGridMarksNothingUntilTheMonthFollows) {
+    build(at(2026, 12, 9, 9, 30));
+    calendar->changeSelection(at(2027, 2, 14));
+    EXPECT_TRUE(marked().empty());
+    EXPECT_EQ(grid()->pressedButton(), nullptr);
+    calendar->changeMonthTo(at(2027, 2, 14));
+    EXPECT_EQ(marked(), std::vector<DateButton*>{button(2027, 2, 14)});
+    EXPECT_TRUE(owner.dates.empty());
+}
+
+TEST_F(CalendarViewTest, FormerSelectionCanBeTouchedAgainAfterAnOutsideSelection) {
+    build(at(2026, 12, 9, 9, 30));
+    touch(button(2026, 12, 15));
+    calendar->changeSelection(at(2027, 5, 1));
+    owner.dates.clear();
+    touch(button(2026, 12, 15));
+    EXPECT_EQ(owner.dates, std::vector<QDateTime>{at(2026, 12, 15)});
+    EXPECT_EQ(marked(), std::vector<DateButton*>{button(2026, 12, 15)});
+}
+
+TEST_F(CalendarViewTest, SelectedDateFromTheOwnerIsShownAndReported) {
+    build(at(2026, 12, 9, 9, 30));
+    calendar->setSelectedDate(at(2026, 12, 3, 17, 45));
+    EXPECT_EQ(marked(), std::vector<DateButton*>{button(2026, 12, 3)});
+    EXPECT_EQ(owner.dates, std::vector<QDateTime>{at(2026, 12, 3)});
+}
+
+TEST_F(CalendarViewTest, DaysStayAtEightAcrossBothDaylightSavingChanges) {
+    ScopedTimeZone tz("America/New_York");
+    // Daylight-saving time ends on 1 November 2026 and starts on 14 March 2027.
+    for (const QDateTime& now : {at(2026, 11, 20, 9, 30), at(2027, 3, 20, 9, 30)}) {
+        owner = RecordingOwner();
+        build(now);
+        for (DateButton* day : grid()->gridButtons())
+            EXPECT_EQ(day->date().time(), QTime(8, 0)) << day->date().toString().toStdString();
+        DateButton* today = button(now.date().year(), now.date().month(), now.date().day());
+        ASSERT_NE(today, nullptr);
+        EXPECT_TRUE(today->isToday());
+        int todays = 0;
+        for (DateButton* day : grid()->gridButtons())
+            todays += day->isToday() ? 1 : 0;
+        EXPECT_EQ(todays, 1);
+        QTest::mouseClick(calendar->findChild<QAbstractButton*>("forwardMonth"), Qt::LeftButton);
+        EXPECT_EQ(calendar->date().time(), QTime(8, 0));
+    }
+}
+
+TEST_F(CalendarViewTest, EveryStyledButtonReachesTheOwner) {
+    build(at(2026, 12, 9, 9, 30));
+    owner.customised.clear();
+    calendar->refresh();
+    const std::vector<DateButton*> days = grid()->gridButtons();
+    EXPECT_EQ(owner.customised, std::set<DateButton*>(days.begin(), days.end()));
+}
+
+// The top pixel row where the number's ink starts.
+int inkTop(DateButton* b) {
+    b->setBackgroundImage(QPixmap());
+    b->clearShadow();
+    b->setTextColor(Qt::black);
+    QImage image(b->size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    b->render(&image);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                return y;
+    return -1;
+}
+
+TEST_F(CalendarViewTest, OwnersOffsetMovesTheNumbersDown) {
+    build(at(2026, 12, 9, 9, 30));
+    EXPECT_EQ(button(2026, 12, 9)->offset(), 0);
+    const int plain = inkTop(button(2026, 12, 9));
+
+    owner.offset = 4;
+    build(at(2026, 12, 9, 9, 30));
+    EXPECT_EQ(button(2026, 12, 9)->offset(), 4);
+    calendar->changeMonthTo(at(2027, 1, 9));
+    EXPECT_EQ(button(2027, 1, 9)->offset(), 4);
+    EXPECT_EQ(inkTop(button(2027, 1, 9)), plain + 4);
+}
+
+TEST_F(CalendarViewTest, WeekdayHeadsFollowTheLocaleFromSunday) {
+    build(at(2026, 12, 9, 9, 30));
+    QStringList names;
+    for (QLabel* label : calendar->findChildren<QLabel*>())
+        if (label->height() == 12 && !label->text().isEmpty())
+            names << label->text();
+    EXPECT_EQ(names, (QStringList{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}));
+}
+
+} // namespace

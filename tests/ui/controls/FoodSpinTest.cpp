@@ -1,0 +1,146 @@
+#include "TestEnv.h"
+
+#include "controls/FoodSpin.h"
+#include "controls/ImageButton.h"
+#include "controls/SpinTextFieldDelegate.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QTest>
+#include <vector>
+
+namespace {
+
+struct RecordingDelegate : SpinTextFieldDelegate {
+    std::vector<float> values;
+    void spinValueChangedTo(FoodSpin*, float value) override { values.push_back(value); }
+};
+
+QColor textColor(const QLabel* label) {
+    return label->palette().color(QPalette::WindowText);
+}
+
+class FoodSpinTest : public QuorvelTest {
+protected:
+    FoodSpin spin{QRect(0, 0, 200, 90)};
+    RecordingDelegate delegate;
+
+    void SetUp() override {
+        QuorvelTest::SetUp();
+        spin.setDelegate(&delegate);
+    }
+};
+
+TEST_F(FoodSpinTest, FractionalStepShowsOneDecimalRoundedAsPrintfDoes) {
+    spin.setStep(0.25f);
+    spin.setNewValue(2);
+    EXPECT_EQ(spin.valueLabel()->text(), "2.0");
+    spin.incValue();
+    EXPECT_FLOAT_EQ(spin.value(), 2.25f);
+    EXPECT_FLOAT_EQ(spin.valueAdd(), 0.25f);
+    // 2.25 and 0.25 are exact binary halves: printf rounds them to even.
+    EXPECT_EQ(spin.valueLabel()->text(), "2.2/");
+    EXPECT_EQ(spin.valueAddLabel()->text(), "+0.2");
+    spin.incValue();
+    EXPECT_EQ(spin.valueLabel()->text(), "2.5/");
+    EXPECT_EQ(spin.valueAddLabel()->text(), "+0.5");
+}
+
+TEST_F(FoodSpinTest, WholeStepShowsWholeNumbersAndColoursTheChange) {
+    spin.setNewValue(350);
+    EXPECT_EQ(spin.valueLabel()->text(), "350");
+    EXPECT_TRUE(spin.valueAddLabel()->isHidden());
+    for (int i = 0; i < 50; ++i)
+        spin.incValue();
+    EXPECT_EQ(spin.valueLabel()->text(), "400/");
+    EXPECT_EQ(spin.valueAddLabel()->text(), "+50");
+    EXPECT_FALSE(spin.valueAddLabel()->isHidden());
+    EXPECT_EQ(textColor(spin.valueAddLabel()), QColor(88, 167, 69));
+    for (int i = 0; i < 60; ++i)
+        spin.decValue();
+    EXPECT_EQ(spin.valueLabel()->text(), "340/");
+    EXPECT_EQ(spin.valueAddLabel()->text(), "-10");
+    EXPECT_EQ(textColor(spin.valueAddLabel()), QColor(172, 31, 36));
+}
+
+TEST_F(FoodSpinTest, MinusAtZeroChangesNothingAndTellsNobody) {
+    spin.setNewValue(0);
+    delegate.values.clear();
+    spin.decValue();
+    EXPECT_FLOAT_EQ(spin.value(), 0);
+    EXPECT_FLOAT_EQ(spin.valueAdd(), 0);
+    EXPECT_TRUE(delegate.values.empty());
+    EXPECT_EQ(spin.valueLabel()->text(), "0");
+}
+
+TEST_F(FoodSpinTest, MinusBelowZeroStopsAtZeroKeepingTheWholeChange) {
+    spin.setNewValue(0.5f);
+    delegate.values.clear();
+    spin.decValue();
+    EXPECT_EQ(delegate.values, (std::vector<float>{-0.5f, 0.0f}));
+    EXPECT_FLOAT_EQ(spin.value(), 0);
+    EXPECT_EQ(spin.valueLabel()->text(), "0/");
+    EXPECT_EQ(spin.valueAddLabel()->text(), "-1");
+    EXPECT_EQ(textColor(spin.valueAddLabel()), QColor(172, 31, 36));
+}
+
+TEST_F(FoodSpinTest, NewValueFromOutsideClearsTheChange) {
+    spin.setNewValue(100);
+    spin.incValue();
+    spin.incValue();
+    spin.setNewValue(120);
+    EXPECT_FLOAT_EQ(spin.valueAdd(), 0);
+    EXPECT_EQ(spin.valueLabel()->text(), "120");
+    EXPECT_TRUE(spin.valueAddLabel()->isHidden());
+    EXPECT_FLOAT_EQ(delegate.values.back(), 120);
+}
+
+TEST_F(FoodSpinTest, ButtonsPressedWithTheMouseStepTheValue) {
+    spin.show();
+    spin.setNewValue(10);
+    QTest::mouseClick(spin.plusButton(), Qt::LeftButton);
+    QTest::mouseClick(spin.plusButton(), Qt::LeftButton);
+    QTest::mouseClick(spin.minusButton(), Qt::LeftButton);
+    EXPECT_FLOAT_EQ(spin.value(), 11);
+    EXPECT_EQ(spin.valueAddLabel()->text(), "+1");
+    // The buttons are what a click at the bottom corners reaches.
+    EXPECT_EQ(spin.childAt(5, spin.height() - 5), spin.minusButton());
+    EXPECT_EQ(spin.childAt(spin.width() - 5, spin.height() - 5), spin.plusButton());
+}
+
+TEST_F(FoodSpinTest, NumberAndChangeAreCentredAsOnePair) {
+    spin.setNewValue(350);
+    spin.incValue();
+    const QFontMetrics metrics(spin.valueLabel()->font());
+    const int numberWidth = metrics.horizontalAdvance("351/");
+    const int changeWidth = metrics.horizontalAdvance("+1");
+    const int numberEnd = spin.valueLabel()->geometry().right() + 1;
+    EXPECT_EQ(spin.valueAddLabel()->x(), numberEnd);
+    const int left = numberEnd - numberWidth;
+    const int right = spin.width() - (numberEnd + changeWidth);
+    EXPECT_LE(std::abs(left - right), 1);
+
+    spin.setNewValue(7);
+    const int alone = metrics.horizontalAdvance("7");
+    const int end = spin.valueLabel()->geometry().right() + 1;
+    EXPECT_LE(std::abs((end - alone) - (spin.width() - end)), 1);
+}
+
+TEST_F(FoodSpinTest, SmallFramesGrowAndReadOnlySpinsHaveNoButtons) {
+    FoodSpin small(QRect(5, 6, 10, 10), false);
+    EXPECT_EQ(small.geometry(), QRect(5, 6, 90, 50));
+    EXPECT_EQ(small.plusButton(), nullptr);
+    EXPECT_EQ(small.minusButton(), nullptr);
+    EXPECT_FLOAT_EQ(small.step(), 1);
+}
+
+TEST_F(FoodSpinTest, CaptionRowsSetTheCaptionHeight) {
+    spin.setUnit("calories\nburned");
+    spin.setUnitCountRows(2);
+    EXPECT_EQ(spin.unitLabel()->height(), 48);
+    EXPECT_EQ(spin.unitLabel()->geometry().bottom() + 1, spin.height());
+    EXPECT_EQ(spin.unitLabel()->x(), 34);
+    EXPECT_EQ(spin.unitLabel()->width(), spin.width() - 68);
+}
+
+} // namespace
