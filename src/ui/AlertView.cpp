@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <memory>
 
 namespace ui {
 
@@ -20,19 +21,23 @@ constexpr int kPanelWidth = 284;
 constexpr int kInset = 12;
 constexpr int kButtonHeight = 43;
 
+std::unique_ptr<QList<QPointer<AlertView>>>& openAlertsSlot() {
+    static std::unique_ptr<QList<QPointer<AlertView>>> slot;
+    return slot;
+}
+
 QList<QPointer<AlertView>>& openAlerts() {
-    static QList<QPointer<AlertView>>* list = [] {
-        auto* l = new QList<QPointer<AlertView>>;
+    auto& slot = openAlertsSlot();
+    if (!slot) {
+        slot = std::make_unique<QList<QPointer<AlertView>>>();
         // Alerts left open by one test must not be found by the next.
-        ResetRegistry::add([l] {
-            const QList<QPointer<AlertView>> open = *l;
-            l->clear();
-            for (const QPointer<AlertView>& a : open)
+        ResetRegistry::add([] {
+            std::unique_ptr<QList<QPointer<AlertView>>> open = std::move(openAlertsSlot());
+            for (const QPointer<AlertView>& a : *open)
                 delete a.data();
         });
-        return l;
-    }();
-    return *list;
+    }
+    return *slot;
 }
 
 QWidget* defaultHost() {
@@ -93,13 +98,22 @@ AlertView::AlertView(const QString& title, const QString& message, const QString
     connect(button_, &QPushButton::clicked, this, &AlertView::dismiss);
 }
 
-AlertView::~AlertView() { openAlerts().removeAll(this); }
+AlertView::~AlertView() {
+    if (const auto& open = openAlertsSlot())
+        open->removeAll(this);
+}
 
-QString AlertView::title() const { return title_->text(); }
+QString AlertView::title() const {
+    return title_->text();
+}
 
-QString AlertView::message() const { return message_->text(); }
+QString AlertView::message() const {
+    return message_->text();
+}
 
-QString AlertView::buttonTitle() const { return button_->text(); }
+QString AlertView::buttonTitle() const {
+    return button_->text();
+}
 
 AlertView* AlertView::current() {
     QList<QPointer<AlertView>>& open = openAlerts();
@@ -107,7 +121,9 @@ AlertView* AlertView::current() {
     return open.isEmpty() ? nullptr : open.last().data();
 }
 
-void AlertView::show() { showIn(defaultHost()); }
+void AlertView::show() {
+    showIn(defaultHost());
+}
 
 void AlertView::showIn(QWidget* host) {
     host_ = host;
@@ -171,8 +187,9 @@ void AlertView::layoutPanel() {
     panel_->setGeometry((width() - kPanelWidth) / 2, (height() - panelHeight) / 2, kPanelWidth,
                         panelHeight);
     title_->setGeometry(kInset, kInset, inner, titleHeight);
-    message_->setFixedSize(inner - (scrollHeight < messageHeight ? 8 : 0),
-                           message_->heightForWidth(inner - (scrollHeight < messageHeight ? 8 : 0)));
+    message_->setFixedSize(
+        inner - (scrollHeight < messageHeight ? 8 : 0),
+        message_->heightForWidth(inner - (scrollHeight < messageHeight ? 8 : 0)));
     scroll_->setGeometry(kInset, kInset + titleHeight + 8, inner, scrollHeight);
     button_->setGeometry(kInset, panelHeight - kInset - kButtonHeight, inner, kButtonHeight);
 }

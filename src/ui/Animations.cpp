@@ -6,10 +6,16 @@ namespace {
 bool animationsOn = false;
 } // namespace
 
-bool Animations::enabled() { return animationsOn; }
+bool Animations::enabled() {
+    return animationsOn;
+}
 
-void Animations::setEnabled(bool on) { animationsOn = on; }
+void Animations::setEnabled(bool on) {
+    animationsOn = on;
+}
 
-int Animations::duration(int ms) { return animationsOn ? ms : 0; }
+int Animations::duration(int ms) {
+    return animationsOn ? ms : 0;
+}
 
 } // namespace ui

@@ -102,8 +102,9 @@ void BarButton::paintEvent(QPaintEvent*) {
     }
     p.setFont(buttonFont());
     QRectF textRect = r.adjusted(shape_ == Shape::Back ? kPadding + 2 : 4, 0, -4, 0);
-    const QString shown = QFontMetrics(buttonFont())
-                              .elidedText(text(), Qt::ElideRight, static_cast<int>(textRect.width()));
+    const QString shown =
+        QFontMetrics(buttonFont())
+            .elidedText(text(), Qt::ElideRight, static_cast<int>(textRect.width()));
     BarPainter::paintEmbossedText(p, textRect, Qt::AlignCenter, shown, isEnabled());
     if (hasFocus()) {
         p.setPen(QPen(QColor(255, 255, 255, 160), 1, Qt::DotLine));

@@ -70,7 +70,8 @@ void Label::paintEvent(QPaintEvent*) {
     p.setFont(font());
     const Qt::Alignment vertical =
         alignment_ & Qt::AlignVertical_Mask ? Qt::Alignment() : Qt::AlignVCenter;
-    const int flags = static_cast<int>(alignment_ | vertical) | (lines_ == 1 ? 0 : Qt::TextWordWrap);
+    const int flags =
+        static_cast<int>(alignment_ | vertical) | (lines_ == 1 ? 0 : Qt::TextWordWrap);
     const QString shown =
         lines_ == 1 ? QFontMetrics(font()).elidedText(text_, Qt::ElideRight, width()) : text_;
     if (shadow_.isValid()) {

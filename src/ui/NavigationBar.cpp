@@ -33,7 +33,9 @@ void NavigationBar::setTintColor(const QColor& tint) {
     update();
 }
 
-QString NavigationBar::title() const { return item_ ? item_->title() : QString(); }
+QString NavigationBar::title() const {
+    return item_ ? item_->title() : QString();
+}
 
 void NavigationBar::showItem(NavigationItem* item, bool canGoBack, const QString& previousTitle) {
     if (item_ != item) {
@@ -105,7 +107,9 @@ void NavigationBar::layoutWidgets() {
     }
 }
 
-void NavigationBar::resizeEvent(QResizeEvent*) { layoutWidgets(); }
+void NavigationBar::resizeEvent(QResizeEvent*) {
+    layoutWidgets();
+}
 
 void NavigationBar::paintEvent(QPaintEvent*) {
     QPainter p(this);

@@ -17,7 +17,9 @@ NavigationController::NavigationController(ViewController* root, QObject* parent
     }
 }
 
-NavigationController::~NavigationController() { transition_->finish(); }
+NavigationController::~NavigationController() {
+    transition_->finish();
+}
 
 void NavigationController::loadView() {
     auto* view = new QWidget;
@@ -54,14 +56,15 @@ NavigationBar* NavigationController::navigationBar() {
     return bar_;
 }
 
-void NavigationController::setTintColor(const QColor& tint) { navigationBar()->setTintColor(tint); }
+void NavigationController::setTintColor(const QColor& tint) {
+    navigationBar()->setTintColor(tint);
+}
 
 void NavigationController::attach(ViewController* controller) {
     if (!controller->parent())
         controller->setParent(this);
     controller->setNavigationController(this);
-    connect(controller, &ViewController::viewReplaced, this,
-            &NavigationController::onViewReplaced);
+    connect(controller, &ViewController::viewReplaced, this, &NavigationController::onViewReplaced);
 }
 
 void NavigationController::release(ViewController* controller) {
@@ -94,7 +97,9 @@ QList<ViewController*> NavigationController::viewControllers() const {
     return list;
 }
 
-bool NavigationController::bottomBarHidden() const { return bottomBarHidden_; }
+bool NavigationController::bottomBarHidden() const {
+    return bottomBarHidden_;
+}
 
 void NavigationController::pushViewController(ViewController* controller, bool animated) {
     if (!controller || stack_.contains(controller))
@@ -117,7 +122,9 @@ ViewController* NavigationController::popViewController(bool animated) {
     return top;
 }
 
-void NavigationController::popToRootViewController(bool animated) { popTo(1, animated); }
+void NavigationController::popToRootViewController(bool animated) {
+    popTo(1, animated);
+}
 
 void NavigationController::popTo(int depth, bool animated) {
     if (stack_.size() <= depth)

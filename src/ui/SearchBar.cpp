@@ -20,11 +20,17 @@ SearchBar::SearchBar(QWidget* parent) : QWidget(parent), field_(new TextField(th
     resize(320, kHeight);
 }
 
-QString SearchBar::text() const { return field_->text(); }
+QString SearchBar::text() const {
+    return field_->text();
+}
 
-void SearchBar::setText(const QString& text) { field_->setText(text); }
+void SearchBar::setText(const QString& text) {
+    field_->setText(text);
+}
 
-QString SearchBar::placeholder() const { return field_->placeholderText(); }
+QString SearchBar::placeholder() const {
+    return field_->placeholderText();
+}
 
 void SearchBar::setPlaceholder(const QString& placeholder) {
     field_->setPlaceholderText(placeholder);
@@ -35,11 +41,17 @@ void SearchBar::setTintColor(const QColor& tint) {
     update();
 }
 
-void SearchBar::becomeFirstResponder() { field_->becomeFirstResponder(); }
+void SearchBar::becomeFirstResponder() {
+    field_->becomeFirstResponder();
+}
 
-void SearchBar::resignFirstResponder() { field_->resignFirstResponder(); }
+void SearchBar::resignFirstResponder() {
+    field_->resignFirstResponder();
+}
 
-bool SearchBar::isFirstResponder() const { return field_->isFirstResponder(); }
+bool SearchBar::isFirstResponder() const {
+    return field_->isFirstResponder();
+}
 
 void SearchBar::resizeEvent(QResizeEvent*) {
     field_->setGeometry(6, (height() - 30) / 2, width() - 12, 30);

@@ -54,7 +54,9 @@ void TextField::setText(const QString& text) {
     accepted_ = text;
 }
 
-void TextField::clear() { setText(QString()); }
+void TextField::clear() {
+    setText(QString());
+}
 
 void TextField::becomeFirstResponder() {
     if (window())
@@ -83,8 +85,8 @@ bool TextField::fitsKeyboard(KeyboardType type, const QString& text) {
 bool TextField::allowsChange(const QString& before, const TextEdit& edit) {
     if (!fitsKeyboard(keyboard_, edit.applyTo(before)))
         return false;
-    return !delegate_ || delegate_->textFieldShouldChangeCharactersInRange(this, edit.range,
-                                                                           edit.replacement);
+    return !delegate_ ||
+           delegate_->textFieldShouldChangeCharactersInRange(this, edit.range, edit.replacement);
 }
 
 void TextField::focusOutEvent(QFocusEvent* event) {

@@ -11,7 +11,7 @@ QValidator::State TextFieldValidator::validate(QString& input, int& pos) const {
     if (field_->settingFromCode_ || input == before)
         return Acceptable;
     return field_->allowsChange(before, TextEdit::between(before, input, pos)) ? Acceptable
-                                                                              : Invalid;
+                                                                               : Invalid;
 }
 
 } // namespace ui

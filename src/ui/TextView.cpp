@@ -11,7 +11,9 @@ TextView::TextView(QWidget* parent) : QPlainTextEdit(parent) {
                                  "background: white; color: black; }"));
 }
 
-void TextView::setText(const QString& text) { setPlainText(text); }
+void TextView::setText(const QString& text) {
+    setPlainText(text);
+}
 
 void TextView::setFontSize(int size) {
     QFont f = font();

@@ -91,7 +91,9 @@ void Toolbar::layoutItems() {
     }
 }
 
-void Toolbar::resizeEvent(QResizeEvent*) { layoutItems(); }
+void Toolbar::resizeEvent(QResizeEvent*) {
+    layoutItems();
+}
 
 void Toolbar::paintEvent(QPaintEvent*) {
     QPainter p(this);

@@ -13,7 +13,9 @@ ViewController::~ViewController() {
         delete v.data();
 }
 
-QString ViewController::title() const { return navigationItem_->title(); }
+QString ViewController::title() const {
+    return navigationItem_->title();
+}
 
 void ViewController::setTitle(const QString& title) {
     navigationItem_->setTitle(title);
@@ -59,6 +61,8 @@ void ViewController::viewWillAppear() {}
 
 void ViewController::viewWillDisappear() {}
 
-void ViewController::loadView() { setView(new QWidget); }
+void ViewController::loadView() {
+    setView(new QWidget);
+}
 
 } // namespace ui

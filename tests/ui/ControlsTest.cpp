@@ -1,0 +1,166 @@
+#include "TestEnv.h"
+
+#include "AlertView.h"
+#include "Animations.h"
+#include "BarButtonItem.h"
+#include "DelayedAction.h"
+#include "ResetRegistry.h"
+#include "SegmentedControl.h"
+#include "Toolbar.h"
+
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace ui;
+
+class SegmentedControlTest : public QuorvelTest {};
+
+TEST_F(SegmentedControlTest, ClicksAndArrowKeysSwitchAndReportOnlyRealChanges) {
+    SegmentedControl control({"Month", "Day"});
+    control.setSegmentedControlStyle(SegmentedControl::Style::Bar);
+    control.resize(136, 30);
+    control.show();
+    QSignalSpy changed(&control, &SegmentedControl::valueChanged);
+
+    control.setSelectedSegmentIndex(0);
+    EXPECT_EQ(changed.size(), 0) << "setting from code is not a user change";
+    QTest::mouseClick(&control, Qt::LeftButton, {}, control.segmentRect(1).center());
+    EXPECT_EQ(control.selectedSegmentIndex(), 1);
+    ASSERT_EQ(changed.size(), 1);
+    EXPECT_EQ(changed[0][0].toInt(), 1);
+    QTest::mouseClick(&control, Qt::LeftButton, {}, control.segmentRect(1).center());
+    EXPECT_EQ(changed.size(), 1) << "the chosen segment again changes nothing";
+
+    QTest::keyClick(&control, Qt::Key_Left);
+    EXPECT_EQ(control.selectedSegmentIndex(), 0);
+    QTest::keyClick(&control, Qt::Key_Left);
+    EXPECT_EQ(changed.size(), 2);
+    QTest::keyClick(&control, Qt::Key_Right);
+    QTest::keyClick(&control, Qt::Key_Right);
+    EXPECT_EQ(control.selectedSegmentIndex(), 1);
+    EXPECT_EQ(changed.size(), 3);
+}
+
+TEST_F(SegmentedControlTest, InsertingAndRemovingKeepsTheChosenSegment) {
+    SegmentedControl control;
+    control.insertSegmentWithTitle("Breakfast", 0);
+    control.insertSegmentWithTitle("Snacks", 9);
+    control.insertSegmentWithTitle("Lunch", 1);
+    ASSERT_EQ(control.numberOfSegments(), 3);
+    EXPECT_EQ(control.titleForSegmentAtIndex(2), "Snacks");
+    EXPECT_EQ(control.selectedSegmentIndex(), SegmentedControl::kNoSegment);
+
+    control.setSelectedSegmentIndex(2);
+    control.insertSegmentWithTitle("Dinner", 2);
+    EXPECT_EQ(control.titleForSegmentAtIndex(control.selectedSegmentIndex()), "Snacks");
+    control.removeSegmentAtIndex(0);
+    EXPECT_EQ(control.titleForSegmentAtIndex(control.selectedSegmentIndex()), "Snacks");
+    control.removeSegmentAtIndex(control.selectedSegmentIndex());
+    EXPECT_EQ(control.selectedSegmentIndex(), SegmentedControl::kNoSegment);
+    control.setSelectedSegmentIndex(7);
+    EXPECT_EQ(control.selectedSegmentIndex(), SegmentedControl::kNoSegment);
+    control.removeAllSegments();
+    EXPECT_EQ(control.numberOfSegments(), 0);
+}
+
+class AlertViewTest : public QuorvelTest {};
+
+TEST_F(AlertViewTest, ShowsWithoutBlockingAndClosesOnItsButton) {
+    QWidget window;
+    window.resize(320, 460);
+    window.show();
+    auto* alert = new AlertView("Error", "Please select a portion first.", "Ok");
+    QSignalSpy clicked(alert, &AlertView::clickedButtonAtIndex);
+    alert->showIn(&window);
+    // Reaching this line at all means show() did not run a loop of its own.
+    ASSERT_EQ(AlertView::current(), alert);
+    EXPECT_EQ(alert->title(), "Error");
+    EXPECT_EQ(alert->message(), "Please select a portion first.");
+    EXPECT_TRUE(alert->isVisible());
+    EXPECT_EQ(alert->geometry(), window.rect());
+
+    QPointer<AlertView> watch = alert;
+    auto* ok = window.findChild<QPushButton*>("Ok");
+    ASSERT_NE(ok, nullptr);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_EQ(clicked.size(), 1);
+    EXPECT_EQ(AlertView::current(), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(watch.isNull());
+}
+
+TEST_F(AlertViewTest, NewestAlertIsCurrentAndEscapeClosesIt) {
+    QWidget window;
+    window.resize(320, 460);
+    window.show();
+    auto* first = new AlertView("First", "", "OK");
+    auto* second = new AlertView("Second", "", "OK");
+    first->showIn(&window);
+    second->showIn(&window);
+    EXPECT_EQ(AlertView::current(), second);
+    QTest::keyClick(second, Qt::Key_Escape);
+    EXPECT_EQ(AlertView::current(), first);
+    first->dismiss();
+    first->dismiss();
+    EXPECT_EQ(AlertView::current(), nullptr);
+}
+
+TEST_F(AlertViewTest, ResetDropsAlertsLeftOpen) {
+    QPointer<AlertView> alert = new AlertView("Left", "open", "OK");
+    alert->show();
+    ASSERT_EQ(AlertView::current(), alert);
+    ResetRegistry::resetAll();
+    EXPECT_TRUE(alert.isNull());
+    EXPECT_EQ(AlertView::current(), nullptr);
+}
+
+class ToolbarTest : public QuorvelTest {};
+
+TEST_F(ToolbarTest, FlexibleSpacePushesTheFollowingItemsToTheRightEdge) {
+    Toolbar bar;
+    bar.resize(320, Toolbar::kHeight);
+    auto* label = new QWidget;
+    label->resize(80, 20);
+    bar.setItems({BarButtonItem::withCustomView(label), BarButtonItem::flexibleSpace(),
+                  new BarButtonItem("Save", BarButtonItem::Style::Done)});
+    bar.show();
+    auto* save = bar.findChild<QAbstractButton*>("Save");
+    ASSERT_NE(save, nullptr);
+    EXPECT_LT(label->x(), 20);
+    EXPECT_GT(save->geometry().right(), 300);
+    EXPECT_EQ(label->geometry().center().y(), Toolbar::kHeight / 2 - 1);
+
+    // Items without the space line up from the left.
+    bar.setItems({new BarButtonItem("One"), new BarButtonItem("Two")});
+    auto* one = bar.findChild<QAbstractButton*>("One");
+    auto* two = bar.findChild<QAbstractButton*>("Two");
+    ASSERT_TRUE(one && two);
+    EXPECT_GT(two->x(), one->geometry().right());
+    EXPECT_LT(two->geometry().right(), 200);
+    EXPECT_EQ(bar.findChild<QAbstractButton*>("Save"), nullptr);
+}
+
+class DelayedActionTest : public QuorvelTest {
+protected:
+    void TearDown() override {
+        Animations::setEnabled(false);
+        QuorvelTest::TearDown();
+    }
+};
+
+TEST_F(DelayedActionTest, RunsAtOnceWithoutAnimationsAndNeverAfterItsContextIsGone) {
+    QObject context;
+    int runs = 0;
+    DelayedAction::after(&context, 100, [&runs] { ++runs; });
+    EXPECT_EQ(runs, 1);
+
+    Animations::setEnabled(true);
+    auto* shortLived = new QObject;
+    DelayedAction::after(shortLived, 0, [&runs] { ++runs; });
+    EXPECT_EQ(runs, 1);
+    delete shortLived;
+    QTest::qWait(20);
+    EXPECT_EQ(runs, 1);
+}

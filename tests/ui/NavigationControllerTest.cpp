@@ -1,0 +1,201 @@
+#include "TestEnv.h"
+
+#include "BarButton.h"
+#include "BarButtonItem.h"
+#include "NavigationBar.h"
+#include "NavigationController.h"
+#include "NavigationItem.h"
+#include "TabBar.h"
+#include "TabBarController.h"
+
+#include <QPointer>
+#include <QTest>
+
+using namespace ui;
+
+namespace {
+
+// A screen that counts how often it was told it is about to appear.
+class CountingScreen : public ViewController {
+public:
+    explicit CountingScreen(const QString& title, QObject* parent = nullptr)
+        : ViewController(parent) {
+        setTitle(title);
+    }
+    void viewWillAppear() override { ++appeared; }
+    int appeared = 0;
+};
+
+// A shown stack of 320 x 416 points, as a tab shows it.
+struct ShownStack {
+    explicit ShownStack(ViewController* root) : nav(root) {
+        nav.view()->resize(320, 416);
+        nav.view()->show();
+    }
+    ~ShownStack() { delete nav.view(); }
+    bool isVisible(ViewController* c) { return c->isViewLoaded() && c->view()->isVisible(); }
+    NavigationController nav;
+};
+
+} // namespace
+
+class NavigationControllerTest : public QuorvelTest {};
+
+TEST_F(NavigationControllerTest, PushShowsScreenWithBackButtonAndBackClickPops) {
+    auto* root = new CountingScreen("Food");
+    ShownStack s(root);
+    const int rootAppearances = root->appeared;
+    auto* menu = new CountingScreen("Food Menu", root);
+    s.nav.pushViewController(menu);
+
+    EXPECT_EQ(s.nav.topViewController(), menu);
+    EXPECT_TRUE(s.isVisible(menu));
+    EXPECT_FALSE(s.isVisible(root));
+    EXPECT_EQ(menu->navigationController(), &s.nav);
+    EXPECT_EQ(menu->appeared, 1);
+    NavigationBar* bar = s.nav.navigationBar();
+    EXPECT_EQ(bar->title(), "Food Menu");
+    ASSERT_NE(bar->backButton(), nullptr);
+    EXPECT_EQ(bar->backButton()->text(), "Food");
+    EXPECT_EQ(menu->view()->geometry(), QRect(0, 0, 320, 416 - NavigationBar::kHeight));
+
+    QTest::mouseClick(bar->backButton(), Qt::LeftButton);
+    EXPECT_EQ(s.nav.topViewController(), root);
+    EXPECT_TRUE(s.isVisible(root));
+    EXPECT_FALSE(s.isVisible(menu));
+    EXPECT_EQ(root->appeared, rootAppearances + 1);
+    EXPECT_EQ(bar->title(), "Food");
+    EXPECT_EQ(bar->backButton(), nullptr);
+}
+
+TEST_F(NavigationControllerTest, HiddenBackButtonGivesWayToTheScreensOwnButtons) {
+    ShownStack s(new CountingScreen("Exercise"));
+    auto* editor = new CountingScreen("Add");
+    editor->navigationItem()->setHidesBackButton(true);
+    auto* back = new BarButtonItem("Back");
+    auto* save = new BarButtonItem("Save", BarButtonItem::Style::Done);
+    editor->navigationItem()->setLeftBarButtonItem(back);
+    editor->navigationItem()->setRightBarButtonItem(save);
+    QObject::connect(back, &BarButtonItem::triggered, &s.nav,
+                     [&s] { s.nav.popViewController(false); });
+    int saves = 0;
+    QObject::connect(save, &BarButtonItem::triggered, [&saves] { ++saves; });
+    s.nav.pushViewController(editor, false);
+
+    NavigationBar* bar = s.nav.navigationBar();
+    EXPECT_EQ(bar->backButton(), nullptr);
+    ASSERT_NE(bar->findChild<QAbstractButton*>("Save"), nullptr);
+    EXPECT_GT(bar->rightButton()->x(), 320 / 2);
+
+    // A disabled button ignores clicks; enabling it again works.
+    save->setEnabled(false);
+    QTest::mouseClick(bar->findChild<QAbstractButton*>("Save"), Qt::LeftButton);
+    EXPECT_EQ(saves, 0);
+    save->setEnabled(true);
+    QTest::mouseClick(bar->findChild<QAbstractButton*>("Save"), Qt::LeftButton);
+    EXPECT_EQ(saves, 1);
+
+    QTest::mouseClick(bar->findChild<QAbstractButton*>("Back"), Qt::LeftButton);
+    EXPECT_EQ(s.nav.viewControllers().size(), 1);
+}
+
+TEST_F(NavigationControllerTest, PoppedScreensWithoutParentAreDeletedOthersSurvive) {
+    auto* root = new CountingScreen("Weight");
+    ShownStack s(root);
+    QPointer<ViewController> kept = new CountingScreen("Kept", root);
+    QPointer<ViewController> owned = new CountingScreen("Owned");
+    QPointer<ViewController> third = new CountingScreen("Third");
+    s.nav.pushViewController(kept, false);
+    s.nav.pushViewController(owned, false);
+    s.nav.pushViewController(third, false);
+    EXPECT_EQ(s.nav.viewControllers().size(), 4);
+
+    s.nav.popToRootViewController(false);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(s.nav.topViewController(), root);
+    EXPECT_TRUE(kept);
+    EXPECT_FALSE(owned);
+    EXPECT_FALSE(third);
+    EXPECT_EQ(s.nav.popViewController(false), nullptr);
+
+    // A kept screen can be pushed again and shows its view.
+    s.nav.pushViewController(kept, false);
+    EXPECT_TRUE(s.isVisible(kept));
+}
+
+TEST_F(NavigationControllerTest, ReplacingTheTopScreensViewShowsTheNewOne) {
+    auto* root = new CountingScreen("Overview");
+    ShownStack s(root);
+    QWidget* first = root->view();
+    auto* second = new QWidget;
+    root->setView(second);
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_FALSE(first->isVisible());
+    EXPECT_EQ(second->size(), QSize(320, 416 - NavigationBar::kHeight));
+    root->setView(first);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_FALSE(second->isVisible());
+}
+
+TEST_F(NavigationControllerTest, TitleViewTakesThePlaceOfTheTitle) {
+    auto* root = new CountingScreen("Overview");
+    auto* segments = new QWidget;
+    segments->resize(136, 30);
+    root->navigationItem()->setTitleView(segments);
+    ShownStack s(root);
+    EXPECT_EQ(segments->parentWidget(), s.nav.navigationBar());
+    EXPECT_EQ(segments->geometry().center().x(), 320 / 2 - 1);
+
+    // Covered by another screen the title view leaves the bar, and comes back after the pop.
+    s.nav.pushViewController(new CountingScreen("Details"), false);
+    EXPECT_NE(segments->parentWidget(), s.nav.navigationBar());
+    s.nav.popViewController(false);
+    EXPECT_EQ(segments->parentWidget(), s.nav.navigationBar());
+    EXPECT_TRUE(segments->isVisible());
+}
+
+class TabBarControllerTest : public QuorvelTest {};
+
+TEST_F(TabBarControllerTest, ClicksSwitchTabsAndHiddenBottomBarGivesRoomToPushedScreen) {
+    TabBarController tabs;
+    QList<CountingScreen*> roots;
+    QList<ViewController*> navs;
+    for (const char* title : {"Overview", "Food", "Exercise"}) {
+        roots.append(new CountingScreen(title));
+        navs.append(new NavigationController(roots.last()));
+    }
+    tabs.setViewControllers(navs);
+    QWidget* window = tabs.view();
+    window->resize(320, 460);
+    window->show();
+    TabBar* bar = tabs.tabBar();
+    EXPECT_EQ(bar->count(), 3);
+    EXPECT_EQ(tabs.selectedIndex(), 0);
+    EXPECT_EQ(roots[0]->appeared, 1);
+
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+    EXPECT_EQ(tabs.selectedIndex(), 2);
+    EXPECT_EQ(roots[2]->appeared, 1);
+    EXPECT_TRUE(navs[2]->view()->isVisible());
+    EXPECT_FALSE(navs[0]->view()->isVisible());
+    EXPECT_EQ(navs[2]->view()->height(), 460 - TabBar::kHeight);
+
+    auto* editor = new CountingScreen("Add Exercise");
+    editor->setHidesBottomBarWhenPushed(true);
+    auto* nav = static_cast<NavigationController*>(navs[2]);
+    nav->pushViewController(editor, false);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_EQ(nav->view()->height(), 460);
+
+    nav->popViewController(false);
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(nav->view()->height(), 460 - TabBar::kHeight);
+    EXPECT_EQ(roots[2]->appeared, 2);
+
+    // Choosing the shown tab again takes its stack back to the root.
+    nav->pushViewController(new CountingScreen("Exercise Menu"), false);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+    EXPECT_EQ(nav->topViewController(), roots[2]);
+    EXPECT_EQ(roots[2]->appeared, 3);
+    EXPECT_EQ(roots[0]->appeared, 1);
+}
