@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// One SQLite file: keeps a writable copy in the data directory, opens it, prepares every
+// distinct SQL text once and reuses it, binds every parameter as UTF-8 text.
+// Failures raise DBException with a name and a reason.
+class DBManager {
+public:
+    // What a changed version does to a copy that already exists.
+    enum class ReloadPolicy {
+        Replace,   // catalogues: the shipped file simply replaces the copy
+        CarryRows, // diaries: the old copy is kept as a backup and its rows move into the new file
+    };
+
+    static constexpr int kNoRow = -9999;
+
+    DBManager();
+    ~DBManager();
+    DBManager(const DBManager&) = delete;
+    DBManager& operator=(const DBManager&) = delete;
+
+    // Opening. Each sets dbName and opens; a failure raises and leaves no connection.
+    void initVersion(const QString& version, const QString& fileName, const QString& keySuffix);
+    void initWithDB(const QString& fileName);
+    void initWithAbsolutePath(const QString& path);
+    void initResourceDB(const QString& fileName);
+    void initOrCreate(bool reload);
+    void initDatabase(const QString& path);
+    static QString pathToDBWithName(const QString& name);
+    void closeDb();
+
+    void setReloadPolicy(ReloadPolicy policy) { reloadPolicy_ = policy; }
+    const QString& dbName() const { return dbName_; }
+    bool isOpen() const { return db_ != nullptr; }
+    // Where the previous copy went at the last reload that carried rows; empty otherwise.
+    const QString& lastBackupPath() const { return lastBackupPath_; }
+
+    // Statements. The returned statement is shared by every user of the same text and must be
+    // finished and reset before the same text is prepared again.
+    sqlite3_stmt* prepareStmt(const QString& sql, const QStringList& params = {});
+    static void appendParams(const QStringList& params, sqlite3_stmt* stmt);
+    QList<QStringList> select(const QStringList& columns, const QString& from,
+                              const QString& where = {}, const QStringList& params = {});
+    QStringList selectField(const QString& column, const QString& from, const QString& where = {},
+                            const QStringList& params = {});
+    void executeImmediate(const QString& sql, const QStringList& params);
+    int executeIntScalar(const QString& sql, const QStringList& params = {});
+    int getMaxId(const QString& column, const QString& table);
+    qint64 insertStmt(const QString& sql, const QStringList& params);
+    qint64 insertStmt(sqlite3_stmt* stmt);
+    int cachedStatementCount() const { return static_cast<int>(statements_.size()); }
+
+    // Stepping and columns.
+    static int sqlStep(sqlite3_stmt* stmt);
+    static bool nextStep(sqlite3_stmt* stmt);
+    static void executeImmediate(sqlite3_stmt* stmt);
+    static void reset(sqlite3_stmt* stmt);
+    static QString getTextCol(sqlite3_stmt* stmt, int colIdx);
+    static int getIntCol(sqlite3_stmt* stmt, int colIdx);
+    static qint64 getLongCol(sqlite3_stmt* stmt, int colIdx);
+    static bool getBoolCol(sqlite3_stmt* stmt, int colIdx);
+    static double getDoubleCol(sqlite3_stmt* stmt, int colIdx);
+    static QDateTime getDateCol(sqlite3_stmt* stmt, int colIdx);
+    static QDateTime getDateAsStrCol(sqlite3_stmt* stmt, int colIdx);
+    static QString dateAsString(const QDateTime& date);
+    static QByteArray dateAsUTF8tring(const QDateTime& date);
+    static QString getSQLiteErrMsg(int code);
+
+private:
+    struct Closer {
+        void operator()(sqlite3* db) const;
+    };
+
+    void moveAsideAndCarry(const QString& path, const QString& shipped);
+    void copyShipped(const QString& shipped, const QString& path) const;
+
+    QString dbName_;
+    std::unique_ptr<sqlite3, Closer> db_;
+    QHash<QString, sqlite3_stmt*> statements_;
+    ReloadPolicy reloadPolicy_ = ReloadPolicy::Replace;
+    QString lastBackupPath_;
+};

@@ -1,0 +1,132 @@
+#include "DBException.h"
+#include "DBManager.h"
+#include "DbTestSupport.h"
+#include "QVUtil.h"
+#include "ResetRegistry.h"
+#include "UDefUtil.h"
+#include "Util.h"
+
+#include <QDir>
+#include <QFile>
+
+// A changed version of a diary file keeps what the user recorded.
+class UserDataMigrationTest : public OwnResourcesTest {
+protected:
+    void SetUp() override {
+        OwnResourcesTest::SetUp();
+        rawdb::exec(resourcePath("diary.db"),
+                    "create table meal (id INTEGER PRIMARY KEY, name TEXT, kcal REAL);"
+                    "create table note (id INTEGER PRIMARY KEY, text TEXT);");
+        open("1.0");
+        rawdb::exec(userPath("diary.db"),
+                    "insert into meal (id, name, kcal) values (4, 'soup', 120), (9, 'tea', 2);"
+                    "insert into note (text) values ('kept');");
+    }
+
+    void open(const QString& version) {
+        manager_ = std::make_unique<DBManager>();
+        manager_->setReloadPolicy(DBManager::ReloadPolicy::CarryRows);
+        manager_->initVersion(version, "diary.db", "_diary");
+    }
+
+    // The next build ships a file whose tables differ from the user's copy.
+    void shipChangedSchema() {
+        manager_.reset();
+        QFile::remove(resourcePath("diary.db"));
+        rawdb::exec(resourcePath("diary.db"),
+                    "create table meal (id INTEGER PRIMARY KEY, name TEXT, "
+                    "portions REAL DEFAULT 1);"
+                    "create table extra (id INTEGER PRIMARY KEY);");
+    }
+
+    QStringList backups() const {
+        return QDir(dataDir() + "/documents").entryList({"diary.db.*.bak"}, QDir::Files);
+    }
+
+    std::unique_ptr<DBManager> manager_;
+};
+
+TEST_F(UserDataMigrationTest, RowsMoveIntoTheNewFileAndTheOldOneStaysAsBackup) {
+    shipChangedSchema();
+    LogCapture log;
+    open("2.0");
+    const QString user = userPath("diary.db");
+    EXPECT_EQ(rawdb::scalar(user, "select group_concat(id || ':' || name || ':' || portions) "
+                                  "from meal order by id"),
+              "4:soup:1.0,9:tea:1.0");
+    EXPECT_EQ(rawdb::scalar(user, "select count(*) from extra"), "0");
+    EXPECT_EQ(rawdb::scalar(user, "select count(*) from sqlite_master where name = 'note'"), "0");
+
+    ASSERT_EQ(backups().size(), 1);
+    EXPECT_EQ(manager_->lastBackupPath(), dataDir() + "/documents/" + backups().first());
+    EXPECT_EQ(rawdb::scalar(manager_->lastBackupPath(), "select text from note"), "kept");
+    EXPECT_EQ(rawdb::scalar(manager_->lastBackupPath(), "select sum(kcal) from meal"), "122.0");
+
+    EXPECT_TRUE(log.contains("Database diary.db was reloaded from resources"));
+    EXPECT_TRUE(log.contains("2 rows of meal carried over"));
+    EXPECT_TRUE(log.contains("column kcal of meal is not in the new file and was dropped"));
+    EXPECT_TRUE(log.contains("table note is not in the new file and stays in the backup"));
+    EXPECT_EQ(UDefUtil::getUserDefString(Util::bundleIdentifier() + "_diary", ""), "2.0");
+    // The manager works on the carried file.
+    EXPECT_EQ(manager_->executeIntScalar("select max(id) from meal"), 9);
+}
+
+TEST_F(UserDataMigrationTest, TwoUpgradesKeepTwoBackups) {
+    open("2.0");
+    open("3.0");
+    EXPECT_EQ(backups().size(), 2);
+    EXPECT_EQ(rawdb::scalar(userPath("diary.db"), "select count(*) from meal"), "2");
+}
+
+TEST_F(UserDataMigrationTest, AFailedCarryLeavesTheUsersFileAndVersionAlone) {
+    manager_.reset();
+    // The user's copy is damaged: it cannot be read as a database.
+    QFile::remove(userPath("diary.db"));
+    {
+        QFile broken(userPath("diary.db"));
+        ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+        broken.write(QByteArray(4096, 'x'));
+    }
+    EXPECT_THROW(open("2.0"), DBException);
+    QFile kept(userPath("diary.db"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray(4096, 'x'));
+    EXPECT_TRUE(backups().isEmpty());
+    EXPECT_EQ(UDefUtil::getUserDefString(Util::bundleIdentifier() + "_diary", ""), "1.0");
+}
+
+// The two diary handles carry rows; the catalogue handles replace their copy.
+class HandleReloadTest : public OwnResourcesTest {
+protected:
+    void ship(const QString& name, const QString& table) {
+        rawdb::exec(resourcePath(name),
+                    QString("create table %1 (id INTEGER PRIMARY KEY, name TEXT);").arg(table));
+    }
+    void storeOldVersion(const QString& suffix) {
+        UDefUtil::setUserDefString("0.9", Util::bundleIdentifier() + suffix);
+    }
+};
+
+TEST_F(HandleReloadTest, DiariesSurviveAVersionChangeCataloguesDoNot) {
+    ship("common.db", "saved_food");
+    ship("weight.db", "weight");
+    ship("food.db", "food_items");
+    QVUtil::commonDbc().insertStmt("insert into saved_food (name) values (?)", {"apple"});
+    QVUtil::weightDbc().insertStmt("insert into weight (name) values (?)", {"monday"});
+    QVUtil::foodDbc().insertStmt("insert into food_items (name) values (?)", {"local"});
+    ResetRegistry::resetAll();
+    EXPECT_EQ(UDefUtil::getUserDefString(Util::bundleIdentifier() + "_Quorvel_database_common", ""),
+              "1.0.7");
+    EXPECT_EQ(UDefUtil::getUserDefString(Util::bundleIdentifier() + "_Tessaly_database_weight", ""),
+              "1.0.8");
+    EXPECT_EQ(UDefUtil::getUserDefString(Util::bundleIdentifier() + "_Quorvel_database_food", ""),
+              "1.1.2");
+
+    storeOldVersion("_Quorvel_database_common");
+    storeOldVersion("_Tessaly_database_weight");
+    storeOldVersion("_Quorvel_database_food");
+    EXPECT_EQ(QVUtil::commonDbc().selectField("name", "saved_food"), QStringList{"apple"});
+    EXPECT_EQ(QVUtil::weightDbc().selectField("name", "weight"), QStringList{"monday"});
+    EXPECT_TRUE(QVUtil::foodDbc().selectField("name", "food_items").isEmpty());
+    EXPECT_EQ(&QVUtil::commonDbc(), &QVUtil::commonDbc());
+}
