@@ -1,0 +1,106 @@
+#include "OverviewWeekInfo.h"
+
+#include "Clock.h"
+#include "DBManager.h"
+#include "QVUtil.h"
+#include "WeightDataStore.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+constexpr qint64 kThirtyDays = 2592000;
+
+// The Sunday that starts the date's week (weeks run Sunday to Saturday).
+QDate sundayOf(const QDate& day) {
+    return day.addDays(-(day.dayOfWeek() % 7));
+}
+
+// Steps the statement to its last row and resets it; `read` sees each row.
+void stepAll(DBManager& db, const QString& sql, const std::function<void(sqlite3_stmt*)>& read) {
+    sqlite3_stmt* stmt = db.prepareStmt(sql);
+    while (DBManager::nextStep(stmt))
+        read(stmt);
+    DBManager::reset(stmt);
+}
+
+// The stored diary date of the query's one column in seconds, or 0 when absent or unreadable.
+qint64 diaryDate(DBManager& db, const QString& sql) {
+    qint64 secs = 0;
+    stepAll(db, sql, [&secs](sqlite3_stmt* stmt) {
+        const QDateTime date = DBManager::getDateAsStrCol(stmt, 0);
+        secs = date.isValid() ? date.toSecsSinceEpoch() : 0;
+    });
+    return secs;
+}
+
+qint64 weightDate(const QString& sql) {
+    qint64 secs = 0;
+    stepAll(QVUtil::weightDbc(), sql,
+            [&secs](sqlite3_stmt* stmt) { secs = DBManager::getLongCol(stmt, 0); });
+    return secs;
+}
+
+using WeighingsOf = std::function<WeighingDayPtr(const QDateTime&)>;
+
+OverviewWeekInfo weekOf(const QDateTime& date, const WeighingsOf& weighingsOf) {
+    OverviewWeekInfo week;
+    const QDate sunday = sundayOf(date.date());
+    week.setDate(QDateTime(sunday, date.time()));
+    QList<OverviewDayPtr> days;
+    for (int d = 0; d < 7; ++d) {
+        // Calendar days, not 86400-second steps: a clock change must not repeat or skip a day.
+        const QDateTime at(sunday.addDays(d), date.time());
+        OverviewDayPtr day = OverviewDayInfo::getOverviewForDate(at, weighingsOf(at));
+        if (!day->isEmpty())
+            days.append(std::move(day));
+    }
+    week.setOverviewdays(std::move(days));
+    return week;
+}
+
+} // namespace
+
+OverviewWeekInfo::OverviewWeekInfo() : date_(Clock::now()) {}
+
+OverviewWeekInfo OverviewWeekInfo::getOverviewWeekForDate(const QDateTime& date) {
+    return weekOf(date, [](const QDateTime& day) {
+        return std::make_shared<WeighingDay>(WeightDataStore::loadWeightsForDate(day));
+    });
+}
+
+qint64 OverviewWeekInfo::getLastFilledDay() {
+    DBManager& common = QVUtil::commonDbc();
+    const qint64 exercise = diaryDate(common, "select max(date) from saved_exercise ");
+    const qint64 food = diaryDate(common, "select max(date) from saved_food ");
+    const qint64 weight = weightDate("select max(date) from weight");
+    return std::max({exercise, food, weight});
+}
+
+qint64 OverviewWeekInfo::getFirstFilledDay() {
+    DBManager& common = QVUtil::commonDbc();
+    const qint64 later = Clock::now().toSecsSinceEpoch() + kThirtyDays;
+    const auto orLater = [later](qint64 secs) { return secs > 0 ? secs : later; };
+    const qint64 exercise = orLater(diaryDate(common, "select min(date) from saved_exercise "));
+    const qint64 food = orLater(diaryDate(common, "select min(date) from saved_food "));
+    const qint64 weight = orLater(weightDate("select min(date) from weight"));
+    return std::min({exercise, food, weight});
+}
+
+QList<OverviewWeekInfo> OverviewWeekInfo::getOverviewWeeks() {
+    const QDateTime first = QDateTime::fromSecsSinceEpoch(getFirstFilledDay());
+    const QDateTime last = QDateTime::fromSecsSinceEpoch(getLastFilledDay());
+    const QDateTime end = last.addDays(7);
+    QList<OverviewWeekInfo> weeks;
+    if (end <= first)
+        return weeks;
+    const QDate endSunday = sundayOf(end.date());
+    for (QDateTime cursor = first; sundayOf(cursor.date()) < endSunday;
+         cursor = cursor.addDays(7)) {
+        OverviewWeekInfo week = getOverviewWeekForDate(cursor);
+        if (!week.overviewdays().isEmpty())
+            weeks.append(std::move(week));
+    }
+    return weeks;
+}
