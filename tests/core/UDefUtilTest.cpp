@@ -5,6 +5,21 @@
 #include <QDateTime>
 #include <QFile>
 #include <QSize>
+#include <QStringList>
+
+namespace {
+
+QStringList& warnings() {
+    static QStringList list;
+    return list;
+}
+
+void collectWarnings(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtWarningMsg)
+        warnings() << text;
+}
+
+} // namespace
 
 class UDefUtilTest : public QuorvelTest {
 protected:
@@ -115,4 +130,17 @@ TEST_F(UDefUtilTest, HandEditedPlainValuesReadAsText) {
     file.close();
     EXPECT_EQ(UDefUtil::getUserDefInt("welcome"), 5);
     EXPECT_EQ(UDefUtil::getUserDefString("name", ""), "a, b");
+}
+
+TEST_F(UDefUtilTest, AFailedWriteIsReported) {
+    QFile blocker(dataDir() + "/not-a-folder");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    qputenv("QUORVEL_SETTINGS", (dataDir() + "/not-a-folder/settings.ini").toUtf8());
+    warnings().clear();
+    const QtMessageHandler previous = qInstallMessageHandler(collectWarnings);
+    UDefUtil::setUserDefInt(1, "welcome");
+    qInstallMessageHandler(previous);
+    ASSERT_EQ(warnings().size(), 1);
+    EXPECT_TRUE(warnings().first().contains("not-a-folder/settings.ini"));
 }
