@@ -4,7 +4,9 @@
 
 namespace ui {
 
-void TableLayout::clear() { sections_.clear(); }
+void TableLayout::clear() {
+    sections_.clear();
+}
 
 void TableLayout::addSection(int headerHeight, const std::vector<int>& rowHeights,
                              int footerHeight) {
@@ -32,11 +34,17 @@ int TableLayout::contentHeight() const {
     return sections_.empty() ? 0 : sectionBottom(sectionCount() - 1);
 }
 
-int TableLayout::sectionTop(int section) const { return sections_.at(section).top; }
+int TableLayout::sectionTop(int section) const {
+    return sections_.at(section).top;
+}
 
-int TableLayout::headerHeight(int section) const { return sections_.at(section).headerHeight; }
+int TableLayout::headerHeight(int section) const {
+    return sections_.at(section).headerHeight;
+}
 
-int TableLayout::rowsBottom(int section) const { return sections_.at(section).rowTops.back(); }
+int TableLayout::rowsBottom(int section) const {
+    return sections_.at(section).rowTops.back();
+}
 
 int TableLayout::sectionBottom(int section) const {
     return rowsBottom(section) + sections_.at(section).footerHeight;

@@ -144,7 +144,9 @@ void TableViewCell::setSelectionLevel(qreal level) {
     update();
 }
 
-void TableViewCell::stateChanged() { update(); }
+void TableViewCell::stateChanged() {
+    update();
+}
 
 void TableViewCell::paintContent(QPainter&, const QRect&) {}
 
@@ -157,10 +159,10 @@ QRect TableViewCell::contentRect() const {
 
 QPainterPath TableViewCell::outlinePath() const {
     QPainterPath path;
-    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, groupPosition_ == GroupPosition::Top ||
-                                                                groupPosition_ == GroupPosition::Middle
-                                                            ? 0.5
-                                                            : -0.5);
+    const QRectF r = QRectF(rect()).adjusted(
+        0.5, 0.5, -0.5,
+        groupPosition_ == GroupPosition::Top || groupPosition_ == GroupPosition::Middle ? 0.5
+                                                                                        : -0.5);
     const bool roundTop =
         groupPosition_ == GroupPosition::Top || groupPosition_ == GroupPosition::Single;
     const bool roundBottom =
@@ -214,8 +216,7 @@ void TableViewCell::paintEvent(QPaintEvent*) {
     } else if (accessory_ == AccessoryType::Checkmark) {
         p.setPen(QPen(selected_ ? QColor(Qt::white) : QColor(64, 86, 134), 2.5, Qt::SolidLine,
                       Qt::RoundCap, Qt::RoundJoin));
-        p.drawPolyline(
-            QPolygonF({c + QPointF(-6, 0), c + QPointF(-2, 5), c + QPointF(6, -6)}));
+        p.drawPolyline(QPolygonF({c + QPointF(-6, 0), c + QPointF(-2, 5), c + QPointF(6, -6)}));
     }
     p.setClipping(false);
     if (grouped) {

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "StretchableImage.h"
+
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+// Images of the resource folder by name, drawn at twice the point size.
+class ImgUtil {
+public:
+    // Read from disk on every call; a null pixmap when the file does not exist.
+    static QPixmap image(const QString& name);
+    // The named image made stretchable with the given left and top caps (points).
+    static ui::StretchableImage image(const QString& name, int leftCap, int topCap);
+    // A new image of the size (points) filled with the stretchable form of the named image.
+    static QPixmap getImageWithSize(const QSize& size, const QString& name, int capWidth,
+                                    int capHeight);
+    // A new image of the size (points) with the image drawn to fill it.
+    static QPixmap scaleImage(const QPixmap& image, const QSize& size);
+
+    static constexpr int pixelRatio = 2;
+};

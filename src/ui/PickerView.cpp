@@ -1,0 +1,331 @@
+#include "PickerView.h"
+
+#include "Animations.h"
+#include "PickerViewDataSource.h"
+#include "PickerViewDelegate.h"
+#include "PickerWheel.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+namespace ui {
+
+namespace {
+constexpr int frame = 9;
+constexpr int gap = 4;
+constexpr int defaultRowHeight = 40;
+constexpr int turnMs = 250;
+constexpr int slop = 4;
+} // namespace
+
+PickerView::PickerView(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+PickerView::~PickerView() = default;
+
+QSize PickerView::sizeHint() const {
+    return {320, 216};
+}
+
+void PickerView::setDataSource(PickerViewDataSource* source) {
+    dataSource_ = source;
+    reloadAllComponents();
+}
+
+void PickerView::setDelegate(PickerViewDelegate* delegate) {
+    delegate_ = delegate;
+    reloadAllComponents();
+}
+
+void PickerView::reloadAllComponents() {
+    const int count = dataSource_ ? std::max(0, dataSource_->numberOfComponents(this)) : 0;
+    while (int(wheels_.size()) > count)
+        wheels_.pop_back();
+    while (int(wheels_.size()) < count) {
+        const int c = int(wheels_.size());
+        auto wheel = std::make_unique<PickerWheel>();
+        connect(wheel.get(), &PickerWheel::positionChanged, this, [this] { update(); });
+        connect(wheel.get(), &PickerWheel::settled, this,
+                [this, c](int row) { rowSettled(c, row); });
+        wheels_.push_back(std::move(wheel));
+    }
+    turnStart_.assign(count, -1);
+    focused_ = std::clamp(focused_, 0, std::max(0, count - 1));
+    for (int c = 0; c < count; ++c)
+        reloadComponent(c);
+    update();
+}
+
+void PickerView::reloadComponent(int component) {
+    if (component < 0 || component >= numberOfComponents())
+        return;
+    dropViews(component);
+    turnStart_[component] = -1;
+    wheels_[component]->setRowCount(dataSource_ ? dataSource_->numberOfRows(this, component) : 0);
+    update();
+}
+
+void PickerView::dropViews(int component) {
+    for (auto it = views_.begin(); it != views_.end();) {
+        if (it->first.second == component) {
+            if (it->second)
+                it->second->deleteLater();
+            it = views_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+int PickerView::numberOfRowsInComponent(int component) const {
+    return component >= 0 && component < numberOfComponents() ? wheels_[component]->rowCount() : 0;
+}
+
+int PickerView::selectedRowInComponent(int component) const {
+    return component >= 0 && component < numberOfComponents() ? wheels_[component]->selectedRow()
+                                                              : -1;
+}
+
+void PickerView::selectRow(int row, int component, bool animated) {
+    if (component < 0 || component >= numberOfComponents())
+        return;
+    turnStart_[component] = -1;
+    wheels_[component]->turnTo(row, animated ? Animations::duration(turnMs) : 0);
+}
+
+void PickerView::setShowsSelectionIndicator(bool shows) {
+    showsIndicator_ = shows;
+    update();
+}
+
+int PickerView::rowHeight(int component) const {
+    const int asked =
+        delegate_ ? delegate_->rowHeightForComponent(const_cast<PickerView*>(this), component) : -1;
+    return asked > 0 ? asked : defaultRowHeight;
+}
+
+int PickerView::componentWidth(int component) const {
+    const int asked =
+        delegate_ ? delegate_->widthForComponent(const_cast<PickerView*>(this), component) : -1;
+    if (asked > 0)
+        return asked;
+    const int n = std::max(1, numberOfComponents());
+    return (width() - 2 * frame - (n - 1) * gap) / n;
+}
+
+QRect PickerView::componentRect(int component) const {
+    int total = 0;
+    for (int c = 0; c < numberOfComponents(); ++c)
+        total += componentWidth(c) + (c > 0 ? gap : 0);
+    int x = (width() - total) / 2;
+    for (int c = 0; c < component; ++c)
+        x += componentWidth(c) + gap;
+    return {x, frame, componentWidth(component), height() - 2 * frame};
+}
+
+int PickerView::componentAt(QPoint pos) const {
+    for (int c = 0; c < numberOfComponents(); ++c)
+        if (componentRect(c).adjusted(-gap / 2, -frame, gap / 2, frame).contains(pos))
+            return c;
+    return -1;
+}
+
+void PickerView::userTurn(int component, int row) {
+    if (turnStart_[component] < 0)
+        turnStart_[component] = wheels_[component]->selectedRow();
+    wheels_[component]->turnTo(row, Animations::duration(turnMs));
+}
+
+void PickerView::rowSettled(int component, int row) {
+    const int start = turnStart_[component];
+    turnStart_[component] = -1;
+    if (start >= 0 && start != row && delegate_)
+        delegate_->didSelectRow(this, row, component);
+}
+
+QWidget* PickerView::rowView(int row, int component) {
+    const auto key = std::make_pair(row, component);
+    auto found = views_.find(key);
+    if (found != views_.end() && found->second)
+        return found->second;
+    QWidget* view = delegate_ ? delegate_->viewForRow(this, row, component) : nullptr;
+    if (view) {
+        view->setParent(this);
+        view->hide();
+        views_[key] = view;
+    }
+    return view;
+}
+
+void PickerView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient frameFill(0, 0, 0, height());
+    frameFill.setColorAt(0, QColor(96, 84, 58));
+    frameFill.setColorAt(1, QColor(52, 44, 28));
+    p.fillRect(rect(), frameFill);
+    for (int c = 0; c < numberOfComponents(); ++c)
+        paintComponent(p, c);
+    if (showsIndicator_ && numberOfComponents() > 0) {
+        const int h = rowHeight(focused_);
+        const QRect band(frame - 3, (height() - h) / 2, width() - 2 * (frame - 3), h);
+        QLinearGradient glass(band.topLeft(), band.bottomLeft());
+        glass.setColorAt(0, QColor(230, 222, 200, 110));
+        glass.setColorAt(0.5, QColor(160, 140, 96, 70));
+        glass.setColorAt(1, QColor(120, 104, 70, 90));
+        p.setPen(QPen(QColor(90, 76, 48, 200), 1));
+        p.setBrush(glass);
+        p.drawRoundedRect(QRectF(band).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    }
+}
+
+void PickerView::paintComponent(QPainter& p, int c) {
+    const QRect r = componentRect(c);
+    p.save();
+    p.setClipRect(r);
+    p.fillRect(r, Qt::white);
+    const int h = rowHeight(c);
+    const qreal centre = r.top() + r.height() / 2.0;
+    const PickerWheel& wheel = *wheels_[c];
+    const int first = std::max(0, int(std::floor(wheel.position() - r.height() / 2.0 / h)) - 1);
+    const int last =
+        std::min(wheel.rowCount() - 1, int(std::ceil(wheel.position() + r.height() / 2.0 / h)) + 1);
+    QFont font = p.font();
+    font.setBold(true);
+    font.setPixelSize(20);
+    p.setFont(font);
+    for (int row = first; row <= last; ++row) {
+        const QRect cell(r.left(), int(std::lround(centre + (row - wheel.position() - 0.5) * h)),
+                         r.width(), h);
+        if (QWidget* view = rowView(row, c)) {
+            view->resize(r.width(), h);
+            view->render(&p, cell.topLeft(), QRegion(), QWidget::DrawChildren);
+        } else if (delegate_) {
+            p.setPen(Qt::black);
+            p.drawText(cell.adjusted(6, 0, -6, 0), Qt::AlignCenter,
+                       delegate_->titleForRow(this, row, c));
+        }
+    }
+    // Shading at the top and bottom makes the flat list read as a turning drum.
+    QLinearGradient drum(r.topLeft(), r.bottomLeft());
+    drum.setColorAt(0, QColor(60, 50, 30, 170));
+    drum.setColorAt(0.28, QColor(255, 255, 255, 0));
+    drum.setColorAt(0.72, QColor(255, 255, 255, 0));
+    drum.setColorAt(1, QColor(60, 50, 30, 170));
+    p.fillRect(r, drum);
+    p.restore();
+    if (hasFocus() && c == focused_ && numberOfComponents() > 1) {
+        p.setPen(QPen(QColor(240, 214, 128), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(r).adjusted(1, 1, -1, -1));
+    }
+}
+
+void PickerView::mousePressEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    dragComponent_ = componentAt(pos);
+    if (dragComponent_ < 0)
+        return;
+    focused_ = dragComponent_;
+    PickerWheel& wheel = *wheels_[dragComponent_];
+    if (turnStart_[dragComponent_] < 0)
+        turnStart_[dragComponent_] = wheel.selectedRow();
+    wheel.stop();
+    pressY_ = lastY_ = pos.y();
+    pressPosition_ = wheel.position();
+    dragged_ = false;
+    velocity_ = 0;
+    moveClock_.start();
+    update();
+}
+
+void PickerView::mouseMoveEvent(QMouseEvent* event) {
+    if (dragComponent_ < 0)
+        return;
+    const int y = event->position().toPoint().y();
+    if (std::abs(y - pressY_) > slop)
+        dragged_ = true;
+    if (!dragged_)
+        return;
+    const int h = rowHeight(dragComponent_);
+    const qreal seconds = std::max<qint64>(1, moveClock_.restart()) / 1000.0;
+    // Rows per second, smoothed so that one jittery move does not decide the flick.
+    velocity_ = 0.6 * velocity_ + 0.4 * (-(y - lastY_) / qreal(h) / seconds);
+    lastY_ = y;
+    wheels_[dragComponent_]->dragTo(pressPosition_ - (y - pressY_) / qreal(h));
+}
+
+void PickerView::mouseReleaseEvent(QMouseEvent* event) {
+    if (dragComponent_ < 0)
+        return;
+    const int c = dragComponent_;
+    dragComponent_ = -1;
+    PickerWheel& wheel = *wheels_[c];
+    if (dragged_) {
+        // A pause before letting go ends the flick.
+        const qreal v = moveClock_.elapsed() > 100 ? 0 : velocity_;
+        userTurn(c, wheel.restingRowFor(v));
+        return;
+    }
+    // A tap above or below the middle turns the wheel to the tapped row.
+    const QRect r = componentRect(c);
+    const qreal offset = (event->position().y() - (r.top() + r.height() / 2.0)) / rowHeight(c);
+    userTurn(c, wheel.selectedRow() + int(std::lround(offset)));
+}
+
+void PickerView::wheelEvent(QWheelEvent* event) {
+    const int c = componentAt(event->position().toPoint());
+    const int steps = event->angleDelta().y() / 120;
+    if (c < 0 || steps == 0) {
+        event->ignore();
+        return;
+    }
+    focused_ = c;
+    userTurn(c, wheels_[c]->selectedRow() - steps);
+    event->accept();
+}
+
+void PickerView::keyPressEvent(QKeyEvent* event) {
+    if (numberOfComponents() == 0)
+        return QWidget::keyPressEvent(event);
+    const int row = wheels_[focused_]->selectedRow();
+    switch (event->key()) {
+    case Qt::Key_Left:
+        focused_ = std::max(0, focused_ - 1);
+        update();
+        break;
+    case Qt::Key_Right:
+        focused_ = std::min(numberOfComponents() - 1, focused_ + 1);
+        update();
+        break;
+    case Qt::Key_Up:
+        userTurn(focused_, row - 1);
+        break;
+    case Qt::Key_Down:
+        userTurn(focused_, row + 1);
+        break;
+    case Qt::Key_PageUp:
+        userTurn(focused_, row - 5);
+        break;
+    case Qt::Key_PageDown:
+        userTurn(focused_, row + 5);
+        break;
+    case Qt::Key_Home:
+        userTurn(focused_, 0);
+        break;
+    case Qt::Key_End:
+        userTurn(focused_, numberOfRowsInComponent(focused_) - 1);
+        break;
+    default:
+        return QWidget::keyPressEvent(event);
+    }
+    event->accept();
+}
+
+} // namespace ui
