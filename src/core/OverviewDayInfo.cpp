@@ -2,6 +2,9 @@
 
 #include "WeightDataStore.h"
 
+#include <cstdio>
+#include <cstring>
+
 OverviewDayInfo::~OverviewDayInfo() {
     if (foodInfo_)
         foodInfo_->detachOverview(this);
@@ -57,24 +60,15 @@ void OverviewDayInfo::setBurned(float burned) {
     recalcNet();
 }
 
+// A diary day keeps the sum of its entries' calories, added group by group in list order and
+// recomputed on every change, so it is the same float as summing the entries here, without
+// walking thousands of entries when the Overview builds its weeks.
 void OverviewDayInfo::recalcFood(bool) {
-    float sum = 0.0f;
-    if (foodInfo_) {
-        for (const auto& meal : foodInfo_->items())
-            for (const auto& entry : meal)
-                sum += entry->resultCalories();
-    }
-    setConsumed(sum);
+    setConsumed(foodInfo_ ? foodInfo_->total() : 0.0f);
 }
 
 void OverviewDayInfo::recalcExercise(bool) {
-    float sum = 0.0f;
-    if (exerciseInfo_) {
-        for (const auto& category : exerciseInfo_->items())
-            for (const auto& entry : category)
-                sum += entry->calories();
-    }
-    setBurned(sum);
+    setBurned(exerciseInfo_ ? exerciseInfo_->total() : 0.0f);
 }
 
 void OverviewDayInfo::recalcWeight(bool) {
@@ -84,10 +78,11 @@ void OverviewDayInfo::recalcWeight(bool) {
 
 void OverviewDayInfo::recalcNet() {
     const float net = consumed_ - burned_;
-    netValue_ = QString::asprintf("%.0f", static_cast<double>(net));
+    // The C library's formatter: this runs for every day the Overview builds.
+    char text[64];
+    std::snprintf(text, sizeof text, "%.0f", static_cast<double>(net));
     // Burning a fraction more than was eaten is still nothing left over, not "-0".
-    if (netValue_ == QLatin1String("-0"))
-        netValue_ = QStringLiteral("0");
+    netValue_ = std::strcmp(text, "-0") == 0 ? QStringLiteral("0") : QString::fromLatin1(text);
 }
 
 void OverviewDayInfo::refreshData() {

@@ -5,6 +5,7 @@
 #include "QVUtil.h"
 #include "WeightDataStore.h"
 
+#include <QHash>
 #include <algorithm>
 #include <functional>
 
@@ -43,6 +44,32 @@ qint64 weightDate(const QString& sql) {
 }
 
 using WeighingsOf = std::function<WeighingDayPtr(const QDateTime&)>;
+
+// Every weighing of a span read with one query and handed out by local calendar day: the same
+// days as one query a day would give, without thousands of statements for the whole diary.
+class SpanWeighings {
+public:
+    SpanWeighings(const QDate& first, const QDate& end) {
+        const QList<QStringList> rows =
+            QVUtil::weightDbc().select({"date", "value", "note", "weight_s"}, "weight",
+                                       "(date BETWEEN ? AND ?) ORDER BY date DESC",
+                                       {QString::number(WeighingDay::dayStartOf(first)),
+                                        QString::number(WeighingDay::dayStartOf(end) - 1)});
+        for (const QStringList& row : rows)
+            byDay_[QDateTime::fromSecsSinceEpoch(row.value(0).toLongLong()).date()].append(row);
+    }
+
+    WeighingDayPtr dayOf(const QDateTime& at) const {
+        auto day = std::make_shared<WeighingDay>(WeighingDay::dayStartOf(at.date()));
+        const auto rows = byDay_.constFind(at.date());
+        if (rows != byDay_.constEnd())
+            day->setAWeighings(*rows);
+        return day;
+    }
+
+private:
+    QHash<QDate, QList<QStringList>> byDay_;
+};
 
 OverviewWeekInfo weekOf(const QDateTime& date, const WeighingsOf& weighingsOf) {
     OverviewWeekInfo week;
@@ -96,9 +123,13 @@ QList<OverviewWeekInfo> OverviewWeekInfo::getOverviewWeeks() {
     if (end <= first)
         return weeks;
     const QDate endSunday = sundayOf(end.date());
+    const SpanWeighings weighings(sundayOf(first.date()), endSunday);
+    const WeighingsOf weighingsOf = [&weighings](const QDateTime& at) {
+        return weighings.dayOf(at);
+    };
     for (QDateTime cursor = first; sundayOf(cursor.date()) < endSunday;
          cursor = cursor.addDays(7)) {
-        OverviewWeekInfo week = getOverviewWeekForDate(cursor);
+        OverviewWeekInfo week = weekOf(cursor, weighingsOf);
         if (!week.overviewdays().isEmpty())
             weeks.append(std::move(week));
     }

@@ -101,3 +101,31 @@ TEST_F(OverviewWeekInfoTest, AnUnreadableDateCountsAsNoData) {
     diaryrows::foodWithDateText("2026-05-13 00:00", "100.00");
     EXPECT_EQ(OverviewWeekInfo::getFirstFilledDay(), local(2026, 5, 13).toSecsSinceEpoch());
 }
+
+TEST_F(OverviewWeekInfoTest, WeeksOfTheWholeSpanHoldTheSameWeighingsAsAWeekBuiltAlone) {
+    ScopedTimeZone tz("America/New_York");
+    Clock::set(local(2026, 12, 1, 9));
+    diaryrows::weighing(local(2026, 10, 25, 0, 0, 0), "80.00"); // first second of the span
+    diaryrows::weighing(local(2026, 11, 1, 23, 30), "81.00");   // a 25-hour day
+    diaryrows::weighing(local(2026, 11, 2, 0, 0, 0), "82.00");
+    diaryrows::weighing(local(2026, 11, 14, 23, 59, 59), "83.00"); // last second
+    diaryrows::weighing(local(2026, 11, 14, 7), "84.00");
+
+    const QList<OverviewWeekInfo> weeks = OverviewWeekInfo::getOverviewWeeks();
+    ASSERT_EQ(weeks.size(), 3);
+    int weighings = 0;
+    for (const OverviewWeekInfo& week : weeks) {
+        const OverviewWeekInfo alone = OverviewWeekInfo::getOverviewWeekForDate(week.date());
+        ASSERT_EQ(alone.overviewdays().size(), week.overviewdays().size());
+        for (qsizetype d = 0; d < week.overviewdays().size(); ++d) {
+            const WeighingDay& got = *week.overviewdays()[d]->weightInfo();
+            const WeighingDay& want = *alone.overviewdays()[d]->weightInfo();
+            EXPECT_EQ(got.daystarttime(), want.daystarttime());
+            EXPECT_EQ(got.getTotalWeighings(), want.getTotalWeighings());
+            EXPECT_EQ(got.avgweight(), want.avgweight());
+            weighings += got.getTotalWeighings();
+        }
+    }
+    EXPECT_EQ(weighings, 5);
+    EXPECT_EQ(weeks[2].overviewdays().back()->weightInfo()->avgweight(), 83.5f);
+}
