@@ -23,7 +23,12 @@ namespace {
 void build(const QDir& out, const QString& name, const std::function<void(const QString&)>& write) {
     const QString final = out.filePath(name);
     const QString partial = final + u".part"_s;
-    write(partial);
+    try {
+        write(partial);
+    } catch (...) {
+        QFile::remove(partial);
+        throw;
+    }
     if (QFile::exists(final) && !QFile::remove(final))
         throw std::runtime_error(("cannot replace " + final).toStdString());
     if (!QFile::rename(partial, final))
