@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Clock.h"
+#include "DateUtil.h"
 #include "RefresherDelegate.h"
 #include <QDateTime>
 
@@ -75,6 +77,32 @@ public:
     }
     void replaceAt(int group, qsizetype row, EntryPtr entry) {
         items_[group][row] = std::move(entry);
+    }
+    // Deletes the entry from the database, then from its group, and recomputes the totals.
+    // False, changing nothing, when there is no such entry.
+    bool deleteEntryAt(int group, int row) {
+        const EntryPtr entry = entryAt(group, row);
+        if (!entry)
+            return false;
+        entry->remove();
+        removeAt(group, row);
+        recalcTotal();
+        return true;
+    }
+    // An empty day leaves its list unless it is today.
+    bool isDroppable() const {
+        return !hasEntries() && !DateUtil::dateIsOneDayWith(date_, Clock::now());
+    }
+    // Takes the entry with this row id out of whichever group holds it; false when none does.
+    bool removeEntryWithId(int dboId) {
+        for (int group = 0; group < groupCount(); ++group) {
+            const qsizetype row = indexOfId(group, dboId);
+            if (row >= 0) {
+                items_[group].removeAt(row);
+                return true;
+            }
+        }
+        return false;
     }
 
 protected:

@@ -44,6 +44,11 @@ public:
         days_.insert(index, std::move(day));
     }
     void append(DayPtr day) { insert(days_.size(), std::move(day)); }
+    // Inserts a day with its totals worked out.
+    void insertDbo(qsizetype index, DayPtr day) {
+        day->recalcTotal();
+        insert(index, std::move(day));
+    }
 
     // Drops the day; false when it is not in the list.
     bool remove(const Day* day) {
@@ -103,10 +108,7 @@ public:
     }
 
 private:
-    void appendDay(DayPtr day) {
-        day->recalcTotal();
-        list_.append(std::move(day));
-    }
+    void appendDay(DayPtr day) { list_.insertDbo(list_.size(), std::move(day)); }
 
     QDateTime today_;
     MakeDay makeDay_;

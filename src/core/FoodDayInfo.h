@@ -30,8 +30,8 @@ public:
 
     // Puts a saved entry first in its meal on its day, making the day when needed.
     static void addFood(const SavedFoodPtr& food);
-    // Moves an edited entry to the top of its (possibly new) meal within its day; the meal it
-    // had when its editor opened is read from vars "food_current_foodTypeId", which is removed.
+    // Moves an edited entry to the top of its (possibly new) meal within its day, then drops
+    // vars "food_current_foodTypeId" (the meal its editor opened it from).
     static void updateFood(const SavedFoodPtr& food);
     static void addFoodTo(FoodDayPtr day, FoodDayList& list);
     static void insertDbo(FoodDayPtr day, FoodDayList& list, qsizetype index);
