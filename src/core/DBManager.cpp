@@ -132,8 +132,12 @@ void DBManager::moveAsideAndCarry(const QString& path, const QString& shipped) {
     } catch (const DBException&) {
         // Put the user's file back where it was so that nothing is lost and the next start
         // tries again.
-        QFile::remove(path);
-        QFile::rename(backup, path);
+        if (QFileInfo::exists(path) && !QFile::remove(path))
+            qWarning().noquote() << QStringLiteral("Could not remove the new copy %1").arg(path);
+        if (!QFile::rename(backup, path))
+            qWarning().noquote() << QStringLiteral("Could not restore %1 from %2; the data is "
+                                                   "kept in %2")
+                                        .arg(path, backup);
         throw;
     }
     lastBackupPath_ = backup;
@@ -198,9 +202,15 @@ void DBManager::appendParams(const QStringList& params, sqlite3_stmt* stmt) {
     int position = 1;
     for (const QString& p : params) {
         const QByteArray utf8 = p.toUtf8();
-        // A refused bind leaves the parameter NULL; the step that follows shows the effect.
-        sqlite3_bind_text(stmt, position++, utf8.constData(), static_cast<int>(utf8.size()),
-                          SQLITE_TRANSIENT);
+        // A refused bind leaves the parameter NULL; say so rather than let a query quietly
+        // match nothing.
+        const int rc = sqlite3_bind_text(stmt, position, utf8.constData(),
+                                         static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+        if (rc != SQLITE_OK)
+            qWarning().noquote() << QStringLiteral("Binding parameter %1 failed: %2")
+                                        .arg(position)
+                                        .arg(getSQLiteErrMsg(rc));
+        ++position;
     }
 }
 

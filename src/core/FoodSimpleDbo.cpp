@@ -73,11 +73,11 @@ FoodGroups queryGrouped(const QString& sql, const QStringList& params, bool with
 
 FoodSimpleDbo::FoodSimpleDbo(int dboId, QString name) : dboId(dboId), name(std::move(name)) {}
 
-const QList<FoodSimpleDbo>& FoodSimpleDbo::getFoodTypes() {
+QList<FoodSimpleDbo> FoodSimpleDbo::getFoodTypes() {
     return loadIconRows(cache().types, kTypesSql);
 }
 
-const QList<FoodSimpleDbo>& FoodSimpleDbo::getFoodKinds() {
+QList<FoodSimpleDbo> FoodSimpleDbo::getFoodKinds() {
     return loadIconRows(cache().kinds, kKindsSql);
 }
 

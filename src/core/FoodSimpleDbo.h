@@ -27,8 +27,9 @@ public:
     // entry can be deleted even when several share the item id 0.
     qint64 rowId = 0;
 
-    static const QList<FoodSimpleDbo>& getFoodTypes();
-    static const QList<FoodSimpleDbo>& getFoodKinds();
+    // Read once per process.
+    static QList<FoodSimpleDbo> getFoodTypes();
+    static QList<FoodSimpleDbo> getFoodKinds();
     static FoodGroups getRestaurantsList();
     static FoodGroups getFoodByType(int typeId);
     static FoodGroups getFoodByKind(int kindId);

@@ -53,6 +53,12 @@ TEST_F(DBManagerStatementTest, EachDistinctTextIsPreparedOnceAndRebound) {
     db.insertStmt("insert into entry (name, meal) values (?, ?)", {"x", "2"});
     db.insertStmt("insert into entry (name, meal) values (?, ?)", {"y"});
     EXPECT_EQ(db.executeIntScalar("select count(*) from entry where meal is null"), 1);
+
+    // A parameter the statement has no place for is reported, not dropped in silence.
+    LogCapture log;
+    EXPECT_EQ(db.executeIntScalar("select count(*) from entry where meal = ?", {"2", "extra"}), 1);
+    EXPECT_TRUE(log.lines().contains(
+        "Binding parameter 2 failed: 2nd parameter to sqlite3_bind out of range"));
 }
 
 TEST_F(DBManagerStatementTest, FailuresRaiseAndLeaveTheStatementReusable) {
