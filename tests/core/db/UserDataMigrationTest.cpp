@@ -102,31 +102,23 @@ protected:
         rawdb::exec(resourcePath(name),
                     QString("create table %1 (id INTEGER PRIMARY KEY, name TEXT);").arg(table));
     }
-    void storeOldVersion(const QString& suffix) {
-        UDefUtil::setUserDefString("0.9", Util::bundleIdentifier() + suffix);
-    }
 };
 
 TEST_F(HandleReloadTest, DiariesSurviveAVersionChangeCataloguesDoNot) {
-    ship("common.db", "saved_food");
-    ship("weight.db", "weight");
-    ship("food.db", "food_items");
+    const QList<QStringList> files{{"common.db", "saved_food", "_Quorvel_database_common", "1.0.7"},
+                                   {"weight.db", "weight", "_Tessaly_database_weight", "1.0.8"},
+                                   {"food.db", "food_items", "_Quorvel_database_food", "1.1.2"}};
+    for (const QStringList& f : files)
+        ship(f[0], f[1]);
     QVUtil::commonDbc().insertStmt("insert into saved_food (name) values (?)", {"apple"});
     QVUtil::weightDbc().insertStmt("insert into weight (name) values (?)", {"monday"});
     QVUtil::foodDbc().insertStmt("insert into food_items (name) values (?)", {"local"});
     ResetRegistry::resetAll();
-    EXPECT_EQ(UDefUtil::getUserDefString(Util::bundleIdentifier() + "_Quorvel_database_common", ""),
-              "1.0.7");
-    EXPECT_EQ(UDefUtil::getUserDefString(Util::bundleIdentifier() + "_Tessaly_database_weight", ""),
-              "1.0.8");
-    EXPECT_EQ(UDefUtil::getUserDefString(Util::bundleIdentifier() + "_Quorvel_database_food", ""),
-              "1.1.2");
-
-    storeOldVersion("_Quorvel_database_common");
-    storeOldVersion("_Tessaly_database_weight");
-    storeOldVersion("_Quorvel_database_food");
+    for (const QStringList& f : files) {
+        EXPECT_EQ(UDefUtil::getUserDefString(Util::bundleIdentifier() + f[2], ""), f[3]);
+        UDefUtil::setUserDefString("0.9", Util::bundleIdentifier() + f[2]);
+    }
     EXPECT_EQ(QVUtil::commonDbc().selectField("name", "saved_food"), QStringList{"apple"});
     EXPECT_EQ(QVUtil::weightDbc().selectField("name", "weight"), QStringList{"monday"});
     EXPECT_TRUE(QVUtil::foodDbc().selectField("name", "food_items").isEmpty());
-    EXPECT_EQ(&QVUtil::commonDbc(), &QVUtil::commonDbc());
 }
