@@ -16,7 +16,8 @@ public:
     };
 
     // The user's own diary files (created from the shipped ones on first use), `years` years
-    // of 365 days that end with `endDate`.
+    // of 365 days that end with `endDate`. Call it before the day lists are first read: they
+    // are read once per process.
     static Counts fill(int years, quint32 seed, const QDate& endDate);
 
     // The same into the given files. Catalogue items come from the shipped food.db and
