@@ -7,9 +7,9 @@
 #include "ConvertUtil.h"
 #include "DateButton.h"
 #include "DateUtil.h"
-#include "FrameAnimation.h"
 #include "ImageButton.h"
 #include "MonthView.h"
+#include "ViewUtil.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -18,7 +18,7 @@
 
 namespace {
 
-const int heightMs = 600;
+const double heightSeconds = 0.6;
 const int pushMs = 400;
 const char* const transitionKey = "transitionViewAnimation";
 
@@ -186,10 +186,13 @@ void CalendarView::pushIn(MonthView* incoming, MonthView* outgoing, Transition t
 void CalendarView::changeViewHeight(MonthView* grid) {
     const int gridHeight = grid->height();
     height_ = HeaderHeight + gridHeight;
-    FrameAnimation::moveTo(swippingView_, QRect(0, HeaderHeight, Width, gridHeight), heightMs);
-    FrameAnimation::moveTo(this, QRect(pos(), QSize(Width, height_)), heightMs);
+    // The owner's relayout moves together with the calendar.
+    ui::ViewUtil::prepareAnimation(heightSeconds);
+    ui::ViewUtil::setFrame(swippingView_, QRect(0, HeaderHeight, Width, gridHeight));
+    ui::ViewUtil::setFrame(this, QRect(pos(), QSize(Width, height_)));
     if (owner_)
         owner_->calendarHeightChanged(this);
+    ui::ViewUtil::commitAnimation();
 }
 
 QString CalendarView::customMonthLabelText() {

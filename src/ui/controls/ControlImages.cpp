@@ -1,9 +1,7 @@
 #include "ControlImages.h"
 
+#include "ImgUtil.h"
 #include "ResetRegistry.h"
-#include "Util.h"
-
-#include <QFile>
 
 #include <QHash>
 
@@ -23,23 +21,13 @@ QHash<QString, QPixmap>& images() {
     return *cache;
 }
 
-// The image set is drawn at twice the logical size.
-QPixmap load(const QString& name) {
-    const QString path = Util::resourcePath(QStringLiteral("images/") + name);
-    if (!QFile::exists(path))
-        return {};
-    QPixmap pixmap(path);
-    pixmap.setDevicePixelRatio(2);
-    return pixmap;
-}
-
 } // namespace
 
 QPixmap ControlImages::image(const QString& name) {
     QHash<QString, QPixmap>& all = images();
     auto it = all.find(name);
     if (it == all.end())
-        it = all.insert(name, load(name));
+        it = all.insert(name, ImgUtil::image(name));
     return it.value();
 }
 

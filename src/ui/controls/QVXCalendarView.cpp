@@ -40,7 +40,8 @@ void QVXCalendarView::customMonthView(QLabel* background, QLabel* label) {
     QFont font = label->font();
     font.setPixelSize(16);
     label->setFont(font);
-    label->setGeometry(0, 5, 230, 32);
+    // Five points down, as tall as the pill of the background, so the name sits in its middle.
+    label->setGeometry(0, 5, 230, 22);
 }
 
 void QVXCalendarView::customDayLabel(QLabel* background, QLabel* label) {

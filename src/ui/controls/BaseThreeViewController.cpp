@@ -1,0 +1,238 @@
+#include "BaseThreeViewController.h"
+
+#include "ControlImages.h"
+#include "ConvertUtil.h"
+#include "DateUtil.h"
+#include "PixmapView.h"
+#include "QVXCalendarView.h"
+#include "QVXTableView.h"
+#include "QVXUtil.h"
+#include "TableView.h"
+#include "TableViewCell.h"
+#include "ViewUtil.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+
+namespace {
+
+const int shadowHeight = 18;
+
+QFont boldFont(int pixels) {
+    QFont font;
+    font.setPixelSize(pixels);
+    font.setBold(true);
+    return font;
+}
+
+void setBrush(QWidget* widget, QPalette::ColorRole role, const QBrush& brush) {
+    QPalette palette = widget->palette();
+    palette.setBrush(role, brush);
+    widget->setPalette(palette);
+}
+
+QLabel* headerLabel(QWidget* parent, const QRect& frame, const QString& text, const QBrush& color,
+                    Qt::Alignment alignment) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(frame);
+    label->setFont(boldFont(14));
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    setBrush(label, QPalette::WindowText, color);
+    return label;
+}
+
+} // namespace
+
+BaseThreeViewController::BaseThreeViewController(QObject* parent)
+    : BaseMultiViewController(parent) {}
+
+void BaseThreeViewController::init() {
+    initWithHeaders(getNames(), getViews());
+    setSelectedIndex(0);
+    setCurrDate(calendar_->date());
+}
+
+QStringList BaseThreeViewController::getNames() {
+    return {QStringLiteral("Month"), QStringLiteral("Day")};
+}
+
+QList<QWidget*> BaseThreeViewController::getViews() {
+    return {viewAtIndex(0), viewAtIndex(1)};
+}
+
+QWidget* BaseThreeViewController::viewAtIndex(int index) {
+    if (index < 0 || index > 1)
+        return nullptr;
+    QWidget*& view = built_[static_cast<size_t>(index)];
+    if (!view)
+        view = index == 0 ? buildMonthView() : buildDayView();
+    return view;
+}
+
+QWidget* BaseThreeViewController::buildMonthView() {
+    auto* view = new QWidget;
+    view->resize(ViewWidth, ViewHeight);
+    calendar_ = new QVXCalendarView(view);
+    calendar_->setObjectName("calendar");
+    ui::ViewUtil::setTag(calendar_, CalendarTag);
+    calendar_->initWithOwner(this);
+    const int top = calendar_->calendarHeight();
+
+    dataView_ = new QWidget(view);
+    dataView_->setObjectName("dataView");
+    ui::ViewUtil::setTag(dataView_, DataViewTag);
+    dataView_->setAutoFillBackground(true);
+    setBrush(dataView_, QPalette::Window, QColor(254, 253, 189));
+    dataView_->setGeometry(0, top, ViewWidth, ViewHeight - top);
+
+    downLine_ = new PixmapView(ControlImages::image("cal_shadow_dark.png"), view);
+    downLine_->setObjectName("downLine");
+    downLine_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    downLine_->setGeometry(0, top, ViewWidth, shadowHeight);
+    // The calendar stays above the data area while it grows over it.
+    calendar_->raise();
+    downLine_->raise();
+    return view;
+}
+
+QWidget* BaseThreeViewController::buildDayView() {
+    auto* view = new QWidget;
+    view->resize(ViewWidth, ViewHeight);
+    auto* bar = new QWidget(view);
+    bar->setObjectName("dayBar");
+    ui::ViewUtil::setTag(bar, DayBarTag);
+    bar->setGeometry(0, 0, ViewWidth, DayBarHeight);
+    bar->setAutoFillBackground(true);
+    const QVColor tint = QVXUtil::appTintColor();
+    setBrush(bar, QPalette::Window, QColor(tint.r, tint.g, tint.b));
+
+    QAbstractButton* left = newNavButton("left.png", QPoint(10, 0), [this] { minusDay(); });
+    left->setParent(bar);
+    left->setObjectName("minusDay");
+    dayLabel_ = new QLabel(bar);
+    dayLabel_->setObjectName("dayLabel");
+    ui::ViewUtil::setTag(dayLabel_, DayLabelTag);
+    dayLabel_->setGeometry(54, 0, 212, DayBarHeight);
+    dayLabel_->setFont(boldFont(16));
+    dayLabel_->setAlignment(Qt::AlignCenter);
+    setBrush(dayLabel_, QPalette::WindowText, Qt::white);
+    QAbstractButton* right = newNavButton("right.png", QPoint(266, 0), [this] { plusDay(); });
+    right->setParent(bar);
+    right->setObjectName("plusDay");
+
+    dayTable_ =
+        new QVXTableView(QRect(0, DayBarHeight, ViewWidth, ViewHeight - DayBarHeight), this, view);
+    dayTable_->setObjectName("dayTable");
+    dayTable_->tableView()->setObjectName("Day table");
+    ui::ViewUtil::setTag(dayTable_->tableView(), DayTableTag);
+    // Headers asked for while the list was being made did not know it as the day table yet.
+    dayTable_->reloadData();
+    return view;
+}
+
+void BaseThreeViewController::setCurrDate(const QDateTime& date) {
+    if (!date.isValid()) {
+        currDate_ = QDateTime();
+        if (dayLabel_)
+            dayLabel_->setText(QStringLiteral("No date"));
+        return;
+    }
+    currDate_ = DateUtil::safeTrunc(date);
+    if (dayLabel_)
+        dayLabel_->setText(ConvertUtil::date2str(currDate_, ConvertUtil::LongStyle));
+    if (calendar_ && calendar_->date() != currDate_)
+        calendar_->changeSelection(currDate_);
+    currDateChanged();
+}
+
+void BaseThreeViewController::plusDay() {
+    if (currDate_.isValid())
+        setCurrDate(DateUtil::addDays(currDate_, 1));
+}
+
+void BaseThreeViewController::minusDay() {
+    if (currDate_.isValid())
+        setCurrDate(DateUtil::addDays(currDate_, -1));
+}
+
+void BaseThreeViewController::currDateChanged() {}
+
+QWidget* BaseThreeViewController::getSubviewOf(int viewIndex, int tag) {
+    return ui::ViewUtil::getSubviewOf(views().value(viewIndex), tag);
+}
+
+void BaseThreeViewController::dateChanged(CalendarView* calendar) {
+    setCurrDate(calendar->date());
+}
+
+void BaseThreeViewController::calendarHeightChanged(CalendarView* calendar) {
+    const int top = calendar->calendarHeight();
+    ui::ViewUtil::setFrame(dataView_, QRect(0, top, ViewWidth, ViewHeight - top));
+    ui::ViewUtil::setFrame(downLine_, QRect(0, top, ViewWidth, shadowHeight));
+}
+
+void BaseThreeViewController::overCustom(DateButton*) {}
+
+int BaseThreeViewController::numberOfSections(ui::TableView*) {
+    return 2;
+}
+
+int BaseThreeViewController::numberOfRows(ui::TableView*, int) {
+    return 2;
+}
+
+ui::TableViewCell* BaseThreeViewController::cellForRow(ui::TableView* table,
+                                                       const ui::IndexPath& path) {
+    const QString identifier = QStringLiteral("any-cell");
+    ui::TableViewCell* cell = table->dequeueReusableCell(identifier);
+    if (!cell)
+        cell = new ui::TableViewCell(identifier);
+    cell->textLabel()->setText(QString::asprintf("Cell #%i", path.row));
+    return cell;
+}
+
+bool BaseThreeViewController::canEditRow(ui::TableView*, const ui::IndexPath&) {
+    return false;
+}
+
+void BaseThreeViewController::commitEditingStyle(ui::TableView*, ui::EditingStyle,
+                                                 const ui::IndexPath&) {}
+
+int BaseThreeViewController::heightForRow(ui::TableView*, const ui::IndexPath&) {
+    return 40;
+}
+
+int BaseThreeViewController::heightForHeader(ui::TableView*, int) {
+    return 23;
+}
+
+void BaseThreeViewController::didSelectRow(ui::TableView* table, const ui::IndexPath&) {
+    if (QVXTableView* owner = QVXTableView::enclosing(table))
+        owner->deselect();
+}
+
+QWidget* BaseThreeViewController::tableViewForHeaderInSection(QVXTableView* table, int section) {
+    ui::TableView* list = table->tableView();
+    auto* header = new PixmapView(ControlImages::image("section.png"));
+    header->setOpacity(0.9);
+    header->resize(ViewWidth, 18);
+    const QBrush color = tableViewSectionColor(list, section);
+    headerLabel(header, QRect(15, 2, 160, 18), tableViewSectionName(list, section), color,
+                Qt::AlignLeft);
+    headerLabel(header, QRect(165, 2, 111, 18), tableViewSectionInfo(list, section), color,
+                Qt::AlignRight);
+    return header;
+}
+
+QString BaseThreeViewController::tableViewSectionName(ui::TableView* table, int) {
+    const bool dayTable = ui::ViewUtil::tag(table) == DayTableTag;
+    return QStringLiteral("Section of %1").arg(dayTable ? "Day table" : "Unknown");
+}
+
+QString BaseThreeViewController::tableViewSectionInfo(ui::TableView*, int section) {
+    return QString::asprintf("#%i", section);
+}
+
+QBrush BaseThreeViewController::tableViewSectionColor(ui::TableView*, int) {
+    return QBrush(Qt::black);
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "BaseMultiViewController.h"
+#include "CalendarViewOwner.h"
+#include "QVXTableViewDataSource.h"
+
+#include <QBrush>
+#include <QDateTime>
+#include <array>
+
+class QLabel;
+class QVXCalendarView;
+class QVXTableView;
+class PixmapView;
+
+// The Overview and Weight frame: a month view (calendar over a data area) and a day view (a bar
+// with previous and next day around the current date, over a day table), both following one
+// current date kept at 08:00 of its day. Subclasses override the hooks and call init() first
+// thing in their constructor, so that their overrides take part in the building.
+class BaseThreeViewController : public BaseMultiViewController,
+                                public CalendarViewOwner,
+                                public QVXTableViewDataSource {
+    Q_OBJECT
+public:
+    static constexpr int ViewWidth = 320;
+    static constexpr int ViewHeight = 367;
+    static constexpr int DayBarHeight = 44;
+
+    enum Tag {
+        CalendarTag = -98999,
+        DataViewTag = -98998,
+        DayTableTag = -98997,
+        DayLabelTag = -98995,
+        DayBarTag = -98994
+    };
+
+    explicit BaseThreeViewController(QObject* parent = nullptr);
+
+    // Builds both views, shows the month view and takes the calendar's date.
+    void init();
+
+    QVXCalendarView* calendar() const { return calendar_; }
+    QWidget* dataView() const { return dataView_; }
+    PixmapView* downLine() const { return downLine_; }
+    QLabel* dayLabel() const { return dayLabel_; }
+    QVXTableView* dayTable() const { return dayTable_; }
+    QDateTime currDate() const { return currDate_; }
+
+    virtual QStringList getNames();
+    QList<QWidget*> getViews();
+    // Builds the view once; overrides call the base first and add to what it returns.
+    virtual QWidget* viewAtIndex(int index);
+    void setCurrDate(const QDateTime& date);
+    void plusDay();
+    void minusDay();
+    // Throws ViewLookupException when the view has no direct child with the tag.
+    QWidget* getSubviewOf(int viewIndex, int tag);
+
+    // The calendar's notices.
+    void dateChanged(CalendarView* calendar) override;
+    void calendarHeightChanged(CalendarView* calendar) override;
+    void overCustom(DateButton* button) override;
+
+    // Table hooks; overrides handle their own tables and fall back here for the others.
+    int numberOfSections(ui::TableView* table) override;
+    int numberOfRows(ui::TableView* table, int section) override;
+    ui::TableViewCell* cellForRow(ui::TableView* table, const ui::IndexPath& path) override;
+    bool canEditRow(ui::TableView* table, const ui::IndexPath& path) override;
+    void commitEditingStyle(ui::TableView* table, ui::EditingStyle style,
+                            const ui::IndexPath& path) override;
+    int heightForRow(ui::TableView* table, const ui::IndexPath& path) override;
+    int heightForHeader(ui::TableView* table, int section) override;
+    void didSelectRow(ui::TableView* table, const ui::IndexPath& path) override;
+    // The standard header: name on the left, information on the right, over "section.png".
+    QWidget* tableViewForHeaderInSection(QVXTableView* table, int section) override;
+    virtual QString tableViewSectionName(ui::TableView* table, int section);
+    virtual QString tableViewSectionInfo(ui::TableView* table, int section);
+    virtual QBrush tableViewSectionColor(ui::TableView* table, int section);
+
+protected:
+    // Runs after every change of the current date; subclasses reload their data here.
+    virtual void currDateChanged();
+
+private:
+    QWidget* buildMonthView();
+    QWidget* buildDayView();
+
+    std::array<QWidget*, 2> built_{};
+    QVXCalendarView* calendar_ = nullptr;
+    QWidget* dataView_ = nullptr;
+    PixmapView* downLine_ = nullptr;
+    QLabel* dayLabel_ = nullptr;
+    QVXTableView* dayTable_ = nullptr;
+    QDateTime currDate_;
+};

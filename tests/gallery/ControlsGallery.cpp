@@ -1,0 +1,114 @@
+#include "Gallery.h"
+
+#include "Clock.h"
+#include "DateUtil.h"
+#include "NavigationController.h"
+#include "QVXUtil.h"
+#include "controls/BaseThreeViewController.h"
+#include "controls/CalendarViewOwner.h"
+#include "controls/ControlImages.h"
+#include "controls/DateButton.h"
+#include "controls/FoodSpin.h"
+#include "controls/PixmapView.h"
+#include "controls/QVXCalendarView.h"
+
+namespace {
+
+class GalleryFrame : public BaseThreeViewController {
+public:
+    GalleryFrame() { init(); }
+};
+
+// The frame inside its navigation bar, as a tab shows it.
+std::unique_ptr<QWidget> frameScene(int segment) {
+    auto* frame = new GalleryFrame;
+    auto holder = std::make_unique<QWidget>();
+    auto* nav = new ui::NavigationController(frame, holder.get());
+    const QVColor tint = QVXUtil::appTintColor();
+    nav->setTintColor(QColor(tint.r, tint.g, tint.b));
+    frame->setSelectedIndex(segment);
+    QWidget* view = nav->view();
+    view->setParent(holder.get());
+    view->move(0, 0);
+    holder->resize(BaseThreeViewController::ViewWidth, 44 + BaseThreeViewController::ViewHeight);
+    return holder;
+}
+
+// Marks a few days the way the Overview screen does: calories left and a flag.
+class MarkingOwner : public CalendarViewOwner {
+public:
+    void dateChanged(CalendarView*) override {}
+    void calendarHeightChanged(CalendarView*) override {}
+    std::optional<int> getCalendarNumbersOffset() const override { return 4; }
+    void overCustom(DateButton* button) override {
+        const int day = button->date().date().day();
+        const bool marked = button->inCurrMonth() && day % 3 == 1 && day < 20;
+        button->setAdditionalInfo(marked ? QString::number(day % 2 ? 312 : -85) : QString());
+        button->setAdditionalInfoColor(day % 2 ? QColor(0, 102, 0) : QColor(Qt::red));
+        button->setFlagImage(marked ? ControlImages::image(day % 2 ? "green.png" : "red.png")
+                                    : QPixmap());
+    }
+};
+
+class Calendar : public QVXCalendarView {
+public:
+    Calendar() { initWithOwner(&owner); }
+
+private:
+    MarkingOwner owner;
+};
+
+std::unique_ptr<QWidget> calendarScene(const QDateTime& month, const QDateTime& selection) {
+    auto calendar = std::make_unique<Calendar>();
+    calendar->changeMonthTo(month);
+    if (selection.isValid())
+        calendar->changeSelection(selection);
+    return calendar;
+}
+
+std::unique_ptr<QWidget> spinScene(const QString& unit, int rows, float start, int presses) {
+    auto holder = std::make_unique<PixmapView>(ControlImages::image("background.png"));
+    holder->resize(320, 110);
+    auto* spin = new FoodSpin(QRect(60, 10, 200, 90), true, holder.get());
+    spin->setUnit(unit);
+    spin->setUnitCountRows(rows);
+    spin->setNewValue(start);
+    for (int i = 0; i < std::abs(presses); ++i)
+        presses > 0 ? spin->incValue() : spin->decValue();
+    return holder;
+}
+
+} // namespace
+
+QUORVEL_GALLERY_SCENE("controls_frame_month") {
+    return frameScene(0);
+}
+
+QUORVEL_GALLERY_SCENE("controls_frame_day") {
+    return frameScene(1);
+}
+
+QUORVEL_GALLERY_SCENE("controls_calendar_today") {
+    return calendarScene(Clock::now(), DateUtil::addDays(Clock::now(), 3));
+}
+
+QUORVEL_GALLERY_SCENE("controls_calendar_february_four_rows") {
+    return calendarScene(QDateTime(QDate(2015, 2, 1), QTime(8, 0)), {});
+}
+
+QUORVEL_GALLERY_SCENE("controls_calendar_august_six_rows") {
+    return calendarScene(QDateTime(QDate(2015, 8, 1), QTime(8, 0)),
+                         QDateTime(QDate(2015, 8, 31), QTime(8, 0)));
+}
+
+QUORVEL_GALLERY_SCENE("controls_spin_unchanged") {
+    return spinScene("calories", 1, 350, 0);
+}
+
+QUORVEL_GALLERY_SCENE("controls_spin_up") {
+    return spinScene("calories", 1, 350, 50);
+}
+
+QUORVEL_GALLERY_SCENE("controls_spin_down") {
+    return spinScene("calories\nburned", 2, 240, -15);
+}

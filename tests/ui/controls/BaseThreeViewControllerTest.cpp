@@ -1,0 +1,189 @@
+#include "TestEnv.h"
+
+#include "Clock.h"
+#include "ScopedTimeZone.h"
+#include "SegmentedControl.h"
+#include "TableView.h"
+#include "ViewLookupException.h"
+#include "controls/BaseThreeViewController.h"
+#include "controls/DateButton.h"
+#include "controls/MonthView.h"
+#include "controls/PixmapView.h"
+#include "controls/QVXCalendarView.h"
+#include "controls/QVXTableView.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+QDateTime at(int y, int m, int d, int h = 8, int min = 0) {
+    return QDateTime(QDate(y, m, d), QTime(h, min));
+}
+
+// A frame screen that counts its date changes, as the Overview and Weight screens react.
+class CountingFrame : public BaseThreeViewController {
+public:
+    int changes = 0;
+    CountingFrame() { init(); }
+
+protected:
+    void currDateChanged() override { ++changes; }
+};
+
+class BaseThreeViewControllerTest : public QuorvelTest {
+protected:
+    std::unique_ptr<CountingFrame> frame;
+
+    void build(const QDateTime& now) {
+        Clock::set(now);
+        frame = std::make_unique<CountingFrame>();
+        frame->view()->show();
+        frame->changes = 0;
+    }
+
+    QAbstractButton* dayButton(const char* name) {
+        return frame->viewAtIndex(1)->findChild<QAbstractButton*>(name);
+    }
+};
+
+TEST_F(BaseThreeViewControllerTest, StartsOnTheMonthViewAtTodaysDate) {
+    build(at(2026, 12, 9, 14, 20));
+    EXPECT_EQ(frame->view(), frame->viewAtIndex(0));
+    EXPECT_EQ(frame->selectedIndex(), 0);
+    EXPECT_EQ(frame->segmentedControl()->numberOfSegments(), 2);
+    EXPECT_EQ(frame->segmentedControl()->titleForSegmentAtIndex(1), "Day");
+    EXPECT_EQ(frame->currDate(), at(2026, 12, 9));
+    EXPECT_EQ(frame->dayLabel()->text(), "December 9, 2026");
+    EXPECT_EQ(frame->viewAtIndex(0)->size(), QSize(320, 367));
+}
+
+TEST_F(BaseThreeViewControllerTest, CurrentDateIsEightOClockOfItsDay) {
+    build(at(2026, 12, 9, 14, 20));
+    frame->setCurrDate(at(2026, 12, 20, 23, 59));
+    EXPECT_EQ(frame->currDate(), at(2026, 12, 20));
+    EXPECT_EQ(frame->changes, 1);
+    EXPECT_EQ(frame->calendar()->date(), at(2026, 12, 20));
+    EXPECT_EQ(frame->calendar()->visibleMonth()->pressedButton()->date(), at(2026, 12, 20));
+    EXPECT_EQ(frame->dayLabel()->text(), "December 20, 2026");
+}
+
+TEST_F(BaseThreeViewControllerTest, DayStepsStayAtEightAcrossDaylightSavingChanges) {
+    ScopedTimeZone tz("America/New_York");
+    build(at(2026, 10, 20, 10, 0));
+    // Daylight-saving time ends on 1 November 2026 and starts on 14 March 2027.
+    frame->setCurrDate(at(2026, 10, 31, 23, 59));
+    frame->plusDay();
+    EXPECT_EQ(frame->currDate(), at(2026, 11, 1));
+    frame->plusDay();
+    EXPECT_EQ(frame->currDate(), at(2026, 11, 2));
+    frame->minusDay();
+    frame->minusDay();
+    EXPECT_EQ(frame->currDate(), at(2026, 10, 31));
+
+    frame->setCurrDate(at(2027, 3, 13, 0, 30));
+    frame->plusDay();
+    EXPECT_EQ(frame->currDate(), at(2027, 3, 14));
+    frame->plusDay();
+    EXPECT_EQ(frame->currDate(), at(2027, 3, 15));
+    frame->minusDay();
+    EXPECT_EQ(frame->currDate(), at(2027, 3, 14));
+    EXPECT_EQ(frame->changes, 9);
+}
+
+TEST_F(BaseThreeViewControllerTest, NoDateShowsNoDateAndChangesNothingElse) {
+    build(at(2026, 12, 9, 14, 20));
+    frame->setCurrDate(QDateTime());
+    EXPECT_EQ(frame->dayLabel()->text(), "No date");
+    EXPECT_FALSE(frame->currDate().isValid());
+    EXPECT_EQ(frame->changes, 0);
+    EXPECT_EQ(frame->calendar()->date(), at(2026, 12, 9));
+    frame->plusDay();
+    EXPECT_FALSE(frame->currDate().isValid());
+    EXPECT_EQ(frame->changes, 0);
+}
+
+TEST_F(BaseThreeViewControllerTest, DayBarButtonsAndCalendarTouchesMoveTheDate) {
+    build(at(2026, 12, 9, 14, 20));
+    frame->setSelectedIndex(1);
+    EXPECT_EQ(frame->view(), frame->viewAtIndex(1));
+    QTest::mouseClick(dayButton("plusDay"), Qt::LeftButton);
+    EXPECT_EQ(frame->currDate(), at(2026, 12, 10));
+    QTest::mouseClick(dayButton("minusDay"), Qt::LeftButton);
+    QTest::mouseClick(dayButton("minusDay"), Qt::LeftButton);
+    EXPECT_EQ(frame->currDate(), at(2026, 12, 8));
+
+    DateButton* day = frame->calendar()->visibleMonth()->buttonFor(QDate(2026, 12, 17));
+    QTest::mousePress(day, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(frame->currDate(), at(2026, 12, 17));
+    EXPECT_EQ(frame->dayLabel()->text(), "December 17, 2026");
+    EXPECT_EQ(frame->changes, 4);
+}
+
+TEST_F(BaseThreeViewControllerTest, SegmentTapSwitchesViewsWithoutTouchingTheDate) {
+    build(at(2026, 12, 9, 14, 20));
+    ui::SegmentedControl* segments = frame->segmentedControl();
+    segments->resize(segments->sizeHint());
+    QTest::mouseClick(segments, Qt::LeftButton, {}, segments->segmentRect(1).center());
+    EXPECT_EQ(frame->view(), frame->viewAtIndex(1));
+    QTest::mouseClick(segments, Qt::LeftButton, {}, segments->segmentRect(0).center());
+    EXPECT_EQ(frame->view(), frame->viewAtIndex(0));
+    EXPECT_EQ(frame->changes, 0);
+}
+
+TEST_F(BaseThreeViewControllerTest, DataAreaFollowsTheCalendarsHeight) {
+    build(at(2026, 12, 9, 14, 20)); // five rows
+    EXPECT_EQ(frame->dataView()->geometry(), QRect(0, 264, 320, 103));
+    frame->calendar()->changeMonthTo(at(2027, 5, 1)); // six rows
+    EXPECT_EQ(frame->dataView()->geometry(), QRect(0, 308, 320, 59));
+    EXPECT_EQ(frame->downLine()->geometry(), QRect(0, 308, 320, 18));
+    frame->calendar()->changeMonthTo(at(2026, 2, 1)); // four rows
+    EXPECT_EQ(frame->dataView()->geometry(), QRect(0, 220, 320, 147));
+}
+
+TEST_F(BaseThreeViewControllerTest, TaggedPartsAreFoundInTheirViews) {
+    build(at(2026, 12, 9, 14, 20));
+    EXPECT_EQ(frame->getSubviewOf(0, BaseThreeViewController::CalendarTag), frame->calendar());
+    EXPECT_EQ(frame->getSubviewOf(0, BaseThreeViewController::DataViewTag), frame->dataView());
+    EXPECT_NE(frame->getSubviewOf(1, BaseThreeViewController::DayBarTag), nullptr);
+    EXPECT_THROW(frame->getSubviewOf(0, BaseThreeViewController::DayBarTag),
+                 ui::ViewLookupException);
+}
+
+TEST_F(BaseThreeViewControllerTest, DayTableGetsTheStandardHeaders) {
+    build(at(2026, 12, 9, 14, 20));
+    QVXTableView* table = frame->dayTable();
+    QWidget* header = frame->tableViewForHeaderInSection(table, 1);
+    const QList<QLabel*> labels = header->findChildren<QLabel*>();
+    ASSERT_EQ(labels.size(), 2);
+    EXPECT_EQ(labels[0]->text(), "Section of Day table");
+    EXPECT_EQ(labels[0]->geometry(), QRect(15, 2, 160, 18));
+    EXPECT_EQ(labels[1]->text(), "#1");
+    EXPECT_TRUE(labels[1]->alignment() & Qt::AlignRight);
+    delete header;
+
+    ui::TableView other;
+    EXPECT_EQ(frame->tableViewSectionName(&other, 0), "Section of Unknown");
+
+    // What the day table shows, including headers built while it was being made.
+    for (int section = 0; section < 2; ++section) {
+        QWidget* shown = table->viewForHeaderInSection(table->tableView(), section);
+        ASSERT_NE(shown, nullptr);
+        EXPECT_EQ(shown->findChildren<QLabel*>().value(0)->text(), "Section of Day table");
+    }
+}
+
+TEST_F(BaseThreeViewControllerTest, SelectingADayTableRowDeselectsIt) {
+    build(at(2026, 12, 9, 14, 20));
+    frame->setSelectedIndex(1);
+    ui::TableView* list = frame->dayTable()->tableView();
+    list->reloadData();
+    QApplication::processEvents();
+    list->selectRow({1, 0});
+    frame->didSelectRow(list, {1, 0});
+    EXPECT_FALSE(list->indexPathForSelectedRow().isValid());
+}
+
+} // namespace

@@ -1,0 +1,134 @@
+#include "TestEnv.h"
+
+#include "TableView.h"
+#include "TableViewCell.h"
+#include "controls/FastTableViewCell.h"
+#include "controls/FastTableViewCellView.h"
+#include "controls/QVXTableView.h"
+#include "controls/QVXTableViewDataSource.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPointer>
+#include <map>
+
+namespace {
+
+// Two sections; section 0 has no header until told otherwise.
+class HeaderOwner : public QVXTableViewDataSource {
+public:
+    std::map<int, int> asked;
+    bool headerForFirst = false;
+
+    int numberOfSections(ui::TableView*) override { return 2; }
+    int numberOfRows(ui::TableView*, int) override { return 3; }
+    ui::TableViewCell* cellForRow(ui::TableView* table, const ui::IndexPath&) override {
+        ui::TableViewCell* cell = table->dequeueReusableCell("cell");
+        return cell ? cell : new ui::TableViewCell("cell");
+    }
+    int heightForHeader(ui::TableView*, int) override { return 23; }
+    QWidget* tableViewForHeaderInSection(QVXTableView*, int section) override {
+        ++asked[section];
+        if (section == 0 && !headerForFirst)
+            return nullptr;
+        auto* header = new QWidget;
+        header->resize(320, 23);
+        return header;
+    }
+};
+
+class QVXTableViewTest : public QuorvelTest {
+protected:
+    HeaderOwner owner;
+    QVXTableView table{QRect(0, 44, 320, 200), &owner};
+};
+
+TEST_F(QVXTableViewTest, BuiltHeadersAreKeptAbsentOnesAskedForAgain) {
+    ui::TableView* list = table.tableView();
+    QWidget* first = owner.viewForHeader(list, 1);
+    EXPECT_NE(first, nullptr);
+    const int askedFirst = owner.asked[1];
+    EXPECT_EQ(owner.viewForHeader(list, 1), first);
+    EXPECT_EQ(owner.asked[1], askedFirst);
+
+    const int askedAbsent = owner.asked[0];
+    EXPECT_EQ(owner.viewForHeader(list, 0), nullptr);
+    owner.headerForFirst = true;
+    EXPECT_NE(owner.viewForHeader(list, 0), nullptr);
+    EXPECT_EQ(owner.asked[0], askedAbsent + 2);
+    EXPECT_EQ(table.cachedHeaderCount(), 2);
+}
+
+TEST_F(QVXTableViewTest, ReloadDataBuildsEveryHeaderAgain) {
+    ui::TableView* list = table.tableView();
+    QPointer<QWidget> old = owner.viewForHeader(list, 1);
+    const int asked = owner.asked[1];
+    table.reloadData();
+    QWidget* rebuilt = owner.viewForHeader(list, 1);
+    EXPECT_EQ(owner.asked[1], asked + 1);
+    EXPECT_NE(rebuilt, nullptr);
+    EXPECT_TRUE(old.isNull());
+    // Reloading only the inner list keeps the cache.
+    list->reloadData();
+    EXPECT_EQ(owner.viewForHeader(list, 1), rebuilt);
+}
+
+TEST_F(QVXTableViewTest, ShownTableAsksEachHeaderOnce) {
+    table.show();
+    table.reloadData();
+    owner.asked.clear();
+    table.reloadData();
+    QApplication::processEvents();
+    table.tableView()->setContentOffset(10);
+    table.tableView()->setContentOffset(0);
+    QApplication::processEvents();
+    EXPECT_EQ(owner.asked[1], 1);
+    EXPECT_GE(owner.asked[0], 1);
+}
+
+TEST_F(QVXTableViewTest, InnerListFillsTheTable) {
+    table.show();
+    EXPECT_EQ(table.tableView()->geometry(), QRect(0, 0, 320, 200));
+    table.setGeometry(0, 0, 320, 323);
+    EXPECT_EQ(table.tableView()->geometry(), QRect(0, 0, 320, 323));
+    EXPECT_EQ(QVXTableView::enclosing(table.tableView()), &table);
+    EXPECT_EQ(table.tableView()->dataSource(), &owner);
+    EXPECT_EQ(table.tableView()->delegate(), &owner);
+}
+
+class FilledCell : public FastTableViewCell {
+public:
+    int draws = 0;
+    FilledCell() : FastTableViewCell("fast") {}
+    void drawContentView(QPainter& painter, const QRect& rect) override {
+        ++draws;
+        painter.fillRect(rect, Qt::red);
+    }
+};
+
+TEST_F(QVXTableViewTest, FastCellDrawsAllButItsLastLine) {
+    FilledCell cell;
+    cell.resize(320, 44);
+    cell.show();
+    EXPECT_EQ(cell.contentDrawingView()->geometry(), QRect(0, 0, 320, 43));
+    QImage image(cell.size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    cell.render(&image);
+    EXPECT_GT(cell.draws, 0);
+    EXPECT_EQ(QColor(image.pixel(160, 42)), QColor(Qt::red));
+    EXPECT_NE(QColor(image.pixel(160, 43)), QColor(Qt::red));
+}
+
+TEST_F(QVXTableViewTest, FastCellRedrawsWhenSelected) {
+    FilledCell cell;
+    cell.resize(320, 44);
+    cell.show();
+    QApplication::processEvents();
+    const int before = cell.draws;
+    cell.setSelected(true);
+    QApplication::processEvents();
+    EXPECT_GT(cell.draws, before);
+}
+
+} // namespace
