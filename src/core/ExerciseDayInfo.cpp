@@ -23,16 +23,12 @@ int groupOfCategory(int categoryId) {
 }
 
 std::pair<SavedExercisePtr, int> readExercise(sqlite3_stmt* stmt, const QDateTime& day) {
-    auto exercise = std::make_shared<SavedExerciseDbo>();
-    exercise->setDboId(DBManager::getIntCol(stmt, 0));
-    exercise->setDate(day);
-    exercise->setName(DBManager::getTextCol(stmt, 2));
     const int itemId = DBManager::getIntCol(stmt, 3);
-    exercise->setExerciseItemId(itemId);
-    exercise->setExerciseCategoryId(DiaryCatalogueCache::exercise(itemId).categoryId);
-    exercise->setDuration(int(DBManager::getDoubleCol(stmt, 4)));
-    exercise->setBurnRate(float(DBManager::getDoubleCol(stmt, 5)));
-    exercise->setCalories(float(DBManager::getDoubleCol(stmt, 6)));
+    auto exercise = std::make_shared<SavedExerciseDbo>();
+    exercise->setStored(
+        {DBManager::getIntCol(stmt, 0), day, DBManager::getTextCol(stmt, 2), itemId,
+         DiaryCatalogueCache::exercise(itemId).categoryId, int(DBManager::getDoubleCol(stmt, 4)),
+         float(DBManager::getDoubleCol(stmt, 5)), float(DBManager::getDoubleCol(stmt, 6))});
     exercise->getKindImage();
     const int group = ExerciseDayInfo::groupOf(*exercise);
     return {std::move(exercise), group};

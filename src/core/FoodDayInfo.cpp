@@ -19,15 +19,11 @@ std::pair<SavedFoodPtr, int> readFood(sqlite3_stmt* stmt, const QDateTime& day) 
     if (meal < 0 || meal >= FoodDayInfo::kMealCount)
         return {nullptr, -1};
     auto food = std::make_shared<SavedFoodDbo>();
-    food->setDboId(DBManager::getIntCol(stmt, 0));
-    food->setDate(day);
-    food->setFoodTypeId(meal);
-    food->setName(DBManager::getTextCol(stmt, 3));
-    food->setFoodItemId(DBManager::getIntCol(stmt, 4));
-    food->setPortionCount(float(DBManager::getDoubleCol(stmt, 5)));
-    food->setResultWeight(float(DBManager::getDoubleCol(stmt, 6)));
-    food->setResultCalories(float(DBManager::getDoubleCol(stmt, 7)));
-    food->setResultPoints(float(DBManager::getDoubleCol(stmt, 8)));
+    food->setStored({DBManager::getIntCol(stmt, 0), day, meal, DBManager::getTextCol(stmt, 3),
+                     DBManager::getIntCol(stmt, 4), float(DBManager::getDoubleCol(stmt, 5)),
+                     float(DBManager::getDoubleCol(stmt, 6)),
+                     float(DBManager::getDoubleCol(stmt, 7)),
+                     float(DBManager::getDoubleCol(stmt, 8))});
     food->getKindImage();
     return {food, meal};
 }

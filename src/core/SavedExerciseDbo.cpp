@@ -39,6 +39,21 @@ void SavedExerciseDbo::setExerciseItemId(int id) {
     refreshTexts();
 }
 
+void SavedExerciseDbo::setStored(const Stored& row) {
+    setDboId(row.dboId);
+    setDate(row.date);
+    name_ = row.name;
+    exerciseItemId_ = row.exerciseItemId;
+    const DiaryCatalogueCache::Exercise& item = DiaryCatalogueCache::exercise(row.exerciseItemId);
+    if (item.known)
+        name_ = item.name;
+    exerciseCategoryId_ = row.exerciseCategoryId;
+    duration_ = row.duration;
+    burnRate_ = row.burnRate;
+    calories_ = std::round(row.calories);
+    refreshTexts();
+}
+
 void SavedExerciseDbo::setBurnRate(float rate) {
     burnRate_ = rate;
     refreshTexts();

@@ -31,6 +31,21 @@ public:
     int exerciseCategoryId() const { return exerciseCategoryId_; }
     void setExerciseCategoryId(int id) { exerciseCategoryId_ = id; }
 
+    // The fields of a stored row, as the day list reads them.
+    struct Stored {
+        int dboId = 0;
+        QDateTime date;
+        QString name;
+        int exerciseItemId = 0;
+        int exerciseCategoryId = 0;
+        int duration = 0;
+        float burnRate = 0.0f;
+        float calories = 0.0f;
+    };
+    // Sets every field as the setters would, in their order, and works the texts out once
+    // rather than after every field.
+    void setStored(const Stored& row);
+
     // Derived display texts.
     const QString& durationString() const { return durationString_; }
     const QString& caloriesString() const { return caloriesString_; }

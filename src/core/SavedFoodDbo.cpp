@@ -34,6 +34,21 @@ void SavedFoodDbo::setFoodItemId(int id) {
     refreshTexts();
 }
 
+void SavedFoodDbo::setStored(const Stored& row) {
+    setDboId(row.dboId);
+    setDate(row.date);
+    foodTypeId_ = row.foodTypeId;
+    name_ = row.name;
+    foodItemId_ = row.foodItemId;
+    if (const auto item = FoodSimpleDbo::getFoodItem(row.foodItemId))
+        name_ = item->name;
+    portionCount_ = row.portionCount;
+    resultWeight_ = std::round(row.resultWeight);
+    resultCalories_ = std::round(row.resultCalories);
+    resultPoints_ = row.resultPoints;
+    refreshTexts();
+}
+
 void SavedFoodDbo::setPortionCount(float count) {
     portionCount_ = count;
     refreshTexts();

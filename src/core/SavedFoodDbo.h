@@ -34,6 +34,22 @@ public:
     int foodTypeId() const { return foodTypeId_; }
     void setFoodTypeId(int meal) { foodTypeId_ = meal; }
 
+    // The stored fields of a row, as the day list reads them.
+    struct Stored {
+        int dboId = 0;
+        QDateTime date;
+        int foodTypeId = 0;
+        QString name;
+        int foodItemId = 0;
+        float portionCount = 0.0f;
+        float resultWeight = 0.0f;
+        float resultCalories = 0.0f;
+        float resultPoints = 0.0f;
+    };
+    // Sets every stored field as the setters would, in their order, and works the texts out
+    // once rather than after every field (a long diary has tens of thousands of rows).
+    void setStored(const Stored& row);
+
     // Derived display texts.
     const QString& portionString() const { return portionString_; }
     const QString& caloriesString() const { return caloriesString_; }
