@@ -164,7 +164,8 @@ void CalendarView::pushIn(MonthView* incoming, MonthView* outgoing, Transition t
         delete running;
     }
     const int sign = transition == Transition::FromTop ? 1 : -1;
-    const int distance = std::max(incoming->height(), outgoing->height());
+    // The two grids move as one strip, edge to edge.
+    const int distance = sign > 0 ? incoming->height() : outgoing->height();
     auto* group = new QParallelAnimationGroup(swippingView_);
     group->setObjectName(transitionKey);
     auto* in = new QPropertyAnimation(incoming, "pos", group);
