@@ -163,6 +163,11 @@ QWidget* PickerView::rowView(int row, int component) {
     return view;
 }
 
+QRect PickerView::selectionBand() const {
+    const int h = rowHeight(focused_);
+    return {frame - 3, (height() - h) / 2, width() - 2 * (frame - 3), h};
+}
+
 void PickerView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -170,26 +175,31 @@ void PickerView::paintEvent(QPaintEvent*) {
     frameFill.setColorAt(0, QColor(96, 84, 58));
     frameFill.setColorAt(1, QColor(52, 44, 28));
     p.fillRect(rect(), frameFill);
-    for (int c = 0; c < numberOfComponents(); ++c)
-        paintComponent(p, c);
-    if (showsIndicator_ && numberOfComponents() > 0) {
-        const int h = rowHeight(focused_);
-        const QRect band(frame - 3, (height() - h) / 2, width() - 2 * (frame - 3), h);
-        QLinearGradient glass(band.topLeft(), band.bottomLeft());
-        glass.setColorAt(0, QColor(230, 222, 200, 110));
-        glass.setColorAt(0.5, QColor(160, 140, 96, 70));
-        glass.setColorAt(1, QColor(120, 104, 70, 90));
-        p.setPen(QPen(QColor(90, 76, 48, 200), 1));
-        p.setBrush(glass);
-        p.drawRoundedRect(QRectF(band).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    const bool band = showsIndicator_ && numberOfComponents() > 0;
+    // The band is glass over the wheels: tinted under the rows, edged above them, so the
+    // chosen rows stay as crisp as the others.
+    QLinearGradient glass(0, selectionBand().top(), 0, selectionBand().bottom());
+    glass.setColorAt(0, QColor(255, 255, 255, 70));
+    glass.setColorAt(1, QColor(146, 128, 91, 70));
+    if (band)
+        p.fillRect(selectionBand(), glass);
+    for (int c = 0; c < numberOfComponents(); ++c) {
+        paintComponent(p, c, band ? QBrush(glass) : QBrush());
+    }
+    if (band) {
+        p.setPen(QPen(QColor(90, 76, 48, 220), 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(selectionBand()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
     }
 }
 
-void PickerView::paintComponent(QPainter& p, int c) {
+void PickerView::paintComponent(QPainter& p, int c, const QBrush& band) {
     const QRect r = componentRect(c);
     p.save();
     p.setClipRect(r);
     p.fillRect(r, Qt::white);
+    if (band.style() != Qt::NoBrush)
+        p.fillRect(selectionBand(), band);
     const int h = rowHeight(c);
     const qreal centre = r.top() + r.height() / 2.0;
     const PickerWheel& wheel = *wheels_[c];
@@ -220,7 +230,7 @@ void PickerView::paintComponent(QPainter& p, int c) {
     drum.setColorAt(1, QColor(60, 50, 30, 170));
     p.fillRect(r, drum);
     p.restore();
-    if (hasFocus() && c == focused_ && numberOfComponents() > 1) {
+    if (hasFocus() && keyboardUsed_ && c == focused_ && numberOfComponents() > 1) {
         p.setPen(QPen(QColor(240, 214, 128), 2));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(r).adjusted(1, 1, -1, -1));
@@ -233,6 +243,7 @@ void PickerView::mousePressEvent(QMouseEvent* event) {
     if (dragComponent_ < 0)
         return;
     focused_ = dragComponent_;
+    keyboardUsed_ = false;
     PickerWheel& wheel = *wheels_[dragComponent_];
     if (turnStart_[dragComponent_] < 0)
         turnStart_[dragComponent_] = wheel.selectedRow();
@@ -295,6 +306,8 @@ void PickerView::keyPressEvent(QKeyEvent* event) {
     if (numberOfComponents() == 0)
         return QWidget::keyPressEvent(event);
     const int row = wheels_[focused_]->selectedRow();
+    keyboardUsed_ = true;
+    update();
     switch (event->key()) {
     case Qt::Key_Left:
         focused_ = std::max(0, focused_ - 1);

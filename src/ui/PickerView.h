@@ -59,7 +59,8 @@ private:
     int componentWidth(int component) const;
     void userTurn(int component, int row);
     void rowSettled(int component, int row);
-    void paintComponent(QPainter& p, int component);
+    void paintComponent(QPainter& p, int component, const QBrush& band);
+    QRect selectionBand() const;
     QWidget* rowView(int row, int component);
     void dropViews(int component);
 
@@ -71,6 +72,8 @@ private:
     std::map<std::pair<int, int>, QPointer<QWidget>> views_;
     bool showsIndicator_ = false;
     int focused_ = 0;
+    // The focused wheel is outlined only for keyboard users.
+    bool keyboardUsed_ = false;
 
     // The drag in progress.
     int dragComponent_ = -1;

@@ -434,13 +434,18 @@ void TableView::commitDelete() {
     hideDeleteConfirmation();
     if (!isEditable(path))
         return;
-    if (selected_ == path)
+    const bool wasSelected = selected_ == path;
+    if (wasSelected)
         selected_ = {};
     const int before = reloads_;
     dataSource_->commitEditingStyle(this, EditingStyle::Delete, path);
     // The rows changed under us: never keep showing the old geometry.
     if (reloads_ == before)
         reloadData();
+    // Keyboard deleting goes on with the row that took the deleted one's place.
+    const int rows = layout_.rowCount(path.section);
+    if (wasSelected && rows > 0)
+        selectRow({path.section, std::min(path.row, rows - 1)});
 }
 
 void TableView::tapRow(const IndexPath& path) {

@@ -19,6 +19,8 @@ QLabel* makeLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     label->setAutoFillBackground(false);
+    // Inside a scroll area the inherited role would be Text; the colours below set WindowText.
+    label->setForegroundRole(QPalette::WindowText);
     return label;
 }
 } // namespace

@@ -1,0 +1,79 @@
+#include "DatePicker.h"
+#include "PickerView.h"
+#include "TestEnv.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using ui::DatePicker;
+
+namespace {
+
+class DatePickerTest : public QuorvelTest {
+protected:
+    // Turns one wheel by whole rows with the keyboard, as a user would.
+    void turn(DatePicker& picker, int component, int rows) {
+        ui::PickerView* wheels = picker.picker();
+        wheels->setFocus();
+        while (wheels->focusedComponent() < component)
+            QTest::keyClick(wheels, Qt::Key_Right);
+        while (wheels->focusedComponent() > component)
+            QTest::keyClick(wheels, Qt::Key_Left);
+        for (int i = 0; i < std::abs(rows); ++i)
+            QTest::keyClick(wheels, rows > 0 ? Qt::Key_Down : Qt::Key_Up);
+    }
+};
+
+} // namespace
+
+TEST_F(DatePickerTest, ShowsTheGivenDayAndKeepsItsTimeOfDay) {
+    DatePicker picker(DatePicker::Mode::Date);
+    picker.resize(320, 216);
+    picker.show();
+    const QDateTime start(QDate(2001, 3, 31), QTime(8, 0));
+    picker.setDate(start);
+    EXPECT_EQ(picker.picker()->selectedRowInComponent(0), 2);
+    EXPECT_EQ(picker.picker()->selectedRowInComponent(1), 30);
+    EXPECT_EQ(picker.picker()->selectedRowInComponent(2), 2001 - DatePicker::firstYear);
+    QSignalSpy changed(&picker, &DatePicker::valueChanged);
+    turn(picker, 2, 1);
+    EXPECT_EQ(picker.date(), QDateTime(QDate(2002, 3, 31), QTime(8, 0)));
+    EXPECT_EQ(changed.count(), 1);
+}
+
+TEST_F(DatePickerTest, MovingToAShorterMonthPullsTheDayIntoIt) {
+    DatePicker picker(DatePicker::Mode::Date);
+    picker.resize(320, 216);
+    picker.show();
+    picker.setDate(QDateTime(QDate(2024, 1, 31), QTime(8, 0)));
+    turn(picker, 0, 1); // to February of a leap year
+    EXPECT_EQ(picker.date().date(), QDate(2024, 2, 29));
+    EXPECT_EQ(picker.picker()->numberOfRowsInComponent(1), 29);
+    turn(picker, 2, -1); // 2023: not a leap year
+    EXPECT_EQ(picker.date().date(), QDate(2023, 2, 28));
+    EXPECT_EQ(picker.picker()->numberOfRowsInComponent(1), 28);
+}
+
+TEST_F(DatePickerTest, TimeModeChangesOnlyTheTimeAndReadsTwelveHourWheels) {
+    DatePicker picker(DatePicker::Mode::Time);
+    picker.resize(320, 216);
+    picker.show();
+    picker.setDate(QDateTime(QDate(2026, 12, 6), QTime(0, 5)));
+    EXPECT_EQ(picker.picker()->selectedRowInComponent(0), 11); // 12 AM
+    EXPECT_EQ(picker.picker()->selectedRowInComponent(1), 5);
+    EXPECT_EQ(picker.picker()->selectedRowInComponent(2), 0);
+    turn(picker, 2, 1);
+    EXPECT_EQ(picker.date(), QDateTime(QDate(2026, 12, 6), QTime(12, 5)));
+    turn(picker, 0, -11); // 1 PM
+    turn(picker, 1, 10);
+    EXPECT_EQ(picker.date(), QDateTime(QDate(2026, 12, 6), QTime(13, 15)));
+}
+
+TEST_F(DatePickerTest, SettingADateInCodeIsSilent) {
+    DatePicker picker(DatePicker::Mode::Time);
+    QSignalSpy changed(&picker, &DatePicker::valueChanged);
+    picker.setDate(QDateTime(QDate(2026, 1, 1), QTime(18, 30)));
+    picker.setDate(QDateTime());
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_EQ(picker.date(), QDateTime(QDate(2026, 1, 1), QTime(18, 30)));
+}

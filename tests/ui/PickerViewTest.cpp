@@ -1,0 +1,137 @@
+#include "PickerView.h"
+#include "PickerViewDataSource.h"
+#include "PickerViewDelegate.h"
+#include "TestEnv.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QWheelEvent>
+
+using ui::PickerView;
+
+namespace {
+
+// Two wheels: whole portions 0..20 and four fractions; records every row the user settles on.
+class PortionWheels : public ui::PickerViewDataSource, public ui::PickerViewDelegate {
+public:
+    int wholeRows = 21;
+    int viewsMade = 0;
+    bool useViews = false;
+    std::vector<std::pair<int, int>> chosen; // (row, component)
+
+    int numberOfComponents(PickerView*) override { return 2; }
+    int numberOfRows(PickerView*, int c) override { return c == 0 ? wholeRows : 4; }
+    QString titleForRow(PickerView*, int row, int c) override {
+        static const char* fractions[] = {"-", "1/4", "1/2", "3/4"};
+        return c == 0 ? QString::number(row) : QString::fromLatin1(fractions[row]);
+    }
+    QWidget* viewForRow(PickerView* p, int row, int c) override {
+        if (!useViews)
+            return nullptr;
+        ++viewsMade;
+        return new QLabel(titleForRow(p, row, c));
+    }
+    int widthForComponent(PickerView*, int) override { return 70; }
+    void didSelectRow(PickerView*, int row, int c) override { chosen.emplace_back(row, c); }
+};
+
+class PickerViewTest : public QuorvelTest {
+protected:
+    void SetUp() override {
+        QuorvelTest::SetUp();
+        picker = std::make_unique<PickerView>();
+        picker->resize(320, 216);
+        picker->setDataSource(&wheels);
+        picker->setDelegate(&wheels);
+        picker->show();
+        QApplication::processEvents();
+    }
+    void drag(int component, int dy) {
+        const QPoint start = picker->componentRect(component).center();
+        QTest::mousePress(picker.get(), Qt::LeftButton, {}, start);
+        for (int i = 1; i <= 4; ++i)
+            QTest::mouseMove(picker.get(), start + QPoint(0, dy * i / 4));
+        // A pause before letting go: no flick, the wheel rests where it was let go.
+        QTest::qWait(150);
+        QTest::mouseRelease(picker.get(), Qt::LeftButton, {}, start + QPoint(0, dy));
+    }
+
+    PortionWheels wheels;
+    std::unique_ptr<PickerView> picker;
+};
+
+} // namespace
+
+TEST_F(PickerViewTest, DraggingUpByThreeRowsSelectsThreeRowsFurtherAndTellsTheDelegate) {
+    const int h = picker->rowHeight(0);
+    drag(0, -3 * h);
+    EXPECT_EQ(picker->selectedRowInComponent(0), 3);
+    EXPECT_EQ(wheels.chosen, (std::vector<std::pair<int, int>>{{3, 0}}));
+    // Dragging far past the end stops at the last row.
+    drag(0, -40 * h);
+    EXPECT_EQ(picker->selectedRowInComponent(0), 20);
+    drag(1, 5 * h);
+    EXPECT_EQ(picker->selectedRowInComponent(1), 0);
+}
+
+TEST_F(PickerViewTest, TappingBelowTheMiddlePicksTheRowThere) {
+    const QRect r = picker->componentRect(1);
+    QTest::mouseClick(picker.get(), Qt::LeftButton, {},
+                      QPoint(r.center().x(), r.center().y() + 2 * picker->rowHeight(1)));
+    EXPECT_EQ(picker->selectedRowInComponent(1), 2);
+    EXPECT_EQ(wheels.chosen.back(), std::make_pair(2, 1));
+}
+
+TEST_F(PickerViewTest, ArrowKeysMoveTheFocusedWheelAndStopAtTheEnds) {
+    picker->setFocus();
+    QTest::keyClick(picker.get(), Qt::Key_Right);
+    EXPECT_EQ(picker->focusedComponent(), 1);
+    QTest::keyClick(picker.get(), Qt::Key_Down);
+    QTest::keyClick(picker.get(), Qt::Key_Down);
+    EXPECT_EQ(picker->selectedRowInComponent(1), 2);
+    EXPECT_EQ(picker->selectedRowInComponent(0), 0);
+    QTest::keyClick(picker.get(), Qt::Key_End);
+    QTest::keyClick(picker.get(), Qt::Key_Down);
+    EXPECT_EQ(picker->selectedRowInComponent(1), 3);
+    // Pressing past the end changes nothing and reports nothing.
+    EXPECT_EQ(wheels.chosen.size(), 3u);
+    QTest::keyClick(picker.get(), Qt::Key_Left);
+    QTest::keyClick(picker.get(), Qt::Key_Up);
+    EXPECT_EQ(picker->selectedRowInComponent(0), 0);
+}
+
+TEST_F(PickerViewTest, MouseWheelTurnsTheWheelUnderThePointer) {
+    const QPointF at = picker->componentRect(0).center();
+    QWheelEvent down(at, picker->mapToGlobal(at), {}, QPoint(0, -240), Qt::NoButton, {},
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(picker.get(), &down);
+    EXPECT_EQ(picker->selectedRowInComponent(0), 2);
+    EXPECT_EQ(wheels.chosen.back(), std::make_pair(2, 0));
+}
+
+TEST_F(PickerViewTest, SelectingInCodeIsSilentAndReloadKeepsTheRowInRange) {
+    picker->selectRow(15, 0, false);
+    picker->selectRow(3, 1, true);
+    EXPECT_EQ(picker->selectedRowInComponent(0), 15);
+    EXPECT_EQ(picker->selectedRowInComponent(1), 3);
+    EXPECT_TRUE(wheels.chosen.empty());
+    wheels.wholeRows = 10;
+    picker->reloadComponent(0);
+    EXPECT_EQ(picker->numberOfRowsInComponent(0), 10);
+    EXPECT_EQ(picker->selectedRowInComponent(0), 9);
+    EXPECT_EQ(picker->selectedRowInComponent(1), 3);
+    EXPECT_EQ(picker->selectedRowInComponent(5), -1);
+}
+
+TEST_F(PickerViewTest, RowViewsAreMadeOncePerRowUntilTheirComponentReloads) {
+    wheels.useViews = true;
+    picker->reloadAllComponents();
+    picker->repaint();
+    const int first = wheels.viewsMade;
+    EXPECT_GT(first, 0);
+    picker->repaint();
+    EXPECT_EQ(wheels.viewsMade, first);
+    picker->reloadComponent(1);
+    picker->repaint();
+    EXPECT_GT(wheels.viewsMade, first);
+}
