@@ -1,0 +1,123 @@
+#include "Gallery.h"
+
+#include "FoodController.h"
+#include "FoodSimpleDbo.h"
+#include "NavigationController.h"
+#include "NutritionInfoDbo.h"
+#include "QVXUtil.h"
+#include "SettingsKeys.h"
+#include "TableView.h"
+#include "UDefUtil.h"
+#include "controls/QVXTableView.h"
+
+#include <QApplication>
+#include <cmath>
+
+namespace {
+
+const QDateTime sampleDay(QDate(2026, 12, 6), QTime(0, 0));
+
+// The first catalogue food whose name holds the words (as the search reads them).
+int findFood(const QString& words) {
+    const QList<FoodSimpleDbo> found =
+        FoodSimpleDbo::searchFoodItems(words, 0, 0, 0).value("items");
+    return found.isEmpty() ? 0 : found.first().dboId;
+}
+
+// Records portions of a food the way the add-food screen does, with optional changes by hand.
+void eat(const QString& words, int meal, float portions, float extraCalories = 0,
+         float extraPoints = 0) {
+    const int id = findFood(words);
+    const std::optional<NutritionInfoDbo> info = NutritionInfoDbo::getInfoTo(id);
+    if (!info)
+        return;
+    auto entry = std::make_shared<SavedFoodDbo>();
+    entry->setFoodItemId(id);
+    entry->setFoodTypeId(meal);
+    entry->setPortionCount(portions);
+    entry->setResultCalories(std::round(info->calories) * portions + extraCalories);
+    entry->setDate(sampleDay);
+    entry->setResultPoints(entry->standardPoints() + extraPoints);
+    entry->getKindImage();
+    entry->save();
+}
+
+void eatSpeedy(const QString& name, int meal, float calories) {
+    auto entry = std::make_shared<SavedFoodDbo>();
+    entry->setName(name);
+    entry->setFoodTypeId(meal);
+    entry->setResultCalories(calories);
+    entry->setDate(sampleDay);
+    entry->getKindImage();
+    entry->save();
+}
+
+void fullDay() {
+    UDefUtil::setUserDefFloat(2000.0f, SettingsKeys::allowedCalories);
+    eat("eggwholecookedfried", 0, 2);
+    eat("yogurtplainlowfat", 0, 0.5f);
+    eat("chickenbroilersorfryersmeatonlyroasted", 1, 1.5f, 25, 0.5f);
+    eat("bananasraw", 1, 1);
+    eat("fishsalmonatlanticwildraw", 2, 1, -40, -0.75f);
+    eat("ricewhite", 2, 2);
+    eatSpeedy("Popcorn at the cinema", 3, 320);
+}
+
+// The Food tab on its navigation stack, as the phone shows it above the tab bar.
+struct FoodScreen {
+    std::unique_ptr<QWidget> host = std::make_unique<QWidget>();
+    FoodController* food = nullptr;
+
+    FoodScreen() {
+        host->setFixedSize(320, 416);
+        food = new FoodController;
+        auto* nav = new ui::NavigationController(food, host.get());
+        const QVColor tint = QVXUtil::appTintColor();
+        nav->setTintColor(QColor(tint.r, tint.g, tint.b));
+        nav->view()->setParent(host.get());
+        nav->view()->setGeometry(host->rect());
+        nav->viewWillAppear();
+    }
+};
+
+} // namespace
+
+QUORVEL_GALLERY_SCENE("food_tab_empty") {
+    return FoodScreen().host;
+}
+
+QUORVEL_GALLERY_SCENE("food_tab_full_day") {
+    fullDay();
+    return FoodScreen().host;
+}
+
+QUORVEL_GALLERY_SCENE("food_tab_full_day_scrolled") {
+    fullDay();
+    FoodScreen screen;
+    screen.host->show();
+    QApplication::processEvents();
+    ui::TableView* list = screen.food->dayTable()->tableView();
+    list->setContentOffset(list->contentHeight());
+    return std::move(screen.host);
+}
+
+QUORVEL_GALLERY_SCENE("food_tab_row_delete") {
+    fullDay();
+    FoodScreen screen;
+    screen.host->show();
+    QApplication::processEvents();
+    screen.food->dayTable()->tableView()->showDeleteConfirmation({1, 0});
+    return std::move(screen.host);
+}
+
+// A day over the allowance: the last column turns to "Over".
+QUORVEL_GALLERY_SCENE("food_tab_over_allowance") {
+    fullDay();
+    eatSpeedy("Birthday cake", 3, 900);
+    FoodScreen screen;
+    screen.host->show();
+    QApplication::processEvents();
+    ui::TableView* list = screen.food->dayTable()->tableView();
+    list->setContentOffset(list->contentHeight());
+    return std::move(screen.host);
+}

@@ -1,0 +1,339 @@
+#include "TestEnv.h"
+
+#include "AppVars.h"
+#include "BarButton.h"
+#include "Clock.h"
+#include "ConvertUtil.h"
+#include "FoodController.h"
+#include "FoodSimpleDbo.h"
+#include "FoodTableCell.h"
+#include "Label.h"
+#include "NavigationBar.h"
+#include "NavigationController.h"
+#include "NavigationItem.h"
+#include "NutritionInfoDbo.h"
+#include "OverviewInfoPanel.h"
+#include "Paths.h"
+#include "ScopedTimeZone.h"
+#include "SegmentedControl.h"
+#include "TableView.h"
+#include "controls/QVXTableView.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <cmath>
+#include <sqlite3.h>
+
+namespace {
+
+QDateTime at(int y, int m, int d, int h = 0, int min = 0) {
+    return QDateTime(QDate(y, m, d), QTime(h, min));
+}
+
+// Rows of the user's food diary, read past the code under test.
+int countRows(const QString& sql) {
+    sqlite3* db = nullptr;
+    const QString path = Paths::dataDir() + "/common.db";
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) !=
+        SQLITE_OK) {
+        sqlite3_close(db);
+        return -1;
+    }
+    sqlite3_stmt* stmt = nullptr;
+    int count = -1;
+    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt, nullptr) == SQLITE_OK &&
+        sqlite3_step(stmt) == SQLITE_ROW)
+        count = sqlite3_column_int(stmt, 0);
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return count;
+}
+
+SavedFoodPtr saveSpeedy(const QDateTime& day, int meal, float calories,
+                        const QString& name = QStringLiteral("Snack")) {
+    auto entry = std::make_shared<SavedFoodDbo>();
+    entry->setFoodTypeId(meal);
+    entry->setName(name);
+    entry->setResultCalories(calories);
+    entry->setDate(day);
+    entry->getKindImage();
+    entry->save();
+    return entry;
+}
+
+// A catalogue food with calories, fat and fibre, taken from the shipped catalogue.
+struct Item {
+    int id = 0;
+    NutritionInfoDbo info;
+};
+
+Item butter() {
+    const FoodGroups found = FoodSimpleDbo::searchFoodItems("buttersalted", 0, 0, 0);
+    Item item;
+    if (found.value("items").isEmpty())
+        return item;
+    item.id = found.value("items").first().dboId;
+    item.info = NutritionInfoDbo::getInfoTo(item.id).value_or(NutritionInfoDbo{});
+    return item;
+}
+
+// Saved as the add-food screen saves it: calories of the portions, optionally changed by hand.
+SavedFoodPtr saveCatalogue(const Item& item, const QDateTime& day, int meal, float portions,
+                           float extraCalories = 0) {
+    auto entry = std::make_shared<SavedFoodDbo>();
+    entry->setFoodItemId(item.id);
+    entry->setFoodTypeId(meal);
+    entry->setPortionCount(portions);
+    entry->setResultCalories(std::round(item.info.calories) * portions + extraCalories);
+    entry->setDate(day);
+    entry->setResultPoints(entry->standardPoints());
+    entry->getKindImage();
+    entry->save();
+    return entry;
+}
+
+class FoodControllerTest : public QuorvelTest {
+protected:
+    void SetUp() override {
+        QuorvelTest::SetUp();
+        Clock::set(at(2026, 12, 6, 9, 30));
+        open();
+    }
+    void TearDown() override {
+        close();
+        QuorvelTest::TearDown();
+    }
+
+    void open() {
+        food = new FoodController;
+        nav = std::make_unique<ui::NavigationController>(food);
+        nav->view()->resize(320, 416);
+        nav->view()->show();
+        QApplication::processEvents();
+    }
+    void close() {
+        if (nav)
+            delete nav->view();
+        nav.reset();
+    }
+
+    ui::TableView* list() const { return food->dayTable()->tableView(); }
+    void click(const char* name) {
+        auto* button = nav->view()->findChild<QAbstractButton*>(name);
+        ASSERT_NE(button, nullptr) << name;
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QString shownDay() const { return food->dayLabel()->text(); }
+    QString header(int section) const {
+        QWidget* view = food->viewForHeader(list(), section);
+        if (!view)
+            return {};
+        auto* label = view->findChild<QLabel*>();
+        return label ? label->text() : QStringLiteral("(no label)");
+    }
+    QString panelValue(int index) const {
+        return food->daysummarypanel()->itemByIdx(index)->text();
+    }
+    FoodTableCell* cell(int section, int row) {
+        list()->reloadData();
+        QApplication::processEvents();
+        return qobject_cast<FoodTableCell*>(list()->cellForRow({section, row}));
+    }
+    static QString longDate(const QDateTime& date) {
+        return ConvertUtil::date2str(date, ConvertUtil::LongStyle);
+    }
+
+    FoodController* food = nullptr;
+    std::unique_ptr<ui::NavigationController> nav;
+};
+
+} // namespace
+
+TEST_F(FoodControllerTest, OpensOnTodayAndSharesTheDayWithTheEditors) {
+    EXPECT_EQ(food->currDate(), at(2026, 12, 6));
+    EXPECT_EQ(shownDay(), longDate(at(2026, 12, 6)));
+    EXPECT_EQ(AppVars::getVars().value("food_current_date").toDateTime(), at(2026, 12, 6));
+    EXPECT_EQ(food->tabBarItem().title, "Food");
+    EXPECT_EQ(food->headers(), QStringList{"Day"});
+    EXPECT_EQ(food->navigationItem()->leftBarButtonItem()->title(), "Today");
+    EXPECT_EQ(food->navigationItem()->rightBarButtonItem()->kind(),
+              ui::BarButtonItem::Kind::SystemAdd);
+    // Today is in the list, without entries: four empty meals and no headers.
+    ASSERT_NE(food->dayData(), nullptr);
+    for (int meal = 0; meal < 4; ++meal) {
+        EXPECT_EQ(list()->numberOfRows(meal), 0);
+        EXPECT_EQ(header(meal), "");
+    }
+}
+
+TEST_F(FoodControllerTest, DayArrowsMoveOneCalendarDayAlsoOverClockChanges) {
+    close();
+    ScopedTimeZone tz("America/New_York");
+    // The night the clocks go back (a 25-hour day), then the night they go forward (23 hours).
+    Clock::set(at(2026, 10, 31, 12));
+    open();
+    click("plusDay");
+    EXPECT_EQ(food->currDate(), at(2026, 11, 1));
+    click("plusDay");
+    EXPECT_EQ(food->currDate(), at(2026, 11, 2));
+    EXPECT_EQ(shownDay(), longDate(at(2026, 11, 2)));
+    click("minusDay");
+    click("minusDay");
+    EXPECT_EQ(food->currDate(), at(2026, 10, 31));
+
+    food->setCurrDate(at(2026, 3, 7, 23, 59));
+    EXPECT_EQ(food->currDate(), at(2026, 3, 7));
+    click("plusDay");
+    click("plusDay");
+    EXPECT_EQ(food->currDate(), at(2026, 3, 9));
+    click("minusDay");
+    EXPECT_EQ(food->currDate(), at(2026, 3, 8));
+    EXPECT_EQ(AppVars::getVars().value("food_current_date").toDateTime(), at(2026, 3, 8));
+
+    click("Today");
+    EXPECT_EQ(food->currDate(), at(2026, 10, 31));
+}
+
+TEST_F(FoodControllerTest, NoDateOnlyChangesTheDayBar) {
+    saveSpeedy(at(2026, 12, 6), 0, 300);
+    food->refreshData();
+    food->setCurrDate(QDateTime());
+    EXPECT_EQ(shownDay(), "No date");
+    EXPECT_EQ(food->currDate(), at(2026, 12, 6));
+    EXPECT_EQ(list()->numberOfRows(0), 1);
+}
+
+TEST_F(FoodControllerTest, MealsListTheirEntriesNewestFirstUnderTheirTotals) {
+    saveSpeedy(at(2026, 12, 6), 0, 200, "Porridge");
+    saveSpeedy(at(2026, 12, 6), 0, 150, "Coffee");
+    saveSpeedy(at(2026, 12, 6), 2, 640, "Stew");
+    saveSpeedy(at(2026, 12, 7), 1, 999, "Tomorrow");
+    food->refreshData();
+
+    EXPECT_EQ(list()->numberOfRows(0), 2);
+    EXPECT_EQ(list()->numberOfRows(1), 0);
+    EXPECT_EQ(list()->numberOfRows(2), 1);
+    EXPECT_EQ(header(0), "Breakfast : 350");
+    EXPECT_EQ(header(1), "");
+    EXPECT_EQ(header(2), "Dinner : 640");
+    EXPECT_EQ(food->heightForHeader(list(), 1), 0);
+    EXPECT_EQ(food->heightForHeader(list(), 2), 23);
+    ASSERT_NE(cell(0, 0), nullptr);
+    EXPECT_EQ(cell(0, 0)->info()->name(), "Coffee");
+    EXPECT_EQ(cell(0, 1)->info()->name(), "Porridge");
+    EXPECT_EQ(panelValue(1), "990");
+
+    click("plusDay");
+    EXPECT_EQ(list()->numberOfRows(0), 0);
+    EXPECT_EQ(header(1), "Lunch : 999");
+    EXPECT_EQ(panelValue(1), "999");
+}
+
+TEST_F(FoodControllerTest, RowsShowPortionsOrCaloriesAndThePoints) {
+    const Item item = butter();
+    ASSERT_GT(item.id, 0);
+    ASSERT_GT(item.info.calories, 2.0f);
+    saveSpeedy(at(2026, 12, 6), 3, 250, "Cake");
+    saveCatalogue(item, at(2026, 12, 6), 0, 0.5f);
+    saveCatalogue(item, at(2026, 12, 6), 1, 1.5f, 20);
+    food->refreshData();
+
+    // Below one portion the calories stand in for the portion text.
+    const FoodTableCell* half = cell(0, 0);
+    ASSERT_NE(half, nullptr);
+    EXPECT_EQ(half->secondLineTexts(), QStringList{half->info()->caloriesString() + " cals"});
+    EXPECT_EQ(half->scoreTexts(), QStringList({half->info()->pointsString(), "score"}));
+
+    // A changed amount shows its deviation between the portions and "cals".
+    const FoodTableCell* more = cell(1, 0);
+    ASSERT_NE(more, nullptr);
+    EXPECT_TRUE(more->info()->portionString().startsWith("1.50x"));
+    EXPECT_EQ(more->secondLineTexts(),
+              QStringList({more->info()->portionString(), "(+20)", "cals"}));
+
+    const FoodTableCell* speedy = cell(3, 0);
+    ASSERT_NE(speedy, nullptr);
+    EXPECT_EQ(speedy->secondLineTexts(), QStringList{"250 cals"});
+    EXPECT_EQ(speedy->scoreTexts(), QStringList({"0", "score"}));
+}
+
+TEST_F(FoodControllerTest, RowNarrowsAndDropsTheScoreWhileDeleteShows) {
+    saveSpeedy(at(2026, 12, 6), 0, 250, "Cake");
+    food->refreshData();
+    list()->showDeleteConfirmation({0, 0});
+    FoodTableCell* shown = qobject_cast<FoodTableCell*>(list()->cellForRow({0, 0}));
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->showingDeleteConfirmation());
+    EXPECT_TRUE(shown->scoreTexts().isEmpty());
+    EXPECT_FALSE(shown->secondLineTexts().isEmpty());
+    EXPECT_FALSE(food->canEditRow(list(), {1, 0}));
+}
+
+TEST_F(FoodControllerTest, DeletingTheOnlyEntryOfAPastDayEmptiesTheDay) {
+    const SavedFoodPtr kept = saveSpeedy(at(2026, 12, 6), 0, 100, "Today's");
+    saveSpeedy(at(2026, 12, 3), 1, 400, "Lunch");
+    food->setCurrDate(at(2026, 12, 3));
+    ASSERT_EQ(list()->numberOfRows(1), 1);
+    EXPECT_EQ(panelValue(1), "400");
+
+    list()->showDeleteConfirmation({1, 0});
+    ASSERT_NE(list()->deleteButton(), nullptr);
+    QTest::mouseClick(list()->deleteButton(), Qt::LeftButton);
+
+    EXPECT_EQ(list()->numberOfRows(1), 0);
+    EXPECT_EQ(food->dayData(), nullptr);
+    EXPECT_EQ(FoodDayInfo::getFoodOn(at(2026, 12, 3)), nullptr);
+    EXPECT_EQ(panelValue(1), "0");
+    EXPECT_EQ(header(1), "");
+    EXPECT_EQ(countRows("select count(*) from saved_food"), 1);
+    EXPECT_EQ(
+        countRows(QString("select count(*) from saved_food where id = %1").arg(kept->dboId())), 1);
+}
+
+TEST_F(FoodControllerTest, TheDeleteKeyRemovesTheSelectedEntryOnly) {
+    saveSpeedy(at(2026, 12, 6), 2, 500, "Pasta");
+    saveSpeedy(at(2026, 12, 6), 2, 120, "Salad");
+    food->refreshData();
+    list()->selectRow({2, 1});
+    list()->setFocus();
+    QTest::keyClick(list(), Qt::Key_Delete);
+    if (list()->deleteButton())
+        QTest::mouseClick(list()->deleteButton(), Qt::LeftButton);
+    ASSERT_EQ(list()->numberOfRows(2), 1);
+    EXPECT_EQ(cell(2, 0)->info()->name(), "Salad");
+    EXPECT_EQ(header(2), "Dinner : 120");
+    EXPECT_EQ(panelValue(1), "120");
+    EXPECT_EQ(countRows("select count(*) from saved_food"), 1);
+}
+
+TEST_F(FoodControllerTest, ComingIntoViewTakesTheDayChosenOnAnotherScreen) {
+    food->setCurrDate(at(2026, 12, 6));
+    // An editor moved to a day without entries and saved there.
+    AppVars::getVars().insert("food_current_date", at(2026, 12, 9));
+    saveSpeedy(at(2026, 12, 9), 3, 320, "Popcorn");
+    food->refreshData();
+    food->viewWillAppear();
+    EXPECT_EQ(shownDay(), longDate(at(2026, 12, 9)));
+    ASSERT_NE(food->dayData(), nullptr);
+    EXPECT_EQ(list()->numberOfRows(3), 1);
+    EXPECT_EQ(panelValue(1), "320");
+
+    // Without a shared day it shows today.
+    AppVars::getVars().remove("food_current_date");
+    food->viewWillAppear();
+    EXPECT_EQ(food->currDate(), at(2026, 12, 6));
+}
+
+TEST_F(FoodControllerTest, RefreshPicksUpADayThatGotItsFirstEntry) {
+    food->setCurrDate(at(2026, 12, 1));
+    EXPECT_EQ(food->dayData(), nullptr);
+    saveSpeedy(at(2026, 12, 1), 1, 75, "Apple");
+    EXPECT_EQ(list()->numberOfRows(1), 0);
+    food->refreshData();
+    ASSERT_NE(food->dayData(), nullptr);
+    EXPECT_EQ(list()->numberOfRows(1), 1);
+    EXPECT_EQ(header(1), "Lunch : 75");
+    EXPECT_EQ(panelValue(4), QString::number(500 - 75));
+}
