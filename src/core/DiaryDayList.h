@@ -28,7 +28,7 @@ public:
     DayPtr dayOn(const QDateTime& date) const {
         if (!date.isValid())
             return nullptr;
-        return byDay_.value(date.date());
+        return byDay_.value(calendarDay(date));
     }
 
     // Index of the first day not earlier than the date (the list's size when there is none).
@@ -40,7 +40,7 @@ public:
     }
 
     void insert(qsizetype index, DayPtr day) {
-        byDay_.insert(day->date().date(), day);
+        byDay_.insert(calendarDay(day->date()), day);
         days_.insert(index, std::move(day));
     }
     void append(DayPtr day) { insert(days_.size(), std::move(day)); }
@@ -55,7 +55,7 @@ public:
         for (qsizetype i = lowerBound(day->date()); i < days_.size(); ++i) {
             if (days_.at(i).get() != day)
                 continue;
-            const QDate key = day->date().date();
+            const QDate key = calendarDay(day->date());
             if (byDay_.value(key).get() == day)
                 byDay_.remove(key);
             days_.removeAt(i);
@@ -65,6 +65,8 @@ public:
     }
 
 private:
+    static QDate calendarDay(const QDateTime& date) { return date.toLocalTime().date(); }
+
     QList<DayPtr> days_;
     QHash<QDate, DayPtr> byDay_;
 };
