@@ -264,3 +264,18 @@ TEST_F(TableViewTest, SelectedRowsShowWhiteText) {
     EXPECT_GT(inked({0, 0}, Qt::black), 50);
     EXPECT_EQ(inked({0, 0}, Qt::white), 0);
 }
+
+TEST_F(TableViewTest, DraggingUpScrollsTheListWithoutSelectingAnything) {
+    model.sections = {names(200, "Row ")};
+    show();
+    const QPoint start(160, 300);
+    QTest::mousePress(table->viewport(), Qt::LeftButton, {}, start);
+    for (int i = 1; i <= 10; ++i) {
+        QTest::mouseMove(table->viewport(), start - QPoint(0, 25 * i));
+        QTest::qWait(20);
+    }
+    QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, start - QPoint(0, 250));
+    QTest::qWait(50);
+    EXPECT_GT(table->contentOffset(), 100);
+    EXPECT_TRUE(model.selected.empty());
+}

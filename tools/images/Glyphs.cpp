@@ -224,124 +224,73 @@ void bowl(QPainter& p) {
     p.drawArc(QRectF(16, 3, 6, 10), 0, 180 * 16);
 }
 
-void runner(QPainter& p) {
+void can(QPainter& p) {
     solid(p);
-    p.drawEllipse(QPointF(20, 5.5), 3.2, 3.2);
-    outline(p, 3.2);
+    p.drawRoundedRect(QRectF(8, 7, 16, 21), 2.5, 2.5);
+    p.drawEllipse(QRectF(8, 4, 16, 6));
+}
+
+void flame(QPainter& p) {
+    solid(p);
+    QPainterPath path;
+    path.moveTo(16, 3);
+    path.cubicTo(18, 10, 26, 13, 25, 21);
+    path.cubicTo(24, 27, 19, 29, 16, 29);
+    path.cubicTo(12, 29, 7, 27, 7, 20);
+    path.cubicTo(7, 15, 11, 13, 12, 9);
+    path.cubicTo(14, 12, 14, 14, 15, 15);
+    path.cubicTo(17, 11, 17, 7, 16, 3);
+    p.drawPath(path);
+}
+
+void drop(QPainter& p) {
+    solid(p);
+    QPainterPath path;
+    path.moveTo(16, 3);
+    path.cubicTo(20, 10, 25, 15, 25, 20);
+    path.cubicTo(25, 26, 21, 29, 16, 29);
+    path.cubicTo(11, 29, 7, 26, 7, 20);
+    path.cubicTo(7, 15, 12, 10, 16, 3);
+    p.drawPath(path);
+}
+
+void nut(QPainter& p) {
+    solid(p);
+    QPainterPath cap;
+    cap.moveTo(5, 14);
+    cap.cubicTo(5, 6, 27, 6, 27, 14);
+    cap.closeSubpath();
+    p.drawPath(cap);
     QPainterPath body;
-    body.moveTo(18, 10);
-    body.lineTo(14, 18);
+    body.moveTo(8, 15.5);
+    body.lineTo(24, 15.5);
+    body.cubicTo(24, 23, 19, 28, 16, 29);
+    body.cubicTo(13, 28, 8, 23, 8, 15.5);
     p.drawPath(body);
-    QPainterPath arms;
-    arms.moveTo(8, 13);
-    arms.lineTo(12, 10);
-    arms.lineTo(18, 10);
-    arms.lineTo(22, 15);
-    arms.lineTo(26, 14);
-    p.drawPath(arms);
-    QPainterPath legs;
-    legs.moveTo(6, 27);
-    legs.lineTo(10, 22);
-    legs.lineTo(14, 18);
-    legs.lineTo(20, 22);
-    legs.lineTo(18, 29);
-    p.drawPath(legs);
-}
-
-void bike(QPainter& p) {
     outline(p, 2.2);
-    p.drawEllipse(QPointF(8, 21), 6, 6);
-    p.drawEllipse(QPointF(24, 21), 6, 6);
-    QPainterPath frame;
-    frame.moveTo(8, 21);
-    frame.lineTo(13, 12);
-    frame.lineTo(21, 12);
-    frame.lineTo(24, 21);
-    frame.moveTo(13, 12);
-    frame.lineTo(16, 21);
-    frame.lineTo(21, 12);
-    frame.moveTo(11, 8);
-    frame.lineTo(15, 8);
-    frame.moveTo(21, 12);
-    frame.lineTo(20, 7);
-    frame.lineTo(23, 7);
-    p.drawPath(frame);
+    p.drawLine(QPointF(16, 7), QPointF(17, 3));
 }
 
-void waves(QPainter& p) {
-    outline(p, 2.6);
-    for (qreal y : {10.0, 17.0, 24.0}) {
-        QPainterPath wave;
-        wave.moveTo(4, y);
-        for (int i = 0; i < 4; ++i)
-            wave.quadTo(7 + i * 6, y + (i % 2 ? 4 : -4), 10 + i * 6, y);
-        p.drawPath(wave);
-    }
+void sausage(QPainter& p) {
+    outline(p, 7);
+    QPainterPath path;
+    path.moveTo(6, 12);
+    path.quadTo(16, 26, 26, 12);
+    p.drawPath(path);
+    outline(p, 1.8);
+    p.drawLine(QPointF(3.5, 10), QPointF(2, 7));
+    p.drawLine(QPointF(28.5, 10), QPointF(30, 7));
 }
 
-void dumbbell(QPainter& p) {
+void bottle(QPainter& p) {
     solid(p);
-    p.drawRoundedRect(QRectF(4, 9, 5, 14), 1.5, 1.5);
-    p.drawRoundedRect(QRectF(23, 9, 5, 14), 1.5, 1.5);
-    p.drawRoundedRect(QRectF(1, 12, 4, 8), 1, 1);
-    p.drawRoundedRect(QRectF(27, 12, 4, 8), 1, 1);
-    p.drawRect(QRectF(9, 14.5, 14, 3));
-}
-
-void house(QPainter& p) {
-    solid(p);
-    QPainterPath roof;
-    roof.moveTo(3, 15);
-    roof.lineTo(16, 4);
-    roof.lineTo(29, 15);
-    roof.lineTo(26, 15);
-    roof.lineTo(26, 28);
-    roof.lineTo(19, 28);
-    roof.lineTo(19, 20);
-    roof.lineTo(13, 20);
-    roof.lineTo(13, 28);
-    roof.lineTo(6, 28);
-    roof.lineTo(6, 15);
-    roof.closeSubpath();
-    p.drawPath(roof);
-}
-
-void ball(QPainter& p) {
-    outline(p, 2.2);
-    p.drawEllipse(QPointF(16, 16), 12, 12);
-    p.drawArc(QRectF(-2, 6, 14, 20), -60 * 16, 120 * 16);
-    p.drawArc(QRectF(20, 6, 14, 20), 120 * 16, 120 * 16);
-    p.drawLine(QPointF(16, 4), QPointF(16, 28));
-}
-
-void calendar(QPainter& p) {
-    outline(p, 2.4);
-    p.drawRoundedRect(QRectF(4, 6, 24, 22), 3, 3);
-    p.drawLine(QPointF(10, 3), QPointF(10, 9));
-    p.drawLine(QPointF(22, 3), QPointF(22, 9));
-    solid(p);
-    p.drawRect(QRectF(4, 6, 24, 6));
-    for (int r = 0; r < 2; ++r)
-        for (int c = 0; c < 3; ++c)
-            p.drawRect(QRectF(8 + c * 6.5, 15 + r * 6, 3.5, 3.5));
-}
-
-void scale(QPainter& p) {
-    outline(p, 2.4);
-    p.drawRoundedRect(QRectF(4, 6, 24, 22), 5, 5);
-    p.drawArc(QRectF(9, 10, 14, 14), 30 * 16, 120 * 16);
-    p.drawLine(QPointF(16, 17), QPointF(19.5, 12));
-}
-
-void person(QPainter& p) {
-    solid(p);
-    p.drawEllipse(QPointF(16, 10), 6, 6);
-    QPainterPath body;
-    body.moveTo(4, 29);
-    body.cubicTo(4, 19, 10, 18, 16, 18);
-    body.cubicTo(22, 18, 28, 19, 28, 29);
-    body.closeSubpath();
-    p.drawPath(body);
+    p.drawRoundedRect(QRectF(9, 11, 14, 18), 4, 4);
+    p.drawRect(QRectF(11, 8, 10, 3));
+    QPainterPath teat;
+    teat.moveTo(12, 8);
+    teat.cubicTo(12, 2, 20, 2, 20, 8);
+    teat.closeSubpath();
+    p.drawPath(teat);
 }
 
 void draw(QPainter& p, Glyph glyph, const QRectF& box, const QColor& colour) {
@@ -376,30 +325,40 @@ Glyph forName(const QString& name) {
     // Matched on whole words of the name, first rule wins; order puts specific words first.
     static const std::vector<std::pair<QStringList, Glyph>> rules = {
         {{"recent", "history", "time"}, clock},
-        {{"quick", "speedy", "fast"}, bolt},
-        {{"restaurant", "fastfood", "dining", "meal"}, forkKnife},
+        {{"quick", "speedy"}, bolt},
+        {{"restaurant", "fastfood", "dining", "meal", "meals"}, forkKnife},
         {{"database", "search"}, database},
+        {{"baby", "infant"}, bottle},
         {{"fruit", "fruits", "apple", "berries", "juice"}, apple},
-        {{"drink", "drinks", "beverage", "beverages", "water", "soda", "alcohol", "wine", "beer"},
-         glass},
+        {{"drink", "drinks", "beverage", "beverages", "soda", "alcohol", "wine", "beer"}, glass},
         {{"coffee", "tea", "hot"}, cup},
         {{"bread", "bakery", "baked", "grain", "grains", "cereal", "cereals", "pasta", "rice"},
          bread},
         {{"fish", "seafood", "sea"}, fish},
-        {{"meat", "meats", "poultry", "chicken", "beef", "pork"}, drumstick},
-        {{"vegetable", "vegetables", "veggies", "salad", "greens", "legumes", "beans", "plant"},
+        {{"sausage", "sausages", "hotdog"}, sausage},
+        {{"meat", "meats", "poultry", "chicken", "beef", "pork", "lamb"}, drumstick},
+        {{"nut", "nuts", "seeds"}, nut},
+        {{"fat", "fats", "oil", "oils"}, drop},
+        {{"spice", "spices", "cooked", "grill"}, flame},
+        {{"canned", "can", "tinned"}, can},
+        {{"frozen", "winter", "ice", "snow", "skiing"}, snowflake},
+        {{"dried", "outdoor", "outdoors", "summer"}, sun},
+        {{"vegetable", "vegetables", "veggies", "salad", "greens", "legumes", "beans", "plant",
+          "raw", "native", "mindbody", "yoga"},
          leaf},
         {{"dairy", "cheese", "milk"}, cheese},
         {{"egg", "eggs", "breakfast"}, egg},
         {{"sweet", "sweets", "candy", "dessert", "desserts", "snack", "snacks", "sugar"}, candy},
-        {{"soup", "soups", "bowl", "dish", "dishes", "mixed"}, bowl},
+        {{"soup", "soups", "bowl", "dish", "dishes", "mixed", "prepared"}, bowl},
         {{"running", "run", "walking", "walk", "jogging", "athletics"}, runner},
         {{"bike", "bicycling", "cycling", "bicycle"}, bike},
-        {{"swim", "swimming", "water_sports", "aquatic"}, waves},
-        {{"gym", "weight", "weights", "conditioning", "strength", "fitness"}, dumbbell},
+        {{"swim", "swimming", "water", "aquatic"}, waves},
+        {{"gym", "weights", "conditioning", "strength", "fitness", "combat", "boxing"}, dumbbell},
+        {{"racket", "tennis", "badminton", "squash"}, racket},
+        {{"dance", "dancing", "music"}, note},
         {{"home", "house", "household", "chores", "garden", "gardening", "occupation", "work"},
          house},
-        {{"sport", "sports", "ball", "games", "recreation"}, ball},
+        {{"sport", "sports", "ball", "games", "recreation", "team", "leisure"}, ball},
     };
     QString clean = name.toLower();
     clean.remove(QStringLiteral(".png"));

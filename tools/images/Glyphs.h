@@ -35,6 +35,16 @@ void ball(QPainter& p);
 void calendar(QPainter& p);
 void scale(QPainter& p);
 void person(QPainter& p);
+void can(QPainter& p);
+void flame(QPainter& p);
+void drop(QPainter& p);
+void nut(QPainter& p);
+void sausage(QPainter& p);
+void bottle(QPainter& p);
+void racket(QPainter& p);
+void note(QPainter& p);
+void sun(QPainter& p);
+void snowflake(QPainter& p);
 
 // Draws the glyph into the box with the given colour.
 void draw(QPainter& p, Glyph glyph, const QRectF& box, const QColor& colour);
