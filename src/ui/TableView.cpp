@@ -62,7 +62,7 @@ TableView::TableView(Style style, QWidget* parent)
 
 TableView::~TableView() {
     // Header views belong to whoever made them; leave them out of the viewport's teardown.
-    for (auto& [section, header] : headers_)
+    for (const QPointer<QWidget>& header : lent_)
         if (header && header->parent() == viewport())
             header->setParent(nullptr);
 }
@@ -113,6 +113,7 @@ void TableView::reloadData() {
         recycle(cell);
     visible_.clear();
     dropHeaders();
+    std::erase_if(lent_, [](const QPointer<QWidget>& header) { return header.isNull(); });
     rebuildLayout();
     if (selected_.isValid() && !layout_.contains(selected_))
         selected_ = {};
@@ -307,8 +308,10 @@ void TableView::placeHeaders(int top, int bottom) {
         shown[s] = header;
         if (!header)
             continue;
-        if (header->parentWidget() != viewport())
+        if (header->parentWidget() != viewport()) {
             header->setParent(viewport());
+            lent_.push_back(header);
+        }
         header->setAttribute(Qt::WA_TransparentForMouseEvents);
         header->setGeometry(0, headerTopInView(s), rowsRight() + rowsLeft(),
                             layout_.headerHeight(s));

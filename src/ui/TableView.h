@@ -123,6 +123,8 @@ private:
     std::map<IndexPath, TableViewCell*> visible_;
     std::unordered_map<QString, std::vector<TableViewCell*>> reusable_;
     std::map<int, QPointer<QWidget>> headers_;
+    // Every header view ever shown: handed back to its owner when the table goes.
+    std::vector<QPointer<QWidget>> lent_;
     std::vector<QString> titles_;
     QPointer<QWidget> footerView_;
     TableIndexBar* indexBar_ = nullptr;

@@ -218,8 +218,12 @@ TEST_F(TableViewTest, AnAbsentHeaderIsAskedAgainAndAShownOneStaysUntilReload) {
     EXPECT_EQ(model.headersAsked, asked);
     table->reloadData();
     EXPECT_GT(model.headersAsked, asked);
-    // The table never deletes a header view it was lent.
+    // The table never deletes a header view it was lent, even one scrolled out of view.
     QPointer<QLabel> header = model.header;
+    model.sections = {names(40, "A"), names(1, "B")};
+    table->reloadData();
+    table->setContentOffset(0);
+    ASSERT_FALSE(header->isVisible());
     table.reset();
     EXPECT_FALSE(header.isNull());
     delete header.data();
