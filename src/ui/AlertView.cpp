@@ -77,8 +77,13 @@ AlertView::AlertView(const QString& title, const QString& message, const QString
     scroll_->setWidget(message_);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll_->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { "
-                                          "background: transparent; }"));
+    scroll_->setStyleSheet(QStringLiteral(
+        "QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"
+        "QScrollBar:vertical { background: transparent; width: 5px; margin: 0; }"
+        "QScrollBar::handle:vertical { background: rgba(255,255,255,120); border-radius: 2px;"
+        " min-height: 20px; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
     scroll_->viewport()->setAutoFillBackground(false);
 
     button_->setObjectName(buttonTitle);
@@ -127,6 +132,7 @@ void AlertView::show() {
 
 void AlertView::showIn(QWidget* host) {
     host_ = host;
+    previousFocus_ = QApplication::focusWidget();
     if (host) {
         setParent(host);
         setGeometry(host->rect());
@@ -150,6 +156,11 @@ void AlertView::dismiss() {
     openAlerts().removeAll(this);
     if (host_)
         host_->removeEventFilter(this);
+    // Hand the focus back rather than letting it wander to the next widget in the chain.
+    if (previousFocus_ && previousFocus_->isVisible())
+        previousFocus_->setFocus(Qt::OtherFocusReason);
+    else if (QWidget* focused = QApplication::focusWidget(); focused && isAncestorOf(focused))
+        focused->clearFocus();
     hide();
     emit clickedButtonAtIndex(0);
     deleteLater();
@@ -205,9 +216,9 @@ void AlertView::paintEvent(QPaintEvent*) {
     g.setColorAt(0.0, QColor(62, 78, 120, 240));
     g.setColorAt(1.0, QColor(20, 32, 72, 240));
     p.fillPath(path, g);
-    // The gloss over the top third.
+    // A gloss behind the title.
     QPainterPath gloss;
-    gloss.addRoundedRect(r.adjusted(1, 1, -1, -r.height() * 0.7), 9, 9);
+    gloss.addRoundedRect(QRectF(r.left() + 1, r.top() + 1, r.width() - 2, 34), 9, 9);
     p.fillPath(gloss, QColor(255, 255, 255, 28));
     p.setPen(QPen(QColor(255, 255, 255, 220), 2));
     p.drawPath(path);

@@ -51,6 +51,8 @@ private:
     QLabel* message_;
     QPushButton* button_;
     QPointer<QWidget> host_;
+    // Gets the focus back when the alert closes.
+    QPointer<QWidget> previousFocus_;
     bool closing_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "BarPainter.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -115,6 +116,12 @@ void SegmentedControl::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
 }
 
+void SegmentedControl::focusInEvent(QFocusEvent* event) {
+    keyboardFocus_ =
+        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    QWidget::focusInEvent(event);
+}
+
 void SegmentedControl::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -164,7 +171,7 @@ void SegmentedControl::paintEvent(QPaintEvent*) {
             p.drawText(r, Qt::AlignCenter, shown);
         }
     }
-    if (hasFocus() && selected_ >= 0) {
+    if (hasFocus() && keyboardFocus_ && selected_ >= 0) {
         p.setPen(QPen(QColor(255, 255, 255, 170), 1, Qt::DotLine));
         p.drawRoundedRect(QRectF(segmentRect(selected_)).adjusted(2.5, 2.5, -2.5, -2.5), 3, 3);
     }

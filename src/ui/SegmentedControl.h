@@ -43,8 +43,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
+    // The focus ring shows only when the keyboard brought the focus here.
+    bool keyboardFocus_ = false;
     void pick(int index);
 
     QStringList titles_;

@@ -1,5 +1,6 @@
 #include "TabBar.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -83,6 +84,12 @@ void TabBar::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
 }
 
+void TabBar::focusInEvent(QFocusEvent* event) {
+    keyboardFocus_ =
+        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    QWidget::focusInEvent(event);
+}
+
 void TabBar::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -118,7 +125,7 @@ void TabBar::paintEvent(QPaintEvent*) {
         p.setPen(color);
         p.drawText(QRect(r.left(), 34, r.width(), 13), Qt::AlignCenter, items_[i].title);
     }
-    if (hasFocus() && selected_ >= 0) {
+    if (hasFocus() && keyboardFocus_ && selected_ >= 0) {
         p.setPen(QPen(QColor(255, 255, 255, 140), 1, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(QRectF(tabRect(selected_)).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);

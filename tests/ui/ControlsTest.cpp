@@ -164,3 +164,22 @@ TEST_F(DelayedActionTest, RunsAtOnceWithoutAnimationsAndNeverAfterItsContextIsGo
     QTest::qWait(20);
     EXPECT_EQ(runs, 1);
 }
+
+TEST_F(AlertViewTest, FocusGoesBackWhereItWasWhenTheAlertCloses) {
+    QWidget window;
+    window.resize(320, 460);
+    auto* first = new QPushButton("first", &window);
+    auto* second = new QPushButton("second", &window);
+    second->move(0, 100);
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        GTEST_SKIP() << "the platform gives no window focus";
+    second->setFocus();
+    auto* alert = new AlertView("Error", "The calories must be greater than 0.", "Ok");
+    alert->showIn(&window);
+    EXPECT_TRUE(alert->button()->hasFocus());
+    QTest::keyClick(alert->button(), Qt::Key_Return);
+    EXPECT_TRUE(second->hasFocus()) << "not moved on to another widget";
+    EXPECT_FALSE(first->hasFocus());
+}

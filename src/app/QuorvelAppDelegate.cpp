@@ -1,0 +1,59 @@
+#include "QuorvelAppDelegate.h"
+
+#include "AlertView.h"
+#include "DatabaseFailureReporter.h"
+#include "ImgUtil.h"
+#include "NavigationController.h"
+#include "PlaceholderController.h"
+#include "QVXUtil.h"
+#include "TabBarController.h"
+#include "WelcomeCounter.h"
+
+namespace {
+
+QColor appTint() {
+    const QVColor c = QVXUtil::appTintColor();
+    return QColor(c.r, c.g, c.b, qRound(c.a * 255));
+}
+
+} // namespace
+
+QuorvelAppDelegate::QuorvelAppDelegate() = default;
+
+ui::TabBarController* QuorvelAppDelegate::tabBarController() const {
+    return qobject_cast<ui::TabBarController*>(controller());
+}
+
+void QuorvelAppDelegate::refreshData() {}
+
+ui::ViewController* QuorvelAppDelegate::appendController() {
+    struct Tab {
+        const char* title;
+        const char* icon;
+    };
+    // Screens not built yet hold their tab's place with its title.
+    static const Tab tabs[] = {{"Overview", "tab_overview.png"},
+                               {"Food", "tab_food.png"},
+                               {"Exercise", "tab_exercise.png"},
+                               {"Weight", "tab_weight.png"},
+                               {"My Profile", "tab_profile.png"}};
+    const QColor tint = appTint();
+    QList<ui::ViewController*> navs;
+    for (const Tab& tab : tabs) {
+        auto* screen = new PlaceholderController(QString::fromLatin1(tab.title),
+                                                 ImgUtil::image(QString::fromLatin1(tab.icon)));
+        navs.append(makeNavController(screen, tint));
+    }
+    auto* tabBar = new ui::TabBarController;
+    tabBar->setViewControllers(navs);
+    return tabBar;
+}
+
+void QuorvelAppDelegate::didShowWindow() {
+    DatabaseFailureReporter::setWindow(window());
+    if (!WelcomeCounter::shouldShowAndCount())
+        return;
+    auto* notice = new ui::AlertView(WelcomeCounter::title(), WelcomeCounter::message(),
+                                     WelcomeCounter::buttonTitle());
+    notice->showIn(window());
+}

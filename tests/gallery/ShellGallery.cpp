@@ -1,0 +1,88 @@
+#include "Gallery.h"
+
+#include "AlertView.h"
+#include "BarButtonItem.h"
+#include "QVXUtil.h"
+#include "QuorvelAppDelegate.h"
+#include "SegmentedControl.h"
+#include "TabBarController.h"
+#include "Toolbar.h"
+#include "WelcomeCounter.h"
+
+namespace {
+
+// The phone screen with the five empty tabs, the given one chosen.
+std::unique_ptr<QWidget> shell(int tab) {
+    auto screen = std::make_unique<QWidget>();
+    screen->setFixedSize(320, 460);
+    QuorvelAppDelegate delegate;
+    auto* tabs = static_cast<ui::TabBarController*>(delegate.appendController());
+    tabs->setParent(screen.get());
+    tabs->view()->setParent(screen.get());
+    tabs->view()->setGeometry(screen->rect());
+    tabs->setSelectedIndex(tab);
+    return screen;
+}
+
+QColor tint() {
+    const QVColor c = QVXUtil::appTintColor();
+    return QColor(c.r, c.g, c.b);
+}
+
+} // namespace
+
+QUORVEL_GALLERY_SCENE("shell_overview") {
+    return shell(0);
+}
+QUORVEL_GALLERY_SCENE("shell_food") {
+    return shell(1);
+}
+QUORVEL_GALLERY_SCENE("shell_exercise") {
+    return shell(2);
+}
+QUORVEL_GALLERY_SCENE("shell_weight") {
+    return shell(3);
+}
+QUORVEL_GALLERY_SCENE("shell_profile") {
+    return shell(4);
+}
+
+QUORVEL_GALLERY_SCENE("shell_welcome") {
+    auto screen = shell(0);
+    auto* notice = new ui::AlertView("PLEASE READ!", WelcomeCounter::message(), "OK");
+    notice->showIn(screen.get());
+    return screen;
+}
+
+QUORVEL_GALLERY_SCENE("alert_error") {
+    auto screen = shell(1);
+    auto* alert = new ui::AlertView("Error", "Please select a portion first.", "Ok");
+    alert->showIn(screen.get());
+    return screen;
+}
+
+// The two kinds of segmented control the screens use: in a tinted bar and plain on a panel.
+QUORVEL_GALLERY_SCENE("segmented_control") {
+    auto screen = std::make_unique<QWidget>();
+    screen->setFixedSize(320, 140);
+    screen->setAutoFillBackground(true);
+    QPalette palette = screen->palette();
+    palette.setColor(QPalette::Window, QColor(254, 253, 189));
+    screen->setPalette(palette);
+    auto* bar = new ui::Toolbar(screen.get());
+    bar->setGeometry(0, 0, 320, ui::Toolbar::kHeight);
+    bar->setTintColor(tint());
+    auto* monthDay = new ui::SegmentedControl({"Month", "Day"});
+    monthDay->setSegmentedControlStyle(ui::SegmentedControl::Style::Bar);
+    monthDay->setTintColor(tint());
+    monthDay->resize(136, 30);
+    monthDay->setSelectedSegmentIndex(1);
+    bar->setItems({ui::BarButtonItem::flexibleSpace(), ui::BarButtonItem::withCustomView(monthDay),
+                   ui::BarButtonItem::flexibleSpace()});
+    auto* meals = new ui::SegmentedControl(screen.get());
+    for (const char* meal : {"Breakfast", "Lunch", "Dinner", "Snacks"})
+        meals->insertSegmentWithTitle(meal, meals->numberOfSegments());
+    meals->setSelectedSegmentIndex(2);
+    meals->setGeometry(10, 62, 300, 44);
+    return screen;
+}

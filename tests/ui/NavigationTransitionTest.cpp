@@ -1,0 +1,127 @@
+#include "TestEnv.h"
+
+#include "Animations.h"
+#include "BarButton.h"
+#include "BarButtonItem.h"
+#include "NavigationBar.h"
+#include "NavigationController.h"
+#include "NavigationItem.h"
+#include "SlideTransition.h"
+#include "TabBar.h"
+
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace ui;
+
+namespace {
+
+ViewController* screen(const QString& title, QObject* parent = nullptr) {
+    auto* c = new ViewController(parent);
+    c->setTitle(title);
+    return c;
+}
+
+} // namespace
+
+// The slides as the application runs them, with animations on.
+class NavigationTransitionTest : public QuorvelTest {
+protected:
+    void SetUp() override {
+        QuorvelTest::SetUp();
+        Animations::setEnabled(true);
+        nav = new NavigationController(screen("Food"));
+        nav->view()->resize(320, 416);
+        nav->view()->show();
+    }
+    void TearDown() override {
+        delete nav;
+        Animations::setEnabled(false);
+        QuorvelTest::TearDown();
+    }
+    SlideTransition* transition() const { return nav->findChild<SlideTransition*>(); }
+    NavigationController* nav = nullptr;
+};
+
+TEST_F(NavigationTransitionTest, PoppedScreenLivesUntilItHasSlidOut) {
+    QPointer<ViewController> menu = screen("Food Menu");
+    nav->pushViewController(menu, false);
+    nav->popViewController(true);
+    ASSERT_TRUE(transition()->isRunning());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(menu.isNull()) << "its view is still on screen, sliding out";
+    EXPECT_TRUE(menu->view()->isVisible());
+
+    QSignalSpy finished(transition(), &SlideTransition::finished);
+    ASSERT_TRUE(finished.wait(5000));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(menu.isNull());
+    EXPECT_EQ(nav->topViewController()->view()->pos(), QPoint(0, 0));
+}
+
+TEST_F(NavigationTransitionTest, PushDuringASlideEndsTheFirstSlideCleanly) {
+    ViewController* first = screen("First", nav);
+    ViewController* second = screen("Second", nav);
+    nav->pushViewController(first, true);
+    nav->pushViewController(second, true);
+    QSignalSpy finished(transition(), &SlideTransition::finished);
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_TRUE(second->view()->isVisible());
+    EXPECT_EQ(second->view()->pos(), QPoint(0, 0));
+    EXPECT_FALSE(first->view()->isVisible());
+    EXPECT_FALSE(nav->viewControllers().first()->view()->isVisible());
+    EXPECT_EQ(nav->navigationBar()->backButton()->text(), "First");
+}
+
+class NavigationBarTest : public QuorvelTest {};
+
+TEST_F(NavigationBarTest, BarFollowsChangesOfTheShownItem) {
+    NavigationController nav(screen("Exercise"));
+    nav.view()->resize(320, 416);
+    nav.view()->show();
+    ViewController* editor = screen("Speedy Exercise");
+    nav.pushViewController(editor, false);
+    NavigationBar* bar = nav.navigationBar();
+    ASSERT_NE(bar->backButton(), nullptr);
+
+    // Hiding the back button after the push takes it off the bar at once.
+    editor->navigationItem()->setHidesBackButton(true);
+    EXPECT_EQ(bar->backButton(), nullptr);
+
+    // Buttons are found by their titles, also after a title change.
+    auto* item = new BarButtonItem("Save", BarButtonItem::Style::Done);
+    editor->navigationItem()->setRightBarButtonItem(item);
+    item->setTitle("Done");
+    EXPECT_EQ(bar->findChild<QAbstractButton*>("Save"), nullptr);
+    ASSERT_NE(bar->findChild<QAbstractButton*>("Done"), nullptr);
+    EXPECT_EQ(bar->findChild<QAbstractButton*>("Done")->text(), "Done");
+
+    // The system Add button carries the name "Add" and no text of its own.
+    editor->navigationItem()->setLeftBarButtonItem(BarButtonItem::systemAdd());
+    auto* add = bar->findChild<QAbstractButton*>("Add");
+    ASSERT_NE(add, nullptr);
+    EXPECT_TRUE(add->text().isEmpty());
+    EXPECT_LT(add->x(), 320 / 2);
+
+    editor->setTitle("Edit Weight");
+    EXPECT_EQ(bar->title(), "Edit Weight");
+}
+
+class TabBarTest : public QuorvelTest {};
+
+TEST_F(TabBarTest, ArrowKeysAndClicksAskForTabsTheControllerThenChooses) {
+    TabBar bar;
+    bar.resize(320, TabBar::kHeight);
+    bar.setItems({{"Overview", {}}, {"Food", {}}, {"Weight", {}}});
+    bar.show();
+    QSignalSpy activated(&bar, &TabBar::tabActivated);
+    QTest::keyClick(&bar, Qt::Key_Left);
+    EXPECT_EQ(activated.size(), 0) << "nothing left of the first tab";
+    QTest::keyClick(&bar, Qt::Key_Right);
+    ASSERT_EQ(activated.size(), 1);
+    EXPECT_EQ(activated[0][0].toInt(), 1);
+    EXPECT_EQ(bar.selectedIndex(), 0) << "the controller decides what is shown";
+    EXPECT_EQ(bar.tabAt(QPoint(319, 10)), 2);
+    EXPECT_EQ(bar.tabRect(0).united(bar.tabRect(1)).united(bar.tabRect(2)), bar.rect());
+}
