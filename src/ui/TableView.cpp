@@ -2,6 +2,7 @@
 
 #include "Animations.h"
 #include "TableIndexBar.h"
+#include "TablePainter.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -592,19 +593,10 @@ bool TableView::viewportEvent(QEvent* event) {
 }
 
 void TableView::paintViewport(QPainter& p) {
-    if (backgroundColor_.alpha() > 0) {
-        p.fillRect(viewport()->rect(), backgroundColor_);
-        if (style_ == Style::Grouped) {
-            // Fine vertical pinstripes, the usual ground of grouped settings lists.
-            p.setPen(QPen(QColor(255, 255, 255, 60), 1));
-            for (int x = 3; x < viewport()->width(); x += 7)
-                p.drawLine(x, 0, x, viewport()->height());
-        }
-    }
+    TablePainter::paintBackground(p, viewport()->rect(), backgroundColor_,
+                                  style_ == Style::Grouped);
     const int top = contentOffset();
     const int bottom = top + viewport()->height();
-    QFont font = p.font();
-    font.setBold(true);
     for (int s = std::max(0, layout_.sectionAt(top)); s >= 0 && s < layout_.sectionCount(); ++s) {
         if (layout_.sectionTop(s) >= bottom)
             break;
@@ -614,24 +606,7 @@ void TableView::paintViewport(QPainter& p) {
             titles_[s].isEmpty())
             continue;
         const QRect r(0, headerTopInView(s), rowsRight() + rowsLeft(), h);
-        if (style_ == Style::Plain) {
-            QLinearGradient g(r.topLeft(), r.bottomLeft());
-            g.setColorAt(0, QColor(168, 156, 128, 235));
-            g.setColorAt(1, QColor(140, 126, 96, 235));
-            p.fillRect(r, g);
-            font.setPixelSize(16);
-            p.setFont(font);
-            p.setPen(Qt::white);
-            p.drawText(r.adjusted(12, 0, -8, 0), Qt::AlignVCenter | Qt::AlignLeft, titles_[s]);
-        } else {
-            font.setPixelSize(17);
-            p.setFont(font);
-            const QRect text = r.adjusted(groupInset + 10, 0, -8, -6);
-            p.setPen(QColor(255, 255, 255, 200));
-            p.drawText(text.translated(0, 1), Qt::AlignBottom | Qt::AlignLeft, titles_[s]);
-            p.setPen(QColor(76, 66, 46));
-            p.drawText(text, Qt::AlignBottom | Qt::AlignLeft, titles_[s]);
-        }
+        TablePainter::paintTitle(p, r, titles_[s], style_ == Style::Grouped, groupInset);
     }
 }
 

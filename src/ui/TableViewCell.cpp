@@ -212,10 +212,12 @@ void TableViewCell::paintEvent(QPaintEvent*) {
 
     const QColor mark = selected_ ? QColor(Qt::white) : QColor(120, 110, 90);
     const QPointF c(width() - accessoryWidth / 2.0, height() / 2.0);
-    if (accessory_ == AccessoryType::DisclosureIndicator) {
+    // The Delete button takes the accessory's place while it shows.
+    const AccessoryType shown = showingDelete_ ? AccessoryType::None : accessory_;
+    if (shown == AccessoryType::DisclosureIndicator) {
         p.setPen(QPen(mark, 2.5, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         p.drawPolyline(QPolygonF({c + QPointF(-3, -5), c + QPointF(2, 0), c + QPointF(-3, 5)}));
-    } else if (accessory_ == AccessoryType::Checkmark) {
+    } else if (shown == AccessoryType::Checkmark) {
         p.setPen(QPen(selected_ ? QColor(Qt::white) : QColor(64, 86, 134), 2.5, Qt::SolidLine,
                       Qt::RoundCap, Qt::RoundJoin));
         p.drawPolyline(QPolygonF({c + QPointF(-6, 0), c + QPointF(-2, 5), c + QPointF(6, -6)}));

@@ -44,9 +44,9 @@ private:
              {"Speedy Food Calories", "Enter only calories", "quick_add.png"}},
             {{"Browse Restaurants", "Browse food from restaurants", "restaurant.png"},
              {"Search Database", "Search food database", "database.png"}},
-            {{"Fruit", "Apples, berries and more", "fruit.png"},
-             {"Vegetables", "Fresh and cooked", "vegetables.png"},
-             {"Drinks", "Juices, soda, coffee", "drinks.png"}},
+            {{"Fruit", "Apples, berries and more", "type_fruits.png"},
+             {"Vegetables", "Fresh and cooked", "type_vegetables.png"},
+             {"Drinks", "Juices, soda, coffee", "type_beverages.png"}},
         };
         return list;
     }
