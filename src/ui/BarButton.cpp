@@ -62,7 +62,8 @@ QSize BarButton::sizeHint() const {
     if (item_ && item_->kind() == BarButtonItem::Kind::SystemAdd)
         return {34, kHeight};
     const int textWidth = QFontMetrics(buttonFont()).horizontalAdvance(text());
-    const int extra = shape_ == Shape::Back ? kPadding + 6 : kPadding * 2;
+    // The back face keeps room for its point on the left.
+    const int extra = shape_ == Shape::Back ? kPadding + 14 : kPadding * 2;
     return {std::min(std::max(textWidth + extra, 40), kMaxWidth), kHeight};
 }
 
@@ -101,7 +102,8 @@ void BarButton::paintEvent(QPaintEvent*) {
         return;
     }
     p.setFont(buttonFont());
-    QRectF textRect = r.adjusted(shape_ == Shape::Back ? kPadding + 2 : 4, 0, -4, 0);
+    QRectF textRect =
+        shape_ == Shape::Back ? r.adjusted(kPadding + 4, 0, -5, 0) : r.adjusted(4, 0, -4, 0);
     const QString shown =
         QFontMetrics(buttonFont())
             .elidedText(text(), Qt::ElideRight, static_cast<int>(textRect.width()));

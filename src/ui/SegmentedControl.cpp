@@ -157,11 +157,15 @@ void SegmentedControl::paintEvent(QPaintEvent*) {
     }
 
     QFont font;
-    font.setPixelSize(bar ? 12 : 13);
     font.setBold(true);
-    p.setFont(font);
     for (int i = 0; i < numberOfSegments(); ++i) {
         const QRect r = segmentRect(i).adjusted(3, 0, -3, 0);
+        // A long title shrinks a little before it is cut short.
+        int size = bar ? 12 : 13;
+        font.setPixelSize(size);
+        while (size > 10 && QFontMetrics(font).horizontalAdvance(titles_.at(i)) > r.width())
+            font.setPixelSize(--size);
+        p.setFont(font);
         const QString shown =
             QFontMetrics(font).elidedText(titles_.at(i), Qt::ElideRight, r.width());
         if (bar || i == selected_) {
