@@ -213,8 +213,8 @@ void AlertView::paintEvent(QPaintEvent*) {
     QPainterPath path;
     path.addRoundedRect(r, 10, 10);
     QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0.0, QColor(62, 78, 120, 240));
-    g.setColorAt(1.0, QColor(20, 32, 72, 240));
+    g.setColorAt(0.0, QColor(62, 78, 120, 250));
+    g.setColorAt(1.0, QColor(20, 32, 72, 250));
     p.fillPath(path, g);
     // A gloss behind the title.
     QPainterPath gloss;
