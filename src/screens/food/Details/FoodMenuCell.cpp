@@ -1,0 +1,83 @@
+#include "FoodMenuCell.h"
+
+#include "Label.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr int iconSize = 32;
+constexpr int textLeft = 10;
+const QColor lightGrey(153, 153, 153);
+const QColor brown(153, 102, 51);
+
+} // namespace
+
+FoodMenuCell::FoodMenuCell(int type, QWidget* parent)
+    : ui::TableViewCell(keyByType(type), parent), type_(type), nameLabel_(new ui::Label(this)),
+      descLabel_(new ui::Label(this)) {
+    nameLabel_->setObjectName(QStringLiteral("nameLabel"));
+    descLabel_->setObjectName(QStringLiteral("descLabel"));
+    nameLabel_->setFontSize(type == RestaurantList ? 16 : 14, type == MainMenu);
+    descLabel_->setFontSize(13);
+    descLabel_->setVisible(type != RestaurantList);
+    applyColours();
+}
+
+QString FoodMenuCell::keyByType(int type) {
+    switch (type) {
+    case MainMenu:
+        return QStringLiteral("main-menu-cell");
+    case FoodList:
+        return QStringLiteral("food-list-cell");
+    case RestaurantList:
+        return QStringLiteral("rest-list-cell");
+    default:
+        return QStringLiteral("other-cell");
+    }
+}
+
+void FoodMenuCell::setIcon(const QPixmap& icon) {
+    icon_ = icon;
+    resizeEvent(nullptr);
+    update();
+}
+
+void FoodMenuCell::resizeEvent(QResizeEvent* event) {
+    if (event)
+        ui::TableViewCell::resizeEvent(event);
+    const QRect area = contentRect();
+    const int left = area.left() + (icon_.isNull() ? textLeft : textLeft + iconSize + 8);
+    const int width = area.right() - left - 4;
+    if (type_ == RestaurantList) {
+        nameLabel_->setGeometry(left, 0, width, area.height());
+        return;
+    }
+    // Name and description sit as one block in the middle of the row.
+    const int nameHeight = 18;
+    const int descHeight = 16;
+    const int top = (area.height() - nameHeight - descHeight) / 2;
+    nameLabel_->setGeometry(left, top, width, nameHeight);
+    descLabel_->setGeometry(left, top + nameHeight, width, descHeight);
+}
+
+void FoodMenuCell::stateChanged() {
+    applyColours();
+    ui::TableViewCell::stateChanged();
+}
+
+void FoodMenuCell::applyColours() {
+    const bool selected = isSelected();
+    nameLabel_->setTextColor(selected ? Qt::white : Qt::black);
+    const QColor desc = type_ == MainMenu ? lightGrey : brown;
+    descLabel_->setTextColor(selected ? Qt::white : desc);
+}
+
+void FoodMenuCell::paintContent(QPainter& painter, const QRect& rect) {
+    if (icon_.isNull())
+        return;
+    const QRect target(rect.left() + textLeft, rect.top() + (rect.height() - iconSize) / 2,
+                       iconSize, iconSize);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(target, icon_);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "TableViewCell.h"
+
+namespace ui {
+class Label;
+}
+
+// A row of the food menu: a name and a description line, styled by the kind of list.
+class FoodMenuCell : public ui::TableViewCell {
+    Q_OBJECT
+public:
+    enum Type { MainMenu = 0, FoodList = 1, RestaurantList = 2 };
+
+    explicit FoodMenuCell(int type, QWidget* parent = nullptr);
+
+    // The reuse identifier of a cell type.
+    static QString keyByType(int type);
+
+    int type() const { return type_; }
+    ui::Label* nameLabel() const { return nameLabel_; }
+    ui::Label* descLabel() const { return descLabel_; }
+    // The row's icon (main menu only); a null pixmap shows none.
+    void setIcon(const QPixmap& icon);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void stateChanged() override;
+    void paintContent(QPainter& painter, const QRect& rect) override;
+
+private:
+    void applyColours();
+
+    int type_;
+    ui::Label* nameLabel_;
+    ui::Label* descLabel_;
+    QPixmap icon_;
+};

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "FoodSimpleDbo.h"
+#include "SelectFoodController.h"
+#include "TableViewDataSource.h"
+#include "TableViewDelegate.h"
+
+#include <QPointer>
+
+class AddFoodController;
+class FoodMenuCell;
+class FoodMenuSectionHeaders;
+namespace ui {
+class SearchBar;
+class TableView;
+} // namespace ui
+
+// One level of the food menu: the main menu, the restaurants, the food items of a restaurant,
+// kind or type, the recent foods, or the database search. Food lists are grouped under the
+// letters A to Z with an index and can be narrowed by name with the search bar. Each level keeps
+// the level below it (nextStep) and reconfigures it for every choice.
+class FoodMenuController : public SelectFoodController,
+                           public ui::TableViewDataSource,
+                           public ui::TableViewDelegate {
+    Q_OBJECT
+public:
+    enum Stage {
+        MainMenu = 0,
+        Restaurants = 1,
+        FoodItems = 2,
+        RecentFoods = 3,
+        SearchDatabase = 4,
+    };
+
+    // The first level, "Food Menu" at the main menu, for the diary screen that opens it.
+    explicit FoodMenuController(RefresherDelegate* owner, QObject* parent = nullptr);
+    FoodMenuController(const QString& title, int stage, QObject* parent = nullptr);
+    ~FoodMenuController() override;
+
+    // Sets the title and stage and clears the search state and the three filters.
+    void initWithTitle(const QString& title, int stage);
+
+    int currStage() const { return currStage_; }
+    bool isSearchResult() const { return isSearchResult_; }
+    void setIsSearchResult(bool on) { isSearchResult_ = on; }
+    const FoodGroups& data() const { return data_; }
+    // Replaces the rows and reloads the list.
+    void setData(FoodGroups data);
+    int restaurantId() const { return restaurantId_; }
+    int kindId() const { return kindId_; }
+    int typeId() const { return typeId_; }
+    void setIds(int restaurantId, int kindId, int typeId);
+
+    // The level below, made on first use.
+    FoodMenuController* nextStep();
+    bool hasNextStep() const { return nextStep_ != nullptr; }
+    ui::SearchBar* searchBar();
+    ui::TableView* tableView();
+    AddFoodController* addFood() const { return addFood_; }
+
+    // A level shows food items while searching and at the food-item and database stages.
+    bool showsFoodList() const;
+    // Search results and recent foods are one unsectioned list.
+    bool showsFlatList() const;
+
+    // (Re)loads the level's own list for its stage and filters.
+    void restoreData();
+    // Stores the row and opens the screen for it.
+    void setSelectedItem(std::optional<FoodSimpleDbo> item) override;
+    void select();
+    void back();
+
+    void searchBarTextDidChange(const QString& text);
+    void searchBarSearchButtonClicked();
+    // Empties the search of the level below, so the next visit starts from its own list.
+    void resetNextStepSearch();
+    // What the name column is matched against: the text without blanks and commas.
+    static QString cleanSearchText(const QString& text);
+
+    // Table hooks.
+    int numberOfSections(ui::TableView* table) override;
+    int numberOfRows(ui::TableView* table, int section) override;
+    ui::TableViewCell* cellForRow(ui::TableView* table, const ui::IndexPath& path) override;
+    QStringList sectionIndexTitles(ui::TableView* table) override;
+    bool canEditRow(ui::TableView* table, const ui::IndexPath& path) override;
+    void commitEditingStyle(ui::TableView* table, ui::EditingStyle style,
+                            const ui::IndexPath& path) override;
+    int heightForHeader(ui::TableView* table, int section) override;
+    int heightForFooter(ui::TableView* table, int section) override;
+    QWidget* viewForHeader(ui::TableView* table, int section) override;
+    void didSelectRow(ui::TableView* table, const ui::IndexPath& path) override;
+
+    // The catalogue row shown at a path of a list level.
+    FoodSimpleDbo rowAt(const ui::IndexPath& path) const;
+
+protected:
+    void loadView() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void layoutContent();
+    void runSearch(const QString& text);
+    void openNextLevel(const QString& title, int stage, int restaurantId, int kindId, int typeId,
+                       bool viaSearch);
+    void chooseMainMenuRow(const ui::IndexPath& path);
+    void openSpeedy(const QString& name, const QString& calories);
+    void configureCell(FoodMenuCell* cell, const ui::IndexPath& path);
+    QString rowsKey(int section) const;
+    void closeKeyboard();
+
+    int currStage_ = MainMenu;
+    bool isSearchResult_ = false;
+    FoodGroups data_;
+    int restaurantId_ = 0;
+    int kindId_ = 0;
+    int typeId_ = 0;
+    FoodMenuController* nextStep_ = nullptr;
+    AddFoodController* addFood_ = nullptr;
+    ui::SearchBar* searchBar_ = nullptr;
+    ui::TableView* tableView_ = nullptr;
+    FoodMenuSectionHeaders* sectionHash_ = nullptr;
+};
