@@ -1,0 +1,48 @@
+#include "EditorDayBar.h"
+
+#include "BarPainter.h"
+#include "ConvertUtil.h"
+#include "Label.h"
+#include "QVXUtil.h"
+#include "controls/ControlImages.h"
+#include "controls/ImageButton.h"
+
+#include <QPainter>
+
+namespace {
+
+const int barWidth = 320;
+
+QAbstractButton* arrow(const QString& image, int x, QWidget* parent) {
+    auto* button = new ImageButton(ControlImages::image(image), ImageButton::Fit::Stretch, parent);
+    button->setObjectName(image);
+    button->setGeometry(x, 0, 45, EditorDayBar::Height);
+    return button;
+}
+
+} // namespace
+
+EditorDayBar::EditorDayBar(bool withArrows, QWidget* parent)
+    : QWidget(parent), monthLabel_(ui::Label::make(this, QRect(54, 0, 212, Height), 16, true,
+                                                   Qt::white, Qt::AlignCenter)) {
+    setObjectName("dayBar");
+    resize(barWidth, Height);
+    monthLabel_->setObjectName("monthLabel");
+    if (!withArrows)
+        return;
+    minus_ = arrow("left.png", 10, this);
+    plus_ = arrow("right.png", 266, this);
+    connect(minus_, &QAbstractButton::clicked, this, &EditorDayBar::minusDay);
+    connect(plus_, &QAbstractButton::clicked, this, &EditorDayBar::plusDay);
+}
+
+void EditorDayBar::showDate(const QDateTime& date) {
+    monthLabel_->setText(date.isValid() ? ConvertUtil::date2str(date, ConvertUtil::LongStyle)
+                                        : QStringLiteral("No date"));
+}
+
+void EditorDayBar::paintEvent(QPaintEvent*) {
+    const QVColor tint = QVXUtil::appTintColor();
+    QPainter p(this);
+    ui::BarPainter::paintBar(p, rect(), QColor(tint.r, tint.g, tint.b));
+}

@@ -1,0 +1,22 @@
+#include "MealToolbar.h"
+
+#include "BarButtonItem.h"
+#include "QVXUtil.h"
+#include "SegmentedControl.h"
+
+MealToolbar::MealToolbar(QWidget* parent)
+    : ui::Toolbar(parent),
+      foodType_(new ui::SegmentedControl({"Breakfast", "Lunch", "Dinner", "Snacks"})) {
+    setObjectName("mealBar");
+    const QVColor c = QVXUtil::appTintColor();
+    const QColor tint(c.r, c.g, c.b);
+    setTintColor(tint);
+    resize(320, kHeight);
+    foodType_->setObjectName("foodType");
+    foodType_->setSegmentedControlStyle(ui::SegmentedControl::Style::Bar);
+    foodType_->setTintColor(tint);
+    foodType_->resize(304, 30);
+    foodType_->setSelectedSegmentIndex(0);
+    setItems({ui::BarButtonItem::flexibleSpace(), ui::BarButtonItem::withCustomView(foodType_),
+              ui::BarButtonItem::flexibleSpace()});
+}
