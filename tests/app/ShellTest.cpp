@@ -35,7 +35,7 @@ TEST_F(ShellTest, FiveTintedTabsInOrderFillThePhoneScreen) {
     for (int i = 0; i < titles.size(); ++i) {
         auto* nav = qobject_cast<ui::NavigationController*>(tabs->viewControllers().at(i));
         ASSERT_NE(nav, nullptr);
-        EXPECT_EQ(nav->topViewController()->title(), titles[i]);
+        EXPECT_EQ(nav->viewControllers().first()->tabBarItem().title, titles[i]);
         EXPECT_EQ(nav->navigationBar()->tintColor(), QColor(146, 128, 91));
     }
     EXPECT_EQ(tabs->selectedIndex(), 0);
