@@ -49,25 +49,34 @@ using WeighingsOf = std::function<WeighingDayPtr(const QDateTime&)>;
 // days as one query a day would give, without thousands of statements for the whole diary.
 class SpanWeighings {
 public:
-    SpanWeighings(const QDate& first, const QDate& end) {
-        const QList<QStringList> rows =
-            QVUtil::weightDbc().select({"date", "value", "note", "weight_s"}, "weight",
-                                       "(date BETWEEN ? AND ?) ORDER BY date DESC",
-                                       {QString::number(WeighingDay::dayStartOf(first)),
-                                        QString::number(WeighingDay::dayStartOf(end) - 1)});
+    // Days from `first` up to, not including, `end`.
+    SpanWeighings(const QDate& first, const QDate& end) : first_(first) {
+        // One local-time conversion a day: each day ends where the next one starts.
+        for (QDate day = first; day <= end; day = day.addDays(1))
+            starts_.append(WeighingDay::dayStartOf(day));
+        const QList<QStringList> rows = QVUtil::weightDbc().select(
+            {"date", "value", "note", "weight_s"}, "weight",
+            "(date BETWEEN ? AND ?) ORDER BY date DESC",
+            {QString::number(starts_.first()), QString::number(starts_.last() - 1)});
         for (const QStringList& row : rows)
             byDay_[QDateTime::fromSecsSinceEpoch(row.value(0).toLongLong()).date()].append(row);
     }
 
     WeighingDayPtr dayOf(const QDateTime& at) const {
-        auto day = std::make_shared<WeighingDay>(WeighingDay::dayStartOf(at.date()));
-        const auto rows = byDay_.constFind(at.date());
+        const QDate date = at.date();
+        const qint64 i = first_.daysTo(date);
+        auto day = i >= 0 && i + 1 < starts_.size()
+                       ? std::make_shared<WeighingDay>(starts_.at(i), starts_.at(i + 1))
+                       : std::make_shared<WeighingDay>(WeighingDay::dayStartOf(date));
+        const auto rows = byDay_.constFind(date);
         if (rows != byDay_.constEnd())
             day->setAWeighings(*rows);
         return day;
     }
 
 private:
+    QDate first_;
+    QList<qint64> starts_;
     QHash<QDate, QList<QStringList>> byDay_;
 };
 

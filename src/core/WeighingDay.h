@@ -11,6 +11,9 @@ class WeighingDay {
 public:
     // An empty day that starts at `dayStart` (seconds since 1970 of a local midnight).
     explicit WeighingDay(qint64 dayStart = 0);
+    // An empty day whose bounds are already known: [dayStart, nextDayStart).
+    WeighingDay(qint64 dayStart, qint64 nextDayStart)
+        : daystarttime_(dayStart), endtime_(nextDayStart) {}
 
     // Local midnight that starts the calendar day of the date, as seconds since 1970. Where a
     // zone skips midnight, the first moment of the day.
