@@ -1,5 +1,6 @@
 #include "FoodMenuController.h"
 
+#include "AddFoodController.h"
 #include "BarButtonItem.h"
 #include "DelayedAction.h"
 #include "FoodMenuCell.h"
@@ -9,21 +10,13 @@
 #include "NavigationController.h"
 #include "NavigationItem.h"
 #include "QVXUtil.h"
+#include "QuickCalories.h"
 #include "SearchBar.h"
 #include "TableView.h"
 #include "controls/ControlImages.h"
 
 #include <QEvent>
 #include <cmath>
-
-#if __has_include("AddFoodController.h")
-#include "AddFoodController.h"
-#define QUORVEL_HAVE_ADD_FOOD 1
-#endif
-#if __has_include("QuickCalories.h")
-#include "QuickCalories.h"
-#define QUORVEL_HAVE_QUICK_CALORIES 1
-#endif
 
 namespace {
 
@@ -288,7 +281,6 @@ void FoodMenuController::chooseMainMenuRow(const ui::IndexPath& path) {
 }
 
 void FoodMenuController::openSpeedy(const QString& name, const QString& calories) {
-#ifdef QUORVEL_HAVE_QUICK_CALORIES
     // A fresh screen each time; the stack deletes it once it is popped.
     auto* speedy = new QuickCalories(false);
     speedy->setOwner(owner());
@@ -300,10 +292,6 @@ void FoodMenuController::openSpeedy(const QString& name, const QString& calories
         nav->pushViewController(speedy);
     else
         delete speedy;
-#else
-    Q_UNUSED(name);
-    Q_UNUSED(calories);
-#endif
 }
 
 void FoodMenuController::setSelectedItem(std::optional<FoodSimpleDbo> item) {
@@ -323,7 +311,6 @@ void FoodMenuController::select() {
         openSpeedy(item->name, QString::number(whole));
         return;
     }
-#ifdef QUORVEL_HAVE_ADD_FOOD
     if (!addFood_) {
         addFood_ = new AddFoodController(false);
         // Kept for every item chosen on this level, so the stack must not delete it.
@@ -334,7 +321,6 @@ void FoodMenuController::select() {
     addFood_->setEditMode(false);
     if (ui::NavigationController* nav = navigationController())
         nav->pushViewController(addFood_);
-#endif
 }
 
 QString FoodMenuController::rowsKey(int section) const {
