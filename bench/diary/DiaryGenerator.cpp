@@ -99,9 +99,19 @@ private:
     std::mt19937 engine_;
 };
 
-QList<Food> readFoods(Dice& dice) {
-    QList<Food> all;
-    const QString path = Paths::resourceDir() + "/food.db";
+const char* text(sqlite3_stmt* stmt, int column) {
+    return reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+}
+
+float real(sqlite3_stmt* stmt, int column) {
+    return static_cast<float>(sqlite3_column_double(stmt, column));
+}
+
+// `size` rows picked at random from a shipped catalogue; none when it cannot be read.
+template <typename Row, typename MakeRow>
+QList<Row> readPool(const char* file, const char* sql, int size, Dice& dice, MakeRow makeRow) {
+    QList<Row> all;
+    const QString path = Paths::resourceDir() + "/" + file;
     sqlite3* raw = nullptr;
     if (sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READONLY, nullptr) !=
         SQLITE_OK) {
@@ -110,54 +120,38 @@ QList<Food> readFoods(Dice& dice) {
     }
     DbPtr db(raw);
     sqlite3_stmt* stmtRaw = nullptr;
-    if (sqlite3_prepare_v2(db.get(),
-                           "select fi.id, fi.name, nv.calories, nv.total_fat, "
-                           "nv.carbohydrate_dietary_fiber from food_items fi, nutrition_values nv "
-                           "where nv.food_item_id = fi.id order by fi.id",
-                           -1, &stmtRaw, nullptr) != SQLITE_OK)
+    if (sqlite3_prepare_v2(db.get(), sql, -1, &stmtRaw, nullptr) != SQLITE_OK)
         return all;
     StmtPtr stmt(stmtRaw);
-    while (sqlite3_step(stmt.get()) == SQLITE_ROW) {
-        all.append({sqlite3_column_int(stmt.get(), 0),
-                    reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), 1)),
-                    static_cast<float>(sqlite3_column_double(stmt.get(), 2)),
-                    static_cast<float>(sqlite3_column_double(stmt.get(), 3)),
-                    static_cast<float>(sqlite3_column_double(stmt.get(), 4))});
-    }
-    // A person eats the same hundred and fifty things most of the time.
-    QList<Food> pool;
-    for (int i = 0; i < 150 && !all.isEmpty(); ++i)
+    while (sqlite3_step(stmt.get()) == SQLITE_ROW)
+        all.append(makeRow(stmt.get()));
+    QList<Row> pool;
+    for (int i = 0; i < size && !all.isEmpty(); ++i)
         pool.append(all.takeAt(dice.below(static_cast<int>(all.size()))));
     return pool;
 }
 
+QList<Food> readFoods(Dice& dice) {
+    // A person eats the same hundred and fifty things most of the time.
+    return readPool<Food>("food.db",
+                          "select fi.id, fi.name, nv.calories, nv.total_fat, "
+                          "nv.carbohydrate_dietary_fiber from food_items fi, nutrition_values nv "
+                          "where nv.food_item_id = fi.id order by fi.id",
+                          150, dice, [](sqlite3_stmt* stmt) {
+                              return Food{sqlite3_column_int(stmt, 0), text(stmt, 1), real(stmt, 2),
+                                          real(stmt, 3), real(stmt, 4)};
+                          });
+}
+
 QList<Exercise> readExercises(Dice& dice) {
-    QList<Exercise> all;
-    const QString path = Paths::resourceDir() + "/exercise.db";
-    sqlite3* raw = nullptr;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READONLY, nullptr) !=
-        SQLITE_OK) {
-        sqlite3_close(raw);
-        return all;
-    }
-    DbPtr db(raw);
-    sqlite3_stmt* stmtRaw = nullptr;
-    if (sqlite3_prepare_v2(db.get(),
-                           "select ei.id, ei.name, x.mets from exercise_items ei, "
-                           "exercise_intensity x where x.exercise_items_s = ei.id "
-                           "order by ei.id, x.intensity_s",
-                           -1, &stmtRaw, nullptr) != SQLITE_OK)
-        return all;
-    StmtPtr stmt(stmtRaw);
-    while (sqlite3_step(stmt.get()) == SQLITE_ROW) {
-        all.append({sqlite3_column_int(stmt.get(), 0),
-                    reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), 1)),
-                    static_cast<float>(sqlite3_column_double(stmt.get(), 2))});
-    }
-    QList<Exercise> pool;
-    for (int i = 0; i < 25 && !all.isEmpty(); ++i)
-        pool.append(all.takeAt(dice.below(static_cast<int>(all.size()))));
-    return pool;
+    return readPool<Exercise>(
+        "exercise.db",
+        "select ei.id, ei.name, x.mets from exercise_items ei, "
+        "exercise_intensity x where x.exercise_items_s = ei.id "
+        "order by ei.id, x.intensity_s",
+        25, dice, [](sqlite3_stmt* stmt) {
+            return Exercise{sqlite3_column_int(stmt, 0), text(stmt, 1), real(stmt, 2)};
+        });
 }
 
 const char* const kSpeedyFoods[] = {"Coffee with milk", "Birthday cake",   "Sandwich at work",
