@@ -9,6 +9,10 @@
 #include "TabBarController.h"
 #include "WelcomeCounter.h"
 
+#ifdef QUORVEL_HAVE_SCREENS
+#include "FoodController.h"
+#endif
+
 namespace {
 
 QColor appTint() {
@@ -40,8 +44,18 @@ ui::ViewController* QuorvelAppDelegate::appendController() {
     const QColor tint = appTint();
     QList<ui::ViewController*> navs;
     for (const Tab& tab : tabs) {
-        auto* screen = new PlaceholderController(QString::fromLatin1(tab.title),
-                                                 ImgUtil::image(QString::fromLatin1(tab.icon)));
+        const QString title = QString::fromLatin1(tab.title);
+        const QPixmap icon = ImgUtil::image(QString::fromLatin1(tab.icon));
+        ui::ViewController* screen = nullptr;
+#ifdef QUORVEL_HAVE_SCREENS
+        if (title == QLatin1String("Food")) {
+            screen = new FoodController;
+            // The tab bar's icons are one set.
+            screen->setTabBarItem({title, icon});
+        }
+#endif
+        if (!screen)
+            screen = new PlaceholderController(title, icon);
         navs.append(makeNavController(screen, tint));
     }
     auto* tabBar = new ui::TabBarController;
