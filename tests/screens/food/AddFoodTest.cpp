@@ -1,0 +1,313 @@
+#include "FoodEditorFixture.h"
+
+#include "AddFoodController.h"
+#include "AlertView.h"
+#include "AppVars.h"
+#include "AttributePanel.h"
+#include "ConvertUtil.h"
+#include "FoodController.h"
+#include "FoodDayInfo.h"
+#include "FoodSimpleDbo.h"
+#include "Label.h"
+#include "NavigationController.h"
+#include "NutritionInfoPanel.h"
+#include "PickerView.h"
+#include "PortionWheels.h"
+#include "SavedFoodDbo.h"
+#include "ScopedTimeZone.h"
+#include "SegmentedControl.h"
+#include "SelectFoodController.h"
+#include "controls/FoodSpin.h"
+#include "controls/ImageButton.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <cmath>
+
+namespace {
+
+class AddFoodTest : public FoodEditorFixture {
+protected:
+    // A new-entry screen for a catalogue food, shown the way the food menu shows it.
+    AddFoodController* openNew(int itemId, const QString& name) {
+        auto* menu = new SelectFoodController(owner);
+        menu->setSelectedItem(FoodSimpleDbo(itemId, name));
+        auto* screen = new AddFoodController(false, menu);
+        screen->setOwner(owner);
+        screen->setFoodMenu(menu);
+        push(screen);
+        return screen;
+    }
+    // The diary's editor of an entry.
+    AddFoodController* openEdit(const SavedFoodPtr& entry) {
+        auto* editor = new AddFoodController(true);
+        auto* holder = new SelectFoodController(editor);
+        holder->setSelectedItem(FoodSimpleDbo::getFoodItem(entry->foodItemId()));
+        editor->setOwner(owner);
+        editor->setFoodMenu(holder);
+        editor->setSavedFoodData(entry.get());
+        push(editor);
+        return editor;
+    }
+    // Turns a wheel by key presses, as a user would.
+    static void turn(AddFoodController* screen, int component, int steps) {
+        ui::PickerView* picker = screen->portion();
+        picker->setFocus();
+        QTest::keyClick(picker, component == 0 ? Qt::Key_Left : Qt::Key_Right);
+        for (int i = 0; i < std::abs(steps); ++i)
+            QTest::keyClick(picker, steps > 0 ? Qt::Key_Down : Qt::Key_Up);
+        QApplication::processEvents();
+    }
+    static void press(FoodSpin* spin, int times) {
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(reinterpret_cast<QAbstractButton*>(spin->plusButton()),
+                              Qt::LeftButton);
+    }
+    static QString wheelText(AddFoodController* screen, int component) {
+        const int row = screen->portion()->selectedRowInComponent(component);
+        return (component == 0 ? PortionWheels::portions() : PortionWheels::portionsParts())
+            .value(row);
+    }
+    static SavedFoodPtr saveStew(const QDateTime& day, int meal, float portions, float extra) {
+        auto entry = std::make_shared<SavedFoodDbo>();
+        entry->setFoodItemId(stewId);
+        entry->setFoodTypeId(meal);
+        entry->setPortionCount(portions);
+        entry->setResultCalories(250 * portions + extra);
+        entry->setDate(day);
+        entry->setResultPoints(entry->standardPoints() + 0.5f);
+        entry->getKindImage();
+        entry->save();
+        return entry;
+    }
+    static std::string savedRows() {
+        return rows("select food_item_id, food_type_id, portions_count, result_calories, "
+                    "result_points, date from saved_food order by id");
+    }
+};
+
+TEST(PortionWheelsTest, RowsReadAsPortionsAndStoredCountsFindTheirRows) {
+    EXPECT_EQ(PortionWheels::portions().size(), 11);
+    EXPECT_EQ(PortionWheels::portionsParts().size(), 10);
+    EXPECT_DOUBLE_EQ(PortionWheels::fractionValue("1/16"), 0.0625);
+    EXPECT_DOUBLE_EQ(PortionWheels::fractionValue("7/8"), 0.875);
+    EXPECT_DOUBLE_EQ(PortionWheels::fractionValue("-"), 0);
+    EXPECT_FLOAT_EQ(PortionWheels::portionCount(3, 4), 3 + 1.0f / 3);
+    EXPECT_FLOAT_EQ(PortionWheels::portionCount(0, 0), 0);
+    EXPECT_FLOAT_EQ(PortionWheels::portionCount(10, 9), 10.875f);
+
+    EXPECT_EQ(PortionWheels::wholeRowFor(2.5f), 2);
+    EXPECT_EQ(PortionWheels::partRowFor(2.5f), 6);
+    // A third stored with two decimals still finds "1/3", not "3/8" or "1/4".
+    EXPECT_EQ(PortionWheels::wholeRowFor(0.33f), 0);
+    EXPECT_EQ(PortionWheels::partRowFor(0.33f), 4);
+    EXPECT_EQ(PortionWheels::partRowFor(4.0f), 0);
+    EXPECT_EQ(PortionWheels::partRowFor(0.02f), 0);
+    // More than the wheel holds stops at its last row.
+    EXPECT_EQ(PortionWheels::wholeRowFor(14.5f), 10);
+}
+
+TEST_F(AddFoodTest, PortionsSetCaloriesPointsAndNutrientsAndTheSpinsKeepTheUsersChanges) {
+    AddFoodController* screen = openNew(stewId, "Test stew");
+    EXPECT_EQ(screen->title(), "Test stew");
+    EXPECT_EQ(screen->servingLabel()->text(), " Serving: 1 bowl");
+    EXPECT_EQ(screen->monthLabel()->text(),
+              ConvertUtil::date2str(at(2026, 12, 6), ConvertUtil::LongStyle));
+    EXPECT_EQ(screen->calories()->value(), 0);
+
+    turn(screen, 0, 1);
+    turn(screen, 1, 6);
+    EXPECT_EQ(wheelText(screen, 0), "1");
+    EXPECT_EQ(wheelText(screen, 1), "1/2");
+    EXPECT_FLOAT_EQ(screen->calories()->value(), 375);
+    EXPECT_NEAR(screen->points()->value(), 8.4, 1e-5);
+    EXPECT_EQ(screen->calories()->valueLabel()->text(), "375");
+    EXPECT_EQ(screen->points()->valueLabel()->text(), "8.4");
+    EXPECT_EQ(screen->infoPanel()->item("Total fat:")->value(), "18.00");
+    EXPECT_EQ(screen->infoPanel()->item("Fiber:")->value(), "3.00");
+    EXPECT_EQ(screen->infoPanel()->item("Protein:")->value(), "13.50");
+    EXPECT_EQ(screen->infoPanel()->item("Carb:")->value(), "45.00");
+    EXPECT_FALSE(screen->infoPanel()->quickCalories()->isVisible());
+
+    // The user's own change of the points is dropped once the calories move.
+    press(screen->points(), 2);
+    EXPECT_FLOAT_EQ(screen->points()->valueAdd(), 0.5f);
+    press(screen->calories(), 5);
+    EXPECT_FLOAT_EQ(screen->calories()->value(), 380);
+    EXPECT_FLOAT_EQ(screen->calories()->valueAdd(), 5);
+    EXPECT_EQ(screen->calories()->valueAddLabel()->text(), "+5");
+    const double e = 1.5 + 5.0 / 250;
+    EXPECT_NEAR(screen->points()->value(), 380.0 / 50 + 12 * e / 12 - 2 * e / 5, 1e-4);
+    EXPECT_FLOAT_EQ(screen->points()->valueAdd(), 0);
+
+    // A new portion starts again from the computed amounts.
+    turn(screen, 1, 1);
+    EXPECT_EQ(wheelText(screen, 1), "5/8");
+    EXPECT_FLOAT_EQ(screen->calories()->valueAdd(), 0);
+    EXPECT_FLOAT_EQ(screen->points()->valueAdd(), 0);
+    EXPECT_FLOAT_EQ(screen->calories()->value(), 250 * 1.625f);
+    EXPECT_FALSE(screen->calories()->valueAddLabel()->isVisible());
+}
+
+TEST_F(AddFoodTest, ACalorieFreeServingGivesFinitePoints) {
+    AddFoodController* screen = openNew(waterId, "Test water");
+    turn(screen, 0, 2);
+    EXPECT_FLOAT_EQ(screen->calories()->value(), 0);
+    EXPECT_NEAR(screen->points()->value(), 2.0 / 12, 1e-6);
+    press(screen->calories(), 3);
+    EXPECT_TRUE(std::isfinite(screen->points()->value()));
+    EXPECT_NEAR(screen->points()->value(), 3.0 / 50 + 2.0 / 12, 1e-6);
+}
+
+TEST_F(AddFoodTest, SavingWritesTheEntryRefreshesTheOwnerAndReturnsToTheRoot) {
+    AddFoodController* screen = openNew(stewId, "Test stew");
+    turn(screen, 0, 1);
+    turn(screen, 1, 6);
+    press(screen->calories(), 5);
+    QTest::mouseClick(screen->foodType(), Qt::LeftButton, {},
+                      screen->foodType()->segmentRect(1).center());
+    ASSERT_EQ(screen->foodType()->selectedSegmentIndex(), 1);
+    click("Save");
+
+    EXPECT_EQ(savedRows(), "990001|1|1.5|380.0|8.51|2026-12-06 00:00:00");
+    EXPECT_EQ(rows("select food_item_id, name from recent_food"), "990001|Test stew");
+    EXPECT_EQ(owner->refreshes, 1);
+    EXPECT_EQ(top(), owner);
+
+    FoodDayPtr day = FoodDayInfo::getFoodOn(at(2026, 12, 6));
+    ASSERT_NE(day, nullptr);
+    ASSERT_EQ(day->items().at(1).size(), 1);
+    EXPECT_EQ(day->items().at(1).first()->caloriesDiffString(), "(+5)");
+}
+
+TEST_F(AddFoodTest, SavingWithoutAPortionOnlyAsksForOne) {
+    AddFoodController* screen = openNew(stewId, "Test stew");
+    click("Save");
+    ui::AlertView* alert = ui::AlertView::current();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->title(), "Error");
+    EXPECT_EQ(alert->message(), "Please select a portion first.");
+    EXPECT_EQ(alert->buttonTitle(), "Ok");
+    alert->dismiss();
+    EXPECT_EQ(savedRows(), "");
+    EXPECT_EQ(owner->refreshes, 0);
+    EXPECT_EQ(top(), screen);
+
+    // A fraction alone is a portion.
+    turn(screen, 1, 3);
+    click("Save");
+    EXPECT_EQ(savedRows(), "990001|0|0.25|63.0|1.4|2026-12-06 00:00:00");
+}
+
+TEST_F(AddFoodTest, ReopeningForANewItemStartsAfresh) {
+    AddFoodController* screen = openNew(stewId, "Test stew");
+    turn(screen, 0, 3);
+    press(screen->calories(), 2);
+    nav->popViewController(false);
+    AppVars::getVars().insert("food_current_date", at(2026, 12, 1));
+    auto* menu = qobject_cast<SelectFoodController*>(screen->parent());
+    menu->setSelectedItem(FoodSimpleDbo(waterId, "Test water"));
+    push(screen);
+    EXPECT_EQ(screen->title(), "Test water");
+    EXPECT_EQ(wheelText(screen, 0), "-");
+    EXPECT_EQ(screen->calories()->value(), 0);
+    EXPECT_EQ(screen->calories()->valueAdd(), 0);
+    EXPECT_EQ(screen->date(), at(2026, 12, 1));
+    EXPECT_EQ(screen->infoPanel()->item("Total fat:")->value(), "0.00");
+}
+
+TEST_F(AddFoodTest, DayArrowsMoveOneCalendarDayAndTheDiaryFollows) {
+    ScopedTimeZone tz("America/New_York");
+    AppVars::getVars().insert("food_current_date", at(2026, 10, 31));
+    AddFoodController* screen = openNew(stewId, "Test stew");
+    click("right.png");
+    EXPECT_EQ(screen->date(), at(2026, 11, 1));
+    // Past the 25-hour day.
+    click("right.png");
+    EXPECT_EQ(screen->date(), at(2026, 11, 2));
+    EXPECT_EQ(screen->monthLabel()->text(),
+              ConvertUtil::date2str(at(2026, 11, 2), ConvertUtil::LongStyle));
+    EXPECT_EQ(AppVars::getVars().value("food_current_date").toDateTime(), at(2026, 11, 2));
+    click("left.png");
+    click("left.png");
+    click("left.png");
+    EXPECT_EQ(screen->date(), at(2026, 10, 30));
+
+    // Over the 23-hour day.
+    screen->setDate(at(2026, 3, 7));
+    click("right.png");
+    click("right.png");
+    EXPECT_EQ(screen->date(), at(2026, 3, 9));
+    click("left.png");
+    EXPECT_EQ(screen->date(), at(2026, 3, 8));
+}
+
+TEST_F(AddFoodTest, TheNextDayChosenHereIsWhereTheEntryGoesAndWhatTheTabShows) {
+    // The Food tab at the root of the stack, as in the app.
+    delete nav->view();
+    auto* tab = new FoodController;
+    nav = std::make_unique<ui::NavigationController>(tab);
+    nav->view()->resize(320, 460);
+    nav->view()->show();
+    QApplication::processEvents();
+    auto* menu = new SelectFoodController(tab);
+    menu->setSelectedItem(FoodSimpleDbo(stewId, "Test stew"));
+    auto* screen = new AddFoodController(false, menu);
+    screen->setOwner(tab);
+    screen->setFoodMenu(menu);
+    push(screen);
+    click("right.png");
+    turn(screen, 0, 1);
+    click("Save");
+
+    EXPECT_EQ(rows("select date from saved_food"), "2026-12-07 00:00:00");
+    EXPECT_EQ(top(), tab);
+    EXPECT_EQ(tab->currDate(), at(2026, 12, 7));
+    ASSERT_NE(tab->dayData(), nullptr);
+    EXPECT_EQ(tab->dayData()->items().at(0).size(), 1);
+}
+
+TEST_F(AddFoodTest, EditingShowsTheEntryAndAMealChangeMovesIt) {
+    const SavedFoodPtr entry = saveStew(at(2026, 12, 2), 0, 2.5f, 25);
+    AddFoodController* screen = openEdit(entry);
+    EXPECT_TRUE(screen->isEditMode());
+    EXPECT_EQ(screen->foodId(), entry->dboId());
+    EXPECT_EQ(screen->title(), "Test stew");
+    EXPECT_EQ(wheelText(screen, 0), "2");
+    EXPECT_EQ(wheelText(screen, 1), "1/2");
+    EXPECT_FLOAT_EQ(screen->calories()->value(), 650);
+    EXPECT_FLOAT_EQ(screen->calories()->valueAdd(), 25);
+    EXPECT_NEAR(screen->points()->value(), entry->resultPoints(), 1e-5);
+    EXPECT_NEAR(screen->points()->valueAdd(), 0.5, 1e-5);
+    EXPECT_EQ(screen->infoPanel()->item("Total fat:")->value(), "30.00");
+    // The day of an entry stays put.
+    EXPECT_EQ(nav->view()->findChild<QAbstractButton*>("right.png"), nullptr);
+    EXPECT_EQ(screen->monthLabel()->text(),
+              ConvertUtil::date2str(at(2026, 12, 2), ConvertUtil::LongStyle));
+    EXPECT_EQ(AppVars::getVars().value("food_current_foodTypeId").toInt(), 0);
+
+    QTest::mouseClick(screen->foodType(), Qt::LeftButton, {},
+                      screen->foodType()->segmentRect(2).center());
+    click("Save");
+    EXPECT_EQ(savedRows(), "990001|2|2.5|650.0|" +
+                               ConvertUtil::float2str(entry->resultPoints()).toStdString() +
+                               "|2026-12-02 00:00:00");
+    FoodDayPtr day = FoodDayInfo::getFoodOn(at(2026, 12, 2));
+    ASSERT_NE(day, nullptr);
+    EXPECT_TRUE(day->items().at(0).isEmpty());
+    ASSERT_EQ(day->items().at(2).size(), 1);
+    EXPECT_EQ(day->items().at(2).first()->dboId(), entry->dboId());
+    EXPECT_EQ(owner->refreshes, 1);
+}
+
+TEST_F(AddFoodTest, AThirdOfAPortionOpensOnTheThirdRow) {
+    const SavedFoodPtr entry = saveStew(at(2026, 12, 2), 3, 1.0f / 3, 0);
+    AddFoodController* screen = openEdit(entry);
+    EXPECT_EQ(wheelText(screen, 0), "-");
+    EXPECT_EQ(wheelText(screen, 1), "1/3");
+    EXPECT_FLOAT_EQ(screen->calories()->valueAdd(), 0);
+    EXPECT_EQ(screen->foodType()->selectedSegmentIndex(), 3);
+}
+
+} // namespace
