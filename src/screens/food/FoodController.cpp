@@ -1,11 +1,13 @@
 #include "FoodController.h"
 
+#include "AddFoodController.h"
 #include "AlertView.h"
 #include "AppVars.h"
 #include "BarButtonItem.h"
 #include "Clock.h"
 #include "ConvertUtil.h"
 #include "DateUtil.h"
+#include "FoodMenuController.h"
 #include "FoodSimpleDbo.h"
 #include "FoodTableCell.h"
 #include "Label.h"
@@ -14,6 +16,8 @@
 #include "OverviewDayInfo.h"
 #include "OverviewInfoPanel.h"
 #include "QVXUtil.h"
+#include "QuickCalories.h"
+#include "SelectFoodController.h"
 #include "TableView.h"
 #include "controls/ControlImages.h"
 #include "controls/PixmapView.h"
@@ -22,17 +26,6 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QVBoxLayout>
-
-#if __has_include("FoodMenuController.h")
-#include "FoodMenuController.h"
-#define QUORVEL_HAVE_FOOD_MENU 1
-#endif
-#if __has_include("AddFoodController.h") && __has_include("QuickCalories.h")
-#include "AddFoodController.h"
-#include "QuickCalories.h"
-#include "SelectFoodController.h"
-#define QUORVEL_HAVE_FOOD_EDITORS 1
-#endif
 
 namespace {
 
@@ -50,10 +43,8 @@ FoodController::FoodController(QObject* parent) : BaseMultiViewController(parent
     initWithHeaders({QStringLiteral("Day")}, {buildDayView()});
     setSelectedIndex(0);
     setTabBarItem({QStringLiteral("Food"), ControlImages::image(QStringLiteral("food.png"))});
-#ifdef QUORVEL_HAVE_FOOD_MENU
     // The menu lives as long as this screen, so the navigation stack must not delete it.
     foodMenu_ = new FoodMenuController(this, this);
-#endif
     setCurrDate(Clock::now());
 }
 
@@ -140,10 +131,8 @@ void FoodController::setToday() {
 }
 
 void FoodController::addNewFood() {
-#ifdef QUORVEL_HAVE_FOOD_MENU
     if (foodMenu_ && navigationController())
         navigationController()->pushViewController(foodMenu_);
-#endif
 }
 
 void FoodController::setDayData(FoodDayPtr day) {
@@ -168,10 +157,8 @@ void FoodController::refreshData() {
 }
 
 void FoodController::resetMenuSearch() {
-#ifdef QUORVEL_HAVE_FOOD_MENU
     if (foodMenu_)
         foodMenu_->resetNextStepSearch();
-#endif
 }
 
 void FoodController::viewWillAppear() {
@@ -271,7 +258,6 @@ QWidget* FoodController::tableViewForHeaderInSection(QVXTableView* table, int se
 }
 
 void FoodController::openEntry(const SavedFoodPtr& entry) {
-#ifdef QUORVEL_HAVE_FOOD_EDITORS
     ui::NavigationController* nav = navigationController();
     if (!entry || !nav)
         return;
@@ -300,7 +286,4 @@ void FoodController::openEntry(const SavedFoodPtr& entry) {
     editor->setFoodMenu(holder);
     editor->setSavedFoodData(entry.get());
     nav->pushViewController(editor);
-#else
-    Q_UNUSED(entry);
-#endif
 }
