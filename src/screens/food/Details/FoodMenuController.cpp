@@ -21,7 +21,7 @@
 namespace {
 
 const QString itemsKey = QStringLiteral("items");
-constexpr int listHeight = 417;
+constexpr int fullHeight = 416;
 constexpr int shortRowHeight = 44;
 constexpr int tallRowHeight = 70;
 constexpr int mainMenuFooterHeight = 10;
@@ -68,6 +68,8 @@ void FoodMenuController::setIds(int restaurantId, int kindId, int typeId) {
 void FoodMenuController::loadView() {
     QVXViewController::loadView();
     QWidget* root = ui::ViewController::view();
+    // Without the tab bar the level has the whole screen under the navigation bar.
+    root->resize(ScreenWidth, fullHeight);
     root->installEventFilter(this);
 
     searchBar_ = new ui::SearchBar(root);
@@ -116,7 +118,7 @@ void FoodMenuController::layoutContent() {
     if (!isViewLoaded())
         return;
     const int width = ui::ViewController::view()->width();
-    const int height = std::max(ui::ViewController::view()->height(), listHeight);
+    const int height = ui::ViewController::view()->height();
     const bool withSearch = showsFoodList();
     searchBar_->setVisible(withSearch);
     searchBar_->setGeometry(0, 0, width, ui::SearchBar::kHeight);

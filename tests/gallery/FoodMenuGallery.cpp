@@ -1,0 +1,184 @@
+#include "Gallery.h"
+
+#include "FoodMenuController.h"
+#include "FoodSimpleDbo.h"
+#include "NavigationController.h"
+#include "QVXUtil.h"
+#include "RefresherDelegate.h"
+#include "SavedFoodDbo.h"
+#include "SearchBar.h"
+#include "TableView.h"
+#include "TextField.h"
+
+#include <QApplication>
+#include <cmath>
+
+namespace {
+
+struct NoRefresh : RefresherDelegate {
+    void refreshData() override {}
+};
+
+// Outlives every scene's menu, which keeps a pointer to it.
+NoRefresh& noRefresh() {
+    static NoRefresh owner;
+    return owner;
+}
+
+// The food menu pushed over a bare root, as the Food tab pushes it (the tab bar hidden).
+struct MenuScreen {
+    std::unique_ptr<QWidget> host = std::make_unique<QWidget>();
+    ui::NavigationController* nav = nullptr;
+    FoodMenuController* menu = nullptr;
+
+    MenuScreen() {
+        // The tab bar is hidden under the menu: the navigation bar over the whole screen below it.
+        host->setFixedSize(320, 460);
+        auto* root = new ui::ViewController;
+        nav = new ui::NavigationController(root, host.get());
+        const QVColor tint = QVXUtil::appTintColor();
+        nav->setTintColor(QColor(tint.r, tint.g, tint.b));
+        nav->view()->setParent(host.get());
+        nav->view()->setGeometry(host->rect());
+        menu = new FoodMenuController(&noRefresh(), root);
+        nav->pushViewController(menu, false);
+        host->show();
+        QApplication::processEvents();
+    }
+    FoodMenuController* top() const {
+        return qobject_cast<FoodMenuController*>(nav->topViewController());
+    }
+    void choose(const ui::IndexPath& path) {
+        FoodMenuController* level = top();
+        level->didSelectRow(level->tableView(), path);
+        QApplication::processEvents();
+    }
+    void chooseRestaurant(const QString& name) {
+        choose({1, 0});
+        const QString letter = name.left(1);
+        const QList<FoodSimpleDbo> rows = top()->data().value(letter);
+        for (int i = 0; i < rows.size(); ++i)
+            if (rows.at(i).name == name)
+                choose({letter.at(0).unicode() - 'A', i});
+    }
+    void search(const QString& text) {
+        top()->searchBar()->setText(text);
+        top()->searchBarTextDidChange(text);
+        QApplication::processEvents();
+    }
+    // The menu no longer owns the screen's widgets once the host goes.
+    std::unique_ptr<QWidget> take() { return std::move(host); }
+};
+
+void remember(const QString& words, float portions) {
+    const QList<FoodSimpleDbo> found =
+        FoodSimpleDbo::searchFoodItems(words, 0, 0, 0).value("items");
+    if (found.isEmpty())
+        return;
+    auto entry = std::make_shared<SavedFoodDbo>();
+    entry->setFoodItemId(found.first().dboId);
+    entry->setPortionCount(portions);
+    entry->setResultCalories(100 * portions);
+    entry->setDate(QDateTime(QDate(2026, 12, 5), QTime(0, 0)));
+    entry->getKindImage();
+    entry->save();
+}
+
+void rememberSpeedy(const QString& name, float calories) {
+    auto entry = std::make_shared<SavedFoodDbo>();
+    entry->setName(name);
+    entry->setResultCalories(calories);
+    entry->setDate(QDateTime(QDate(2026, 12, 5), QTime(0, 0)));
+    entry->getKindImage();
+    entry->save();
+}
+
+} // namespace
+
+QUORVEL_GALLERY_SCENE("food_menu_main") {
+    return MenuScreen().take();
+}
+
+QUORVEL_GALLERY_SCENE("food_menu_main_scrolled") {
+    MenuScreen screen;
+    ui::TableView* list = screen.menu->tableView();
+    list->setContentOffset(list->contentHeight());
+    return screen.take();
+}
+
+QUORVEL_GALLERY_SCENE("food_menu_recent") {
+    remember("bananasraw", 1);
+    remember("McDONALD'S,BIGMAC", 1);
+    rememberSpeedy("Popcorn at the cinema", 320);
+    remember("eggwholecookedfried", 2);
+    rememberSpeedy("Birthday cake", 449.6f);
+    MenuScreen screen;
+    screen.choose({0, 0});
+    return screen.take();
+}
+
+QUORVEL_GALLERY_SCENE("food_menu_recent_delete") {
+    rememberSpeedy("Birthday cake", 449.6f);
+    remember("bananasraw", 1);
+    rememberSpeedy("Popcorn at the cinema", 320);
+    MenuScreen screen;
+    screen.choose({0, 0});
+    screen.top()->tableView()->showDeleteConfirmation({0, 1});
+    return screen.take();
+}
+
+QUORVEL_GALLERY_SCENE("food_menu_restaurants") {
+    MenuScreen screen;
+    screen.choose({1, 0});
+    return screen.take();
+}
+
+QUORVEL_GALLERY_SCENE("food_menu_restaurant_items") {
+    MenuScreen screen;
+    screen.chooseRestaurant("Wendy's");
+    return screen.take();
+}
+
+QUORVEL_GALLERY_SCENE("food_menu_restaurant_search") {
+    MenuScreen screen;
+    screen.chooseRestaurant("Wendy's");
+    screen.search("chicken");
+    return screen.take();
+}
+
+QUORVEL_GALLERY_SCENE("food_menu_kind") {
+    MenuScreen screen;
+    screen.choose({2, 0});
+    return screen.take();
+}
+
+QUORVEL_GALLERY_SCENE("food_menu_type") {
+    MenuScreen screen;
+    screen.choose({3, 0});
+    ui::TableView* list = screen.top()->tableView();
+    list->scrollToSection(2);
+    return screen.take();
+}
+
+QUORVEL_GALLERY_SCENE("food_menu_type_search") {
+    MenuScreen screen;
+    screen.choose({3, 0});
+    screen.search("cheese, ched");
+    return screen.take();
+}
+
+QUORVEL_GALLERY_SCENE("food_menu_search_database_empty") {
+    MenuScreen screen;
+    screen.choose({1, 1});
+    return screen.take();
+}
+
+QUORVEL_GALLERY_SCENE("food_menu_search_database_results") {
+    MenuScreen screen;
+    screen.choose({1, 1});
+    FoodMenuController* level = screen.top();
+    level->searchBar()->setText("apple juice");
+    level->searchBarSearchButtonClicked();
+    QApplication::processEvents();
+    return screen.take();
+}
