@@ -105,12 +105,12 @@ void AddFoodController::createContent(QWidget* view) {
 
     auto* bottom = new PixmapView(ControlImages::image("bottom_panel.png"), view);
     bottom->setGeometry(0, screenHeight - 100, ScreenWidth, 100);
-    points_ = new FoodSpin(QRect(8, 4, 148, 92), true, bottom);
+    points_ = new FoodSpin(QRect(4, 4, 152, 92), true, bottom);
     points_->setObjectName("points");
     points_->setUnit(QStringLiteral("score"));
     points_->setStep(0.25f);
     points_->setDelegate(this);
-    calories_ = new FoodSpin(QRect(164, 4, 148, 92), true, bottom);
+    calories_ = new FoodSpin(QRect(164, 4, 152, 92), true, bottom);
     calories_->setObjectName("calories");
     calories_->setUnit(QStringLiteral("calories"));
     calories_->setStep(1);
@@ -257,13 +257,12 @@ int AddFoodController::numberOfRows(ui::PickerView*, int component) {
                               : PortionWheels::portionsParts().size());
 }
 
-QWidget* AddFoodController::viewForRow(ui::PickerView*, int row, int component) {
+QString AddFoodController::titleForRow(ui::PickerView*, int row, int component) {
+    // Drawn by the wheel itself in its bold row font: row views rendered inside a wheel that
+    // does not sit at the top of its window land rows away from their place.
     const QStringList& rows =
         component == 0 ? PortionWheels::portions() : PortionWheels::portionsParts();
-    auto* label = ui::Label::make(nullptr, QRect(0, 0, wheelWidth, wheelRowHeight), 22, true,
-                                  Qt::black, Qt::AlignCenter);
-    label->setText(rows.value(row));
-    return label;
+    return rows.value(row);
 }
 
 int AddFoodController::widthForComponent(ui::PickerView*, int) {

@@ -72,7 +72,7 @@ public:
     // Wheels.
     int numberOfComponents(ui::PickerView* picker) override;
     int numberOfRows(ui::PickerView* picker, int component) override;
-    QWidget* viewForRow(ui::PickerView* picker, int row, int component) override;
+    QString titleForRow(ui::PickerView* picker, int row, int component) override;
     int widthForComponent(ui::PickerView* picker, int component) override;
     int rowHeightForComponent(ui::PickerView* picker, int component) override;
     void didSelectRow(ui::PickerView* picker, int row, int component) override;
