@@ -1,5 +1,7 @@
 #include "Glyphs.h"
 
+#include "GlyphPen.h"
+
 #include <QPainterPath>
 #include <QRegularExpression>
 #include <QStringList>
@@ -7,24 +9,6 @@
 #include <vector>
 
 namespace glyphs {
-
-namespace {
-
-QColor ink(QPainter& p) {
-    return p.pen().color();
-}
-
-void outline(QPainter& p, qreal width = 2.4) {
-    p.setPen(QPen(ink(p), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-}
-
-void solid(QPainter& p) {
-    p.setBrush(ink(p));
-    p.setPen(QPen(ink(p), 0.01));
-}
-
-} // namespace
 
 void clock(QPainter& p) {
     outline(p);
