@@ -90,6 +90,7 @@ QWidget* FoodController::buildDayView() {
     dayTable_->tableView()->setObjectName("Day table");
     daysummarypanel_ =
         new OverviewInfoPanel(QRect(0, DayBarHeight + TableHeight, ViewWidth, 130), view);
+    daysummarypanel_->setObjectName("daysummarypanel");
 
     // The table takes whatever height the stack gives the screen; the bar and the summary keep
     // theirs, so the summary always stands whole under the meals.

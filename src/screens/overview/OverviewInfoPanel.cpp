@@ -33,7 +33,6 @@ QString weightText(float value, const QString& unit) {
 } // namespace
 
 OverviewInfoPanel::OverviewInfoPanel(const QRect& frame, QWidget* parent) : QWidget(parent) {
-    setObjectName("daysummarypanel");
     setGeometry(frame.x(), frame.y(), frame.width(), PanelHeight);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
