@@ -163,7 +163,7 @@ QUORVEL_GALLERY_SCENE("food_menu_type") {
 QUORVEL_GALLERY_SCENE("food_menu_type_search") {
     MenuScreen screen;
     screen.choose({3, 0});
-    screen.search("cheese, ched");
+    screen.search("cheese, cheddar");
     return screen.take();
 }
 

@@ -330,6 +330,10 @@ TEST_F(FoodMenuTest, KindAndTypeLevelsShowTheirItemsByLetterAndSearchWithinThem)
     EXPECT_EQ(level->restaurantId(), 0);
     EXPECT_FALSE(level->isSearchResult());
     EXPECT_EQ(level->data(), FoodSimpleDbo::getFoodByKind(kind.dboId));
+    // Built while being pushed, the list still shows.
+    EXPECT_TRUE(level->tableView()->isVisible());
+    EXPECT_TRUE(level->searchBar()->isVisible());
+    EXPECT_FALSE(level->tableView()->indexPathsForVisibleRows().empty());
     EXPECT_EQ(level->tableView()->numberOfSections(), 26);
     EXPECT_EQ(level->tableView()->indexBar()->titles().first(), "A");
     level->back();

@@ -8,6 +8,8 @@ namespace {
 
 constexpr int iconSize = 32;
 constexpr int textLeft = 10;
+constexpr int textRight = 8;
+constexpr int deleteRoom = 80;
 const QColor lightGrey(153, 153, 153);
 const QColor brown(153, 102, 51);
 
@@ -37,20 +39,32 @@ QString FoodMenuCell::keyByType(int type) {
     }
 }
 
+void FoodMenuCell::setTexts(const QString& name, const QString& desc) {
+    nameLabel_->setText(name);
+    descLabel_->setText(desc);
+    placeLabels();
+}
+
 void FoodMenuCell::setIcon(const QPixmap& icon) {
     icon_ = icon;
-    resizeEvent(nullptr);
+    placeLabels();
     update();
 }
 
 void FoodMenuCell::resizeEvent(QResizeEvent* event) {
-    if (event)
-        ui::TableViewCell::resizeEvent(event);
+    ui::TableViewCell::resizeEvent(event);
+    placeLabels();
+}
+
+void FoodMenuCell::placeLabels() {
     const QRect area = contentRect();
     const int left = area.left() + (icon_.isNull() ? textLeft : textLeft + iconSize + 8);
-    const int width = area.right() - left - 4;
-    if (type_ == RestaurantList) {
+    // The Delete button takes the right end of the row while it shows.
+    const int right = area.right() - (showingDeleteConfirmation() ? deleteRoom : textRight);
+    const int width = std::max(0, right - left);
+    if (type_ == RestaurantList || descLabel_->text().isEmpty()) {
         nameLabel_->setGeometry(left, 0, width, area.height());
+        descLabel_->setGeometry(left, area.height(), width, 0);
         return;
     }
     // Name and description sit as one block in the middle of the row.
@@ -63,6 +77,7 @@ void FoodMenuCell::resizeEvent(QResizeEvent* event) {
 
 void FoodMenuCell::stateChanged() {
     applyColours();
+    placeLabels();
     ui::TableViewCell::stateChanged();
 }
 

@@ -20,6 +20,8 @@ public:
     int type() const { return type_; }
     ui::Label* nameLabel() const { return nameLabel_; }
     ui::Label* descLabel() const { return descLabel_; }
+    // A row without a description shows its name in the middle.
+    void setTexts(const QString& name, const QString& desc);
     // The row's icon (main menu only); a null pixmap shows none.
     void setIcon(const QPixmap& icon);
 
@@ -30,6 +32,7 @@ protected:
 
 private:
     void applyColours();
+    void placeLabels();
 
     int type_;
     ui::Label* nameLabel_;

@@ -91,6 +91,8 @@ void FoodMenuController::loadView() {
     tableView_->setRowHeight(shortRowHeight);
     tableView_->setDataSource(this);
     tableView_->setDelegate(this);
+    // The stack may already show the view when it is built on a push.
+    tableView_->show();
     layoutContent();
 }
 
@@ -348,15 +350,13 @@ int FoodMenuController::numberOfRows(ui::TableView*, int section) {
 void FoodMenuController::configureCell(FoodMenuCell* cell, const ui::IndexPath& path) {
     if (cell->type() == FoodMenuCell::MainMenu) {
         const std::optional<FoodMenuMainRows::Row> row = FoodMenuMainRows::row(path);
-        cell->nameLabel()->setText(row ? row->name : QString());
-        cell->descLabel()->setText(row ? row->desc : QString());
+        cell->setTexts(row ? row->name : QString(), row ? row->desc : QString());
         cell->setIcon(row ? ControlImages::image(row->image) : QPixmap());
         cell->setAccessoryType(ui::AccessoryType::DisclosureIndicator);
         return;
     }
     const FoodSimpleDbo row = rowAt(path);
-    cell->nameLabel()->setText(row.name);
-    cell->descLabel()->setText(row.numAttribute == 0.0f ? row.desc : QString());
+    cell->setTexts(row.name, row.numAttribute == 0.0f ? row.desc : QString());
     if (cell->type() == FoodMenuCell::FoodList)
         cell->setBackgroundPixmap(ControlImages::image(QStringLiteral("cell_bg.png")));
 }
