@@ -3,6 +3,7 @@
 #include "Label.h"
 
 #include <QPainter>
+#include <QTextLayout>
 
 namespace {
 
@@ -10,8 +11,27 @@ constexpr int iconSize = 32;
 constexpr int textLeft = 10;
 constexpr int textRight = 8;
 constexpr int deleteRoom = 80;
+constexpr int tallRow = 60;
 const QColor lightGrey(153, 153, 153);
 const QColor brown(153, 102, 51);
+
+// The text broken into at most two lines of the width, the second cut short with an ellipsis.
+QString twoLines(const QString& text, const QFont& font, int width) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QTextLine first = layout.createLine();
+    if (!first.isValid()) {
+        layout.endLayout();
+        return text;
+    }
+    first.setLineWidth(width);
+    const int rest = first.textStart() + first.textLength();
+    layout.endLayout();
+    if (rest >= text.size())
+        return text;
+    const QString tail = QFontMetrics(font).elidedText(text.mid(rest), Qt::ElideRight, width);
+    return text.left(rest).trimmed() + QLatin1Char('\n') + tail;
+}
 
 } // namespace
 
@@ -40,7 +60,7 @@ QString FoodMenuCell::keyByType(int type) {
 }
 
 void FoodMenuCell::setTexts(const QString& name, const QString& desc) {
-    nameLabel_->setText(name);
+    name_ = name;
     descLabel_->setText(desc);
     placeLabels();
 }
@@ -62,17 +82,29 @@ void FoodMenuCell::placeLabels() {
     // The Delete button takes the right end of the row while it shows.
     const int right = area.right() - (showingDeleteConfirmation() ? deleteRoom : textRight);
     const int width = std::max(0, right - left);
+    nameLabel_->setNumberOfLines(1);
+    nameLabel_->setText(name_);
     if (type_ == RestaurantList || descLabel_->text().isEmpty()) {
         nameLabel_->setGeometry(left, 0, width, area.height());
         descLabel_->setGeometry(left, area.height(), width, 0);
         return;
     }
-    // Name and description sit as one block in the middle of the row.
-    const int nameHeight = 18;
+    // Name and description sit as one block in the middle of the row; a long food name takes a
+    // second line where the row is tall enough, so that similar names stay apart.
+    const bool wrap = type_ == FoodList && area.height() >= tallRow;
+    const int nameHeight = wrap && needsTwoLines(width) ? 36 : 18;
     const int descHeight = 16;
     const int top = (area.height() - nameHeight - descHeight) / 2;
+    if (nameHeight > 18) {
+        nameLabel_->setNumberOfLines(0);
+        nameLabel_->setText(twoLines(name_, nameLabel_->font(), width));
+    }
     nameLabel_->setGeometry(left, top, width, nameHeight);
     descLabel_->setGeometry(left, top + nameHeight, width, descHeight);
+}
+
+bool FoodMenuCell::needsTwoLines(int width) const {
+    return QFontMetrics(nameLabel_->font()).horizontalAdvance(name_) > width;
 }
 
 void FoodMenuCell::stateChanged() {

@@ -33,9 +33,12 @@ protected:
 private:
     void applyColours();
     void placeLabels();
+    // Whether the name is too long for one line of the width.
+    bool needsTwoLines(int width) const;
 
     int type_;
     ui::Label* nameLabel_;
     ui::Label* descLabel_;
     QPixmap icon_;
+    QString name_;
 };
