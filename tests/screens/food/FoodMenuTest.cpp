@@ -499,8 +499,3 @@ TEST_F(FoodMenuTest, BackEmptiesTheSearchAndLeavesTheLevel) {
     EXPECT_TRUE(level->searchBar()->text().isEmpty());
     EXPECT_FALSE(level->isSearchResult());
 }
-
-TEST(FoodMenuCleanText, RemovesEveryBlankAndComma) {
-    EXPECT_EQ(FoodMenuController::cleanSearchText(" Butter, salted ,x"), "Buttersaltedx");
-    EXPECT_EQ(FoodMenuController::cleanSearchText(", ,"), "");
-}
