@@ -117,8 +117,7 @@ void SegmentedControl::keyPressEvent(QKeyEvent* event) {
 }
 
 void SegmentedControl::focusInEvent(QFocusEvent* event) {
-    keyboardFocus_ =
-        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    focusRing_.focusIn(event);
     QWidget::focusInEvent(event);
 }
 
@@ -175,9 +174,9 @@ void SegmentedControl::paintEvent(QPaintEvent*) {
             p.drawText(r, Qt::AlignCenter, shown);
         }
     }
-    if (hasFocus() && keyboardFocus_ && selected_ >= 0) {
-        p.setPen(QPen(QColor(255, 255, 255, 170), 1, Qt::DotLine));
-        p.drawRoundedRect(QRectF(segmentRect(selected_)).adjusted(2.5, 2.5, -2.5, -2.5), 3, 3);
+    if (focusRing_.shows(*this) && selected_ >= 0) {
+        KeyboardFocusRing::paint(p, QRectF(segmentRect(selected_)).adjusted(2.5, 2.5, -2.5, -2.5),
+                                 QColor(255, 255, 255, 170));
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KeyboardFocusRing.h"
+
 #include <QColor>
 #include <QStringList>
 #include <QWidget>
@@ -46,8 +48,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    // The focus ring shows only when the keyboard brought the focus here.
-    bool keyboardFocus_ = false;
+    KeyboardFocusRing focusRing_;
     void pick(int index);
 
     QStringList titles_;

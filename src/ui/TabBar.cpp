@@ -85,8 +85,7 @@ void TabBar::keyPressEvent(QKeyEvent* event) {
 }
 
 void TabBar::focusInEvent(QFocusEvent* event) {
-    keyboardFocus_ =
-        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    focusRing_.focusIn(event);
     QWidget::focusInEvent(event);
 }
 
@@ -125,10 +124,9 @@ void TabBar::paintEvent(QPaintEvent*) {
         p.setPen(color);
         p.drawText(QRect(r.left(), 34, r.width(), 13), Qt::AlignCenter, items_[i].title);
     }
-    if (hasFocus() && keyboardFocus_ && selected_ >= 0) {
-        p.setPen(QPen(QColor(255, 255, 255, 140), 1, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(QRectF(tabRect(selected_)).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
+    if (focusRing_.shows(*this) && selected_ >= 0) {
+        KeyboardFocusRing::paint(p, QRectF(tabRect(selected_)).adjusted(1.5, 1.5, -1.5, -1.5),
+                                 QColor(255, 255, 255, 140));
     }
 }
 

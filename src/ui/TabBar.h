@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KeyboardFocusRing.h"
 #include "TabBarItem.h"
 
 #include <QList>
@@ -36,8 +37,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    // The focus ring shows only when the keyboard brought the focus here.
-    bool keyboardFocus_ = false;
+    KeyboardFocusRing focusRing_;
     QList<TabBarItem> items_;
     int selected_ = -1;
 };
