@@ -79,15 +79,7 @@ void DateButton::setDemarked() {
         wanted = Today;
     else if (isTodayWeek_)
         wanted = TodayWeek;
-    if (wanted != state_) {
-        if (isToday_) {
-            styleToday(Today);
-        } else {
-            state_ = wanted;
-            owner_->owner()->customDemarkedButton(this);
-        }
-    }
-    overCustom();
+    enterState(wanted, &CalendarView::customDemarkedButton);
 }
 
 void DateButton::setMarked() {
@@ -96,12 +88,17 @@ void DateButton::setMarked() {
         wanted = TodaySelected;
     else if (isTodayWeek_)
         wanted = TodayWeekSelected;
+    enterState(wanted, &CalendarView::customMarkedButton);
+}
+
+void DateButton::enterState(int wanted, void (CalendarView::*dress)(DateButton*)) {
     if (wanted != state_) {
+        // Today keeps its own look; any other day is dressed by the calendar.
         if (isToday_) {
-            styleToday(TodaySelected);
+            styleToday(wanted);
         } else {
             state_ = wanted;
-            owner_->owner()->customMarkedButton(this);
+            (owner_->owner()->*dress)(this);
         }
     }
     overCustom();

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+class CalendarView;
 class MonthView;
 
 // One day of a month grid, painted in one pass: background image, day number with its shadow,
@@ -81,6 +82,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void enterState(int wanted, void (CalendarView::*dress)(DateButton*));
     void styleToday(int wanted);
     void overCustom();
 
