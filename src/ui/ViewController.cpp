@@ -26,10 +26,17 @@ void ViewController::setTitle(const QString& title) {
 }
 
 QWidget* ViewController::view() {
-    if (!view_)
-        loadView();
+    if (view_)
+        return view_;
+    // Announce the view only once it is complete: a container shows it at once, and children
+    // added to an already visible widget would stay hidden.
+    loadingView_ = true;
+    loadView();
+    loadingView_ = false;
     if (!view_)
         setView(new QWidget);
+    else
+        emit viewReplaced(nullptr, view_);
     return view_;
 }
 
@@ -40,7 +47,8 @@ void ViewController::setView(QWidget* view) {
     view_ = view;
     if (view && !ownedViews_.contains(view))
         ownedViews_.append(view);
-    emit viewReplaced(old, view);
+    if (!loadingView_)
+        emit viewReplaced(old, view);
 }
 
 NavigationController* ViewController::navigationController() const {

@@ -58,6 +58,7 @@ protected:
 private:
     QPointer<QWidget> view_;
     QList<QPointer<QWidget>> ownedViews_;
+    bool loadingView_ = false;
     NavigationItem* navigationItem_;
     QPointer<QObject> navigationController_;
     TabBarItem tabBarItem_;

@@ -137,6 +137,29 @@ TEST_F(NavigationControllerTest, ReplacingTheTopScreensViewShowsTheNewOne) {
     EXPECT_FALSE(second->isVisible());
 }
 
+TEST_F(NavigationControllerTest, ChildrenAddedWhileTheViewIsBuiltAreShown) {
+    // Screens set their view first and then fill it, as the menus and editors do.
+    class FillingScreen : public ViewController {
+    public:
+        using ViewController::ViewController;
+        QWidget* child = nullptr;
+
+    protected:
+        void loadView() override {
+            auto* v = new QWidget;
+            setView(v);
+            child = new QWidget(v);
+        }
+    };
+    auto* root = new CountingScreen("Food");
+    ShownStack s(root);
+    auto* menu = new FillingScreen(root);
+    s.nav.pushViewController(menu, false);
+    ASSERT_NE(menu->child, nullptr);
+    EXPECT_TRUE(menu->view()->isVisible());
+    EXPECT_TRUE(menu->child->isVisible());
+}
+
 TEST_F(NavigationControllerTest, TitleViewTakesThePlaceOfTheTitle) {
     auto* root = new CountingScreen("Overview");
     auto* segments = new QWidget;

@@ -91,8 +91,6 @@ void FoodMenuController::loadView() {
     tableView_->setRowHeight(shortRowHeight);
     tableView_->setDataSource(this);
     tableView_->setDelegate(this);
-    // The stack may already show the view when it is built on a push.
-    tableView_->show();
     layoutContent();
 }
 
