@@ -1,5 +1,7 @@
 #include "PickerView.h"
 
+#include <QPixmap>
+
 #include "Animations.h"
 #include "PickerViewDataSource.h"
 #include "PickerViewDelegate.h"
@@ -214,8 +216,15 @@ void PickerView::paintComponent(QPainter& p, int c, const QBrush& band) {
         const QRect cell(r.left(), int(std::lround(centre + (row - wheel.position() - 0.5) * h)),
                          r.width(), h);
         if (QWidget* view = rowView(row, c)) {
+            // Rendered into a pixmap of its own: render() straight onto this widget's painter
+            // places the row relative to the window, not to the picker.
             view->resize(r.width(), h);
-            view->render(&p, cell.topLeft(), QRegion(), QWidget::DrawChildren);
+            const qreal dpr = devicePixelRatioF();
+            QPixmap image(view->size() * dpr);
+            image.setDevicePixelRatio(dpr);
+            image.fill(Qt::transparent);
+            view->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+            p.drawPixmap(cell.topLeft(), image);
         } else if (delegate_) {
             p.setPen(Qt::black);
             p.drawText(cell.adjusted(6, 0, -6, 0), Qt::AlignCenter,

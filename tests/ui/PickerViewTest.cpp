@@ -135,3 +135,34 @@ TEST_F(PickerViewTest, RowViewsAreMadeOncePerRowUntilTheirComponentReloads) {
     picker->repaint();
     EXPECT_GT(wheels.viewsMade, first);
 }
+
+TEST_F(PickerViewTest, RowViewsAreDrawnInTheirRowsWhereverThePickerSits) {
+    // Each row view is a solid colour; the band in the middle must show the selected row's.
+    class ColouredRows : public PortionWheels {
+    public:
+        QWidget* viewForRow(PickerView*, int row, int) override {
+            auto* v = new QWidget;
+            v->setAutoFillBackground(true);
+            QPalette pal = v->palette();
+            pal.setColor(QPalette::Window, QColor(row * 10, 200 - row * 5, 40));
+            v->setPalette(pal);
+            return v;
+        }
+    } coloured;
+    QWidget window;
+    window.resize(320, 460);
+    auto* low = new PickerView(&window);
+    low->setGeometry(0, 244, 320, 216);
+    low->setDataSource(&coloured);
+    low->setDelegate(&coloured);
+    low->selectRow(7, 0, false);
+    window.show();
+    QApplication::processEvents();
+    // The whole window is painted, as on screen, so the picker paints at its offset.
+    const QImage shot = window.grab().toImage();
+    const QPoint middle =
+        low->mapTo(&window, low->componentRect(0).center()) * shot.devicePixelRatio();
+    const QColor seen = shot.pixelColor(middle);
+    EXPECT_NEAR(seen.red(), 70, 30);
+    EXPECT_NEAR(seen.green(), 165, 30);
+}
