@@ -30,18 +30,18 @@ QStringList readNames(const QString& path) {
     return names;
 }
 
-bool render(const ImageSpec& spec, const QString& dir) {
+bool render(const ImageSpec& recipe, const QString& dir) {
     constexpr int ratio = 2;
-    QImage image(spec.size * ratio, QImage::Format_ARGB32_Premultiplied);
+    QImage image(recipe.size * ratio, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     image.setDevicePixelRatio(ratio);
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
-        spec.draw(p, QSizeF(spec.size));
+        recipe.draw(p, QSizeF(recipe.size));
     }
-    const QString file = dir + "/" + spec.name;
+    const QString file = dir + "/" + recipe.name;
     if (!image.save(file, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
         return false;
@@ -68,8 +68,8 @@ int main(int argc, char** argv) {
     addCalendarImages(images);
     addIconImages(images, readNames(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString()));
     int failed = 0;
-    for (const ImageSpec& spec : images)
-        failed += render(spec, dir) ? 0 : 1;
+    for (const ImageSpec& recipe : images)
+        failed += render(recipe, dir) ? 0 : 1;
     std::printf("images: %zu drawn, %d failed\n", images.size() - failed, failed);
     return failed == 0 ? 0 : 1;
 }
