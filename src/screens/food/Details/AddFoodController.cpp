@@ -56,7 +56,8 @@ AddFoodController::AddFoodController(bool editMode, QObject* parent)
 }
 
 AddFoodController::~AddFoodController() {
-    // The spins may outlive this object for a moment while the view is torn down.
+    // The spins may outlive this object for a moment while the view is torn down, or be
+    // gone already when the view went first.
     if (calories_)
         calories_->setDelegate(nullptr);
     if (points_)

@@ -2,6 +2,7 @@
 
 #include "PickerViewDataSource.h"
 #include "PickerViewDelegate.h"
+#include "controls/FoodSpin.h"
 #include "controls/QVXViewController.h"
 #include "controls/SpinTextFieldDelegate.h"
 
@@ -9,7 +10,6 @@
 #include <QPointer>
 
 class EditorDayBar;
-class FoodSpin;
 class NutritionInfoPanel;
 class RefresherDelegate;
 class SavedFoodDbo;
@@ -97,6 +97,6 @@ private:
     ui::PickerView* portion_ = nullptr;
     ui::Label* servingLabel_ = nullptr;
     NutritionInfoPanel* infoPanel_ = nullptr;
-    FoodSpin* calories_ = nullptr;
-    FoodSpin* points_ = nullptr;
+    QPointer<FoodSpin> calories_;
+    QPointer<FoodSpin> points_;
 };

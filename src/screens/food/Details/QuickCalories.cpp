@@ -51,7 +51,8 @@ QuickCalories::QuickCalories(bool editMode, QObject* parent)
 }
 
 QuickCalories::~QuickCalories() {
-    // The fields may outlive this object for a moment while the view is torn down.
+    // The fields may outlive this object for a moment while the view is torn down, or be
+    // gone already when the view went first.
     if (calories_)
         calories_->setDelegate(nullptr);
     if (name_)

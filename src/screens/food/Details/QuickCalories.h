@@ -1,9 +1,11 @@
 #pragma once
 
 #include "SelectFoodController.h"
+#include "TextField.h"
 #include "TextFieldDelegate.h"
 
 #include <QDateTime>
+#include <QPointer>
 
 class EditorDayBar;
 class SavedFoodDbo;
@@ -12,7 +14,6 @@ namespace ui {
 class BarButtonItem;
 class Label;
 class SegmentedControl;
-class TextField;
 } // namespace ui
 
 // The speedy entry: a number of calories under a free name for a meal and a day, without a
@@ -66,6 +67,6 @@ private:
     ui::BarButtonItem* done_;
     EditorDayBar* dayBar_ = nullptr;
     ui::SegmentedControl* foodType_ = nullptr;
-    ui::TextField* calories_ = nullptr;
-    ui::TextField* name_ = nullptr;
+    QPointer<ui::TextField> calories_;
+    QPointer<ui::TextField> name_;
 };
