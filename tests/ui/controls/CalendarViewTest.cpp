@@ -65,7 +65,6 @@ TEST_F(CalendarViewTest, GridRowsFollowTheMonthsFirstAndLastWeekday) {
     build(at(2015, 2, 10, 13)); // February of a common year, starting on Sunday
     EXPECT_EQ(grid()->weeksCount(), 4);
     EXPECT_EQ(grid()->gridButtons().front()->date(), at(2015, 2, 1));
-    EXPECT_EQ(calendar->calendarHeight(), 44 + 4 * 44);
     EXPECT_EQ(calendar->height(), 44 + 4 * 44);
 
     calendar->changeMonthTo(at(2015, 8, 20)); // 31 days from a Saturday
@@ -86,13 +85,10 @@ TEST_F(CalendarViewTest, LeadingAndTrailingDaysAreGreyAndNumberedByTheirMonth) {
     const std::vector<DateButton*> days = grid()->gridButtons();
     ASSERT_EQ(days.size(), 35u);
     EXPECT_EQ(days[0]->text(), "29");
-    EXPECT_FALSE(days[0]->inCurrMonth());
     EXPECT_EQ(days[0]->state(), DateButton::OtherMonth);
-    EXPECT_EQ(days[2]->text(), "1");
     EXPECT_TRUE(days[2]->inCurrMonth());
-    EXPECT_EQ(days[32]->text(), "31");
     EXPECT_EQ(days[33]->text(), "1");
-    EXPECT_FALSE(days[34]->inCurrMonth());
+    EXPECT_FALSE(days[33]->inCurrMonth());
     EXPECT_EQ(calendar->monthLabel()->text(), "December 2026");
 }
 
@@ -100,6 +96,8 @@ TEST_F(CalendarViewTest, TodayItsWeekAndTheSelectionHaveTheirOwnStates) {
     build(at(2026, 12, 9, 9, 30)); // a Wednesday
     EXPECT_EQ(calendar->date(), at(2026, 12, 9));
     EXPECT_EQ(button(2026, 12, 9)->state(), DateButton::TodaySelected);
+    touch(button(2026, 12, 9)); // the selected day again: nothing happens
+    EXPECT_TRUE(owner.dates.empty());
     EXPECT_EQ(button(2026, 12, 8)->state(), DateButton::TodayWeek);
     EXPECT_EQ(button(2026, 12, 13)->state(), DateButton::Plain);
 
@@ -113,19 +111,11 @@ TEST_F(CalendarViewTest, TodayItsWeekAndTheSelectionHaveTheirOwnStates) {
     EXPECT_EQ(owner.dates, (std::vector<QDateTime>{at(2026, 12, 10), at(2026, 12, 20)}));
 }
 
-TEST_F(CalendarViewTest, TouchingTheSelectedDayDoesNothing) {
-    build(at(2026, 12, 9, 9, 30));
-    touch(button(2026, 12, 9));
-    EXPECT_TRUE(owner.dates.empty());
-    EXPECT_EQ(button(2026, 12, 9)->state(), DateButton::TodaySelected);
-}
-
 TEST_F(CalendarViewTest, TouchingAGreyDaySlidesToItsMonthAndSelectsIt) {
     build(at(2026, 12, 9, 9, 30));
     touch(button(2027, 1, 2));
     EXPECT_EQ(calendar->currMonth().date().month(), 1);
     EXPECT_EQ(calendar->monthLabel()->text(), "January 2027");
-    EXPECT_EQ(calendar->date(), at(2027, 1, 2));
     ASSERT_FALSE(owner.dates.empty());
     EXPECT_EQ(owner.dates.back(), at(2027, 1, 2));
     EXPECT_EQ(marked(), std::vector<DateButton*>{button(2027, 1, 2)});
@@ -163,24 +153,19 @@ TEST_F(CalendarViewTest, OwnerSetSelectionsAreNotReportedBack) {
     EXPECT_TRUE(owner.dates.empty());
 }
 
-TEST_F(CalendarViewTest, SelectionOutsideTheGridMarksNothingUntilTheMonthFollows) {
+TEST_F(CalendarViewTest, SelectionOutsideTheGridMarksNothingAndFreesTheFormerDay) {
     build(at(2026, 12, 9, 9, 30));
+    touch(button(2026, 12, 15));
     calendar->changeSelection(at(2027, 2, 14));
     EXPECT_TRUE(marked().empty());
     EXPECT_EQ(grid()->pressedButton(), nullptr);
-    calendar->changeMonthTo(at(2027, 2, 14));
-    EXPECT_EQ(marked(), std::vector<DateButton*>{button(2027, 2, 14)});
-    EXPECT_TRUE(owner.dates.empty());
-}
-
-TEST_F(CalendarViewTest, FormerSelectionCanBeTouchedAgainAfterAnOutsideSelection) {
-    build(at(2026, 12, 9, 9, 30));
-    touch(button(2026, 12, 15));
-    calendar->changeSelection(at(2027, 5, 1));
     owner.dates.clear();
     touch(button(2026, 12, 15));
     EXPECT_EQ(owner.dates, std::vector<QDateTime>{at(2026, 12, 15)});
-    EXPECT_EQ(marked(), std::vector<DateButton*>{button(2026, 12, 15)});
+    calendar->changeSelection(at(2027, 2, 14));
+    calendar->changeMonthTo(at(2027, 2, 14));
+    EXPECT_EQ(marked(), std::vector<DateButton*>{button(2027, 2, 14)});
+    EXPECT_EQ(owner.dates.size(), 1u);
 }
 
 TEST_F(CalendarViewTest, SelectedDateFromTheOwnerIsShownAndReported) {
@@ -198,13 +183,8 @@ TEST_F(CalendarViewTest, DaysStayAtEightAcrossBothDaylightSavingChanges) {
         build(now);
         for (DateButton* day : grid()->gridButtons())
             EXPECT_EQ(day->date().time(), QTime(8, 0)) << day->date().toString().toStdString();
-        DateButton* today = button(now.date().year(), now.date().month(), now.date().day());
-        ASSERT_NE(today, nullptr);
-        EXPECT_TRUE(today->isToday());
-        int todays = 0;
         for (DateButton* day : grid()->gridButtons())
-            todays += day->isToday() ? 1 : 0;
-        EXPECT_EQ(todays, 1);
+            EXPECT_EQ(day->isToday(), day->date().date() == now.date());
         QTest::mouseClick(calendar->findChild<QAbstractButton*>("forwardMonth"), Qt::LeftButton);
         EXPECT_EQ(calendar->date().time(), QTime(8, 0));
     }
@@ -244,15 +224,6 @@ TEST_F(CalendarViewTest, OwnersOffsetMovesTheNumbersDown) {
     calendar->changeMonthTo(at(2027, 1, 9));
     EXPECT_EQ(button(2027, 1, 9)->offset(), 4);
     EXPECT_EQ(inkTop(button(2027, 1, 9)), plain + 4);
-}
-
-TEST_F(CalendarViewTest, WeekdayHeadsFollowTheLocaleFromSunday) {
-    build(at(2026, 12, 9, 9, 30));
-    QStringList names;
-    for (QLabel* label : calendar->findChildren<QLabel*>())
-        if (label->height() == 12 && !label->text().isEmpty())
-            names << label->text();
-    EXPECT_EQ(names, (QStringList{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}));
 }
 
 } // namespace

