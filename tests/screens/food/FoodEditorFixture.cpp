@@ -11,10 +11,7 @@
 #include <QTest>
 #include <sqlite3.h>
 
-namespace {
-
-// Runs statements on a database file of the data directory; returns each row as a joined text.
-QStringList run(const QString& file, const QString& sql, bool write) {
+QStringList dbRun(const QString& file, const QString& sql, bool write) {
     sqlite3* db = nullptr;
     const QString path = Paths::dataDir() + "/" + file;
     QStringList out;
@@ -44,7 +41,16 @@ QStringList run(const QString& file, const QString& sql, bool write) {
     return out;
 }
 
-} // namespace
+SavedFoodPtr saveSpeedy(const QDateTime& day, int meal, float calories, const QString& name) {
+    auto entry = std::make_shared<SavedFoodDbo>();
+    entry->setFoodTypeId(meal);
+    entry->setName(name);
+    entry->setResultCalories(calories);
+    entry->setDate(day);
+    entry->getKindImage();
+    entry->save();
+    return entry;
+}
 
 void FoodEditorFixture::SetUp() {
     QuorvelTest::SetUp();
@@ -67,32 +73,24 @@ void FoodEditorFixture::TearDown() {
     QuorvelTest::TearDown();
 }
 
-QDateTime FoodEditorFixture::at(int y, int m, int d, int h, int min) {
-    return QDateTime(QDate(y, m, d), QTime(h, min));
-}
-
-std::string FoodEditorFixture::rows(const QString& sql) {
-    return run("common.db", sql, false).join('\n').toStdString();
-}
-
 void FoodEditorFixture::addCatalogueFood(int id, const QString& name, double calories, double fat,
                                          double fiber) {
-    run("food.db",
-        QString("insert into food_items (id, name, l_name, type_id, kind_id, restaurant_id) "
-                "values (%1, '%2', '%3', 0, 0, 0)")
-            .arg(id)
-            .arg(name, name.toLower().remove(' ')),
-        true);
-    run("food.db",
-        QString("insert into nutrition_values (food_item_id, serving_size, serving_size_gms, "
-                "calories, total_fat, cholesterol, sodium, protein, calcium, iron, "
-                "carbohydrate_dietary_fiber, total_carbohydrate, food_points) values "
-                "(%1, '1 bowl', 300, %2, %3, 0, 0, 9, 0, 0, %4, 30, 0)")
-            .arg(id)
-            .arg(calories)
-            .arg(fat)
-            .arg(fiber),
-        true);
+    dbRun("food.db",
+          QString("insert into food_items (id, name, l_name, type_id, kind_id, restaurant_id) "
+                  "values (%1, '%2', '%3', 0, 0, 0)")
+              .arg(id)
+              .arg(name, name.toLower().remove(' ')),
+          true);
+    dbRun("food.db",
+          QString("insert into nutrition_values (food_item_id, serving_size, serving_size_gms, "
+                  "calories, total_fat, cholesterol, sodium, protein, calcium, iron, "
+                  "carbohydrate_dietary_fiber, total_carbohydrate, food_points) values "
+                  "(%1, '1 bowl', 300, %2, %3, 0, 0, 9, 0, 0, %4, 30, 0)")
+              .arg(id)
+              .arg(calories)
+              .arg(fat)
+              .arg(fiber),
+          true);
 }
 
 void FoodEditorFixture::push(ui::ViewController* screen) {
@@ -106,8 +104,4 @@ void FoodEditorFixture::click(const QString& name) {
     ASSERT_TRUE(button->isVisible()) << name.toStdString();
     QTest::mouseClick(button, Qt::LeftButton);
     QApplication::processEvents();
-}
-
-ui::ViewController* FoodEditorFixture::top() const {
-    return nav->topViewController();
 }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "AppVars.h"
+#include "ConvertUtil.h"
+#include "Label.h"
 #include "RefresherDelegate.h"
+#include "SavedFoodDbo.h"
 #include "TestEnv.h"
 #include "ViewController.h"
 
@@ -8,10 +12,25 @@
 #include <QStringList>
 #include <memory>
 #include <string>
+#include <utility>
 
-namespace ui {
-class NavigationController;
+#include "NavigationController.h"
+
+inline QDateTime at(int y, int m, int d, int h = 0, int min = 0) {
+    return QDateTime(QDate(y, m, d), QTime(h, min));
 }
+// Runs a statement on a database file of the data directory, past the code under test: each
+// row's columns joined with "|".
+QStringList dbRun(const QString& file, const QString& sql, bool write = false);
+// The first column of the first row of a query on the user's diary, or "" without one.
+inline QString scalar(const QString& sql) {
+    return dbRun("common.db", sql).value(0);
+}
+inline int count(const QString& table, const QString& where = "1") {
+    return scalar(QString("select count(*) from %1 where %2").arg(table, where)).toInt();
+}
+SavedFoodPtr saveSpeedy(const QDateTime& day, int meal, float calories,
+                        const QString& name = "Snack");
 
 // The screen under the food editors in their tests: counts the refreshes it is told of.
 class RecordingOwner : public ui::ViewController, public RefresherDelegate {
@@ -32,10 +51,10 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    static QDateTime at(int y, int m, int d, int h = 0, int min = 0);
-    // Rows of a query on the user's diary, read past the code under test: columns joined with
-    // "|", rows with line breaks.
-    static std::string rows(const QString& sql);
+    // Rows of a query on the user's diary, joined with line breaks.
+    static std::string rows(const QString& sql) {
+        return dbRun("common.db", sql).join('\n').toStdString();
+    }
     static void addCatalogueFood(int id, const QString& name, double calories, double fat,
                                  double fiber);
 
@@ -43,7 +62,23 @@ protected:
     void push(ui::ViewController* screen);
     // Clicks the button of that objectName anywhere in the stack's view.
     void click(const QString& name);
-    ui::ViewController* top() const;
+    ui::ViewController* top() const { return nav->topViewController(); }
+    // Two arrow presses forward and one back over both clock changes of New York (the zone set
+    // by the caller): the day, its label and the day shared with the diary follow.
+    template <class Editor> void walkOverClockChanges(Editor* editor) {
+        for (const auto& [from, to] : {std::pair{at(2026, 10, 31), at(2026, 11, 2)},
+                                       std::pair{at(2026, 3, 7), at(2026, 3, 9)}}) {
+            editor->setDate(from);
+            click("right.png");
+            click("right.png");
+            EXPECT_EQ(editor->date(), to);
+            click("left.png");
+            EXPECT_EQ(editor->date(), to.addDays(-1));
+            EXPECT_EQ(editor->monthLabel()->text(),
+                      ConvertUtil::date2str(to.addDays(-1), ConvertUtil::LongStyle));
+        }
+        EXPECT_EQ(AppVars::getVars().value("food_current_date").toDateTime(), at(2026, 3, 8));
+    }
 
     RecordingOwner* owner = nullptr;
     std::unique_ptr<ui::NavigationController> nav;
