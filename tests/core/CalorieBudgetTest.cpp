@@ -55,14 +55,17 @@ TEST_F(CalorieBudgetTest, NothingBoundsTheAllowanceFromBelow) {
 }
 
 TEST_F(CalorieBudgetTest, UnreadableActivityCountsAsTheFirstLevel) {
-    UDefUtil::setUserDef(QString("very"), SettingsKeys::activity);
-    EXPECT_EQ(digits(CalorieBudget::allowance()), "1587.7251");
-    UDefUtil::setUserDefInt(9, SettingsKeys::activity);
-    EXPECT_EQ(digits(CalorieBudget::allowance()), "1587.7251");
+    for (const QVariant& level : {QVariant("very"), QVariant(9)}) {
+        UDefUtil::setUserDef(level, SettingsKeys::activity);
+        EXPECT_EQ(digits(CalorieBudget::allowance()), "1587.7251") << level.toString().toStdString();
+    }
 }
 
 TEST_F(CalorieBudgetTest, AdjustmentSurvivesOnlyUnchangedAllowances) {
+    // The first computation drops an adjustment stored before it.
+    UDefUtil::setUserDefFloat(150.0f, SettingsKeys::allowedCaloriesAdd);
     CalorieBudget::calcCalories();
+    EXPECT_EQ(CalorieBudget::adjustment(), 0.0f);
     UDefUtil::setUserDefFloat(200.0f, SettingsKeys::allowedCaloriesAdd);
     CalorieBudget::calcCalories();
     EXPECT_EQ(CalorieBudget::adjustment(), 200.0f);
@@ -81,12 +84,6 @@ TEST_F(CalorieBudgetTest, AdjustmentSurvivesOnlyUnchangedAllowances) {
     const QVariant reset = UDefUtil::getUserDef(SettingsKeys::allowedCaloriesAdd);
     EXPECT_EQ(reset.metaType().id(), QMetaType::Int);
     EXPECT_EQ(reset.toInt(), 0);
-}
-
-TEST_F(CalorieBudgetTest, FirstComputationDropsAnAdjustment) {
-    UDefUtil::setUserDefFloat(150.0f, SettingsKeys::allowedCaloriesAdd);
-    CalorieBudget::calcCalories();
-    EXPECT_EQ(CalorieBudget::adjustment(), 0.0f);
 }
 
 TEST_F(CalorieBudgetTest, AllowanceTexts) {
@@ -118,7 +115,6 @@ TEST_F(CalorieBudgetTest, DaysToGoal) {
 }
 
 TEST_F(CalorieBudgetTest, PlanTextsInTheWeightUnit) {
-    EXPECT_EQ(CalorieBudget::planTextForProfile(), "No Diet Plan");
     EXPECT_EQ(CalorieBudget::planTextForEditor(), "No Diet Plan");
     UDefUtil::setUserDefDouble(1.0 / 2.2, SettingsKeys::intensity);
     EXPECT_EQ(CalorieBudget::planTextForProfile(), "Lose 1.00 lb/week");

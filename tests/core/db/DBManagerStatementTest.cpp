@@ -74,7 +74,6 @@ TEST_F(DBManagerStatementTest, FailuresRaiseAndLeaveTheStatementReusable) {
     EXPECT_EQ(db.insertStmt(db.prepareStmt("select 1")), -1);
     EXPECT_TRUE(log.lines().contains("Unhandled SQLite error code 100"));
     EXPECT_EQ(DBManager::getSQLiteErrMsg(26), "File opened that is not a database file");
-    EXPECT_EQ(DBManager::getSQLiteErrMsg(27), "Unhandled SQLite error code 27");
     EXPECT_EQ(DBManager::getSQLiteErrMsg(2067), "Unhandled SQLite error code 2067");
 }
 

@@ -1,25 +1,13 @@
 #include "DbTestSupport.h"
 
 #include <QDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
 namespace {
-
-QStringList& captured() {
-    static QStringList lines;
-    return lines;
-}
-
-QtMessageHandler& previousHandler() {
-    static QtMessageHandler handler = nullptr;
-    return handler;
-}
-
-void collect(QtMsgType, const QMessageLogContext&, const QString& message) {
-    captured().append(message);
-}
-
+QStringList captured;
+QtMessageHandler previousHandler = nullptr;
 } // namespace
 
 namespace rawdb {
@@ -53,23 +41,22 @@ QString scalar(const QString& path, const QString& sql) {
 } // namespace rawdb
 
 LogCapture::LogCapture() {
-    captured().clear();
-    previousHandler() = qInstallMessageHandler(collect);
+    captured.clear();
+    previousHandler = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& message) { captured << message; });
 }
 
 LogCapture::~LogCapture() {
-    qInstallMessageHandler(previousHandler());
+    qInstallMessageHandler(previousHandler);
 }
 
 const QStringList& LogCapture::lines() const {
-    return captured();
+    return captured;
 }
 
 bool LogCapture::contains(const QString& part) const {
-    for (const QString& line : captured())
-        if (line.contains(part))
-            return true;
-    return false;
+    return std::any_of(captured.begin(), captured.end(),
+                       [&](const QString& line) { return line.contains(part); });
 }
 
 void OwnResourcesTest::SetUp() {

@@ -1,25 +1,17 @@
 #include "DiaryTestSupport.h"
+#include "../db/DbTestSupport.h"
 
 #include "ConvertUtil.h"
 #include "DBManager.h"
 #include "QVUtil.h"
 
 #include <QDir>
-#include <sqlite3.h>
 
 namespace {
 
+// One transaction: a file sync per statement would make every case take seconds.
 void runScript(const QString& path, const QString& script) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-    char* error = nullptr;
-    // One transaction: a file sync per statement would make every case take seconds.
-    const QString wrapped = "begin;" + script + ";commit;";
-    const int rc = sqlite3_exec(db, wrapped.toUtf8().constData(), nullptr, nullptr, &error);
-    const QString message = error ? QString::fromUtf8(error) : QString();
-    sqlite3_free(error);
-    sqlite3_close(db);
-    ASSERT_EQ(rc, SQLITE_OK) << message.toStdString();
+    rawdb::exec(path, "begin;" + script + ";commit;");
 }
 
 QString foodCatalogue() {
@@ -119,18 +111,7 @@ void DiaryTest::commonExec(const QString& sql) const {
 }
 
 QString DiaryTest::commonScalar(const QString& sql) const {
-    sqlite3* db = nullptr;
-    const QByteArray path = DBManager::pathToDBWithName(QStringLiteral("common.db")).toUtf8();
-    EXPECT_EQ(sqlite3_open(path.constData(), &db), SQLITE_OK);
-    sqlite3_stmt* stmt = nullptr;
-    EXPECT_EQ(sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt, nullptr), SQLITE_OK)
-        << sqlite3_errmsg(db);
-    QString value;
-    if (stmt && sqlite3_step(stmt) == SQLITE_ROW && sqlite3_column_text(stmt, 0))
-        value = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    return value;
+    return rawdb::scalar(DBManager::pathToDBWithName(QStringLiteral("common.db")), sql);
 }
 
 void DiaryTest::storeFood(const QString& dateText, int meal, int calories, int itemId,
@@ -138,11 +119,7 @@ void DiaryTest::storeFood(const QString& dateText, int meal, int calories, int i
     commonExec(QStringLiteral("insert into saved_food (food_item_id, name, portions_count, "
                               "result_weight, result_calories, food_type_id, date, result_points) "
                               "values (%1, '%2', %3, 0, %4, %5, '%6', 0)")
-                   .arg(itemId)
-                   .arg(name)
-                   .arg(itemId != 0 ? 1 : 0)
-                   .arg(calories)
-                   .arg(meal)
+                   .arg(itemId).arg(name).arg(itemId != 0 ? 1 : 0).arg(calories).arg(meal)
                    .arg(dateText));
 }
 
@@ -150,10 +127,6 @@ void DiaryTest::storeExercise(const QString& dateText, int itemId, int calories,
                               const QString& name) const {
     commonExec(QStringLiteral("insert into saved_exercise (exercise_item_id, name, duration, "
                               "burn_rate, calories, date) values (%1, '%2', %3, %4, %5, '%6')")
-                   .arg(itemId)
-                   .arg(name)
-                   .arg(itemId != 0 ? 30 : 0)
-                   .arg(itemId != 0 ? 480 : 0)
-                   .arg(calories)
-                   .arg(dateText));
+                   .arg(itemId).arg(name).arg(itemId != 0 ? 30 : 0).arg(itemId != 0 ? 480 : 0)
+                   .arg(calories).arg(dateText));
 }

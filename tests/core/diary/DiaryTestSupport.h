@@ -17,6 +17,15 @@
 // exercise categories 1 "Quick" (quick.png), 2 "Running" (run.png), 3 "Cycling" (bike.png);
 // items 100 "Jogging" and 101 "Sprint" in 2, 200 "Road bike" in 3, 300..340 "Exercise 300"..
 // in 3.
+// The ISO dates of a food or exercise day list, in list order.
+template <typename DayList>
+QStringList daysOf(const DayList& list) {
+    QStringList days;
+    for (const auto& day : list)
+        days.append(day->date().date().toString(Qt::ISODate));
+    return days;
+}
+
 class DiaryTest : public QuorvelTest {
 protected:
     void SetUp() override;

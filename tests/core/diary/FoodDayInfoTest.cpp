@@ -8,13 +8,6 @@
 
 namespace {
 
-QStringList daysOf(const FoodDayList& list) {
-    QStringList days;
-    for (const FoodDayPtr& day : list)
-        days.append(day->date().date().toString(Qt::ISODate));
-    return days;
-}
-
 QList<int> idsOf(const FoodDayInfo::Group& meal) {
     QList<int> ids;
     for (const SavedFoodPtr& food : meal)

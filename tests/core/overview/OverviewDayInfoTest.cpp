@@ -56,7 +56,6 @@ TEST_F(OverviewDayInfoTest, ADayJoinsItsFoodExerciseAndWeighings) {
     EXPECT_EQ(day->burned(), 200.0f);
     EXPECT_EQ(day->netValue(), "550");
     EXPECT_EQ(day->weightInfo()->avgweight(), 80.5f);
-    EXPECT_FALSE(day->isEmpty());
     EXPECT_EQ(day->date(), local(2026, 5, 12));
     // The diary days now report to it.
     EXPECT_EQ(day->foodInfo()->overview(), day.get());
@@ -74,7 +73,6 @@ TEST_F(OverviewDayInfoTest, WeighingsAloneMakeADayAndNothingAtAllIsEmpty) {
 
     const OverviewDayPtr nothing = OverviewDayInfo::getOverviewForDate(local(2026, 5, 15, 12));
     EXPECT_TRUE(nothing->isEmpty());
-    EXPECT_EQ(nothing->consumed(), 0.0f);
     EXPECT_EQ(nothing->netValue(), "0");
     EXPECT_EQ(nothing->weightInfo()->getTotalWeighings(), 0);
 
