@@ -86,8 +86,8 @@ TEST_F(AlertViewTest, NewestAlertIsCurrentAndEscapeClosesIt) {
     QWidget window;
     window.resize(320, 460);
     window.show();
-    auto* first = new AlertView("First", "", "OK");
-    auto* second = new AlertView("Second", "", "OK");
+    auto* first = new AlertView("First", "one", "OK");
+    auto* second = new AlertView("Second", "two", "OK");
     first->showIn(&window);
     second->showIn(&window);
     EXPECT_EQ(AlertView::current(), second);

@@ -41,6 +41,11 @@ TEST_F(DatePickerTest, ShowsTheGivenDayAndKeepsItsTimeOfDay) {
     turn(picker, 2, 1);
     EXPECT_EQ(picker.date(), QDateTime(QDate(2002, 3, 31), QTime(8, 0)));
     EXPECT_EQ(changed.count(), 1);
+    // Setting a date in code is silent; no date leaves the shown one.
+    picker.setDate(start);
+    picker.setDate(QDateTime());
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(picker.date(), start);
 }
 
 TEST_F(DatePickerTest, MovingToAShorterMonthPullsTheDayIntoIt) {
@@ -66,13 +71,4 @@ TEST_F(DatePickerTest, TimeModeChangesOnlyTheTimeAndReadsTwelveHourWheels) {
     turn(picker, 0, -11); // 1 PM
     turn(picker, 1, 10);
     EXPECT_EQ(picker.date(), QDateTime(QDate(2026, 12, 6), QTime(13, 15)));
-}
-
-TEST_F(DatePickerTest, SettingADateInCodeIsSilent) {
-    DatePicker picker(DatePicker::Mode::Time);
-    QSignalSpy changed(&picker, &DatePicker::valueChanged);
-    picker.setDate(QDateTime(QDate(2026, 1, 1), QTime(18, 30)));
-    picker.setDate(QDateTime());
-    EXPECT_EQ(changed.count(), 0);
-    EXPECT_EQ(picker.date(), QDateTime(QDate(2026, 1, 1), QTime(18, 30)));
 }
