@@ -114,11 +114,7 @@ TEST_F(QVXTableViewTest, FastCellDrawsAllButItsLastLine) {
     EXPECT_GT(cell.draws, 0);
     EXPECT_EQ(QColor(image.pixel(160, 42)), QColor(Qt::red));
     EXPECT_NE(QColor(image.pixel(160, 43)), QColor(Qt::red));
-}
-
-TEST_F(QVXTableViewTest, FastCellRedrawsWhenSelected) {
-    FilledCell cell;
-    cell.show();
+    // Selecting the cell draws it again.
     QApplication::processEvents();
     const int before = cell.draws;
     cell.setSelected(true);
