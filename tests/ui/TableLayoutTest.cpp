@@ -61,8 +61,7 @@ TEST(TableLayoutTest, EmptySectionsSharingATopDoNotHideTheNextRows) {
 
 TEST(TableLayoutTest, LongListsStayExactAtTheEnd) {
     TableLayout layout;
-    std::vector<int> heights(7000, 44);
-    layout.addSection(22, heights, 0);
+    layout.addSection(22, std::vector<int>(7000, 44), 0);
     EXPECT_EQ(layout.contentHeight(), 22 + 7000 * 44);
     EXPECT_EQ(layout.rowAt(22 + 6999 * 44 + 43), (IndexPath{0, 6999}));
     EXPECT_EQ(layout.rowsIn(22 + 5000 * 44, 22 + 5000 * 44 + 367).size(), 9u);

@@ -19,7 +19,7 @@ class ViewUtilTest : public QuorvelTest {};
 
 } // namespace
 
-TEST_F(ViewUtilTest, GetSubviewLooksOnlyAtDirectChildrenAndNamesTheMissingTag) {
+TEST_F(ViewUtilTest, GetSubviewLooksAtDirectChildrenSubviewOfSearchesDepthFirst) {
     QWidget root;
     QWidget* bar = tagged(&root, -98994, "bar");
     tagged(bar, -98995, "dayLabel");
@@ -31,12 +31,8 @@ TEST_F(ViewUtilTest, GetSubviewLooksOnlyAtDirectChildrenAndNamesTheMissingTag) {
         EXPECT_EQ(e.name(), "BaseThreeViewController");
         EXPECT_EQ(e.reason(), "Subview with tag -98995 not found");
     }
-}
-
-TEST_F(ViewUtilTest, SubviewOfSearchesDepthFirstInChildOrder) {
-    QWidget root;
-    QWidget* first = tagged(&root, 1, "first");
-    QWidget* deep = tagged(first, 7, "deep");
+    // subviewOf searches depth first in child order.
+    QWidget* deep = tagged(bar, 7, "deep");
     tagged(&root, 7, "later sibling");
     EXPECT_EQ(ViewUtil::subviewOf(&root, 7), deep);
     EXPECT_EQ(ViewUtil::subviewOf(&root, 42), nullptr);
