@@ -1,8 +1,8 @@
 // Times the food search through the catalogue classes against the same SQL stepped straight
 // through SQLite, on the shipped food catalogue.
-#include "DBManager.h"
-#include "FoodSimpleDbo.h"
-#include "QVUtil.h"
+#include "core/catalogue/FoodSimpleDbo.h"
+#include "core/db/DBManager.h"
+#include "core/db/QVUtil.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -1,12 +1,12 @@
 // Loading the diaries and finding the weeks with data, over a generated ten-year diary, each
 // beside a baseline that reads the same rows with a bare sqlite3 loop.
 
-#include "Clock.h"
-#include "DBManager.h"
 #include "DiaryGenerator.h"
-#include "ExerciseDayInfo.h"
-#include "FoodDayInfo.h"
-#include "OverviewWeekInfo.h"
+#include "core/base/Clock.h"
+#include "core/db/DBManager.h"
+#include "core/diary/ExerciseDayInfo.h"
+#include "core/diary/FoodDayInfo.h"
+#include "core/overview/OverviewWeekInfo.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 #include "DiaryGenerator.h"
 
-#include "DBException.h"
-#include "DBManager.h"
-#include "Paths.h"
-#include "QVUtil.h"
+#include "core/base/Paths.h"
+#include "core/db/DBException.h"
+#include "core/db/DBManager.h"
+#include "core/db/QVUtil.h"
 
 #include <QDateTime>
 #include <QList>

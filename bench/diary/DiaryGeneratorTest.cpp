@@ -1,10 +1,10 @@
 #include "DiaryGenerator.h"
-#include "DBException.h"
-#include "DBManager.h"
-#include "FoodDayInfo.h"
-#include "QVUtil.h"
 #include "TestEnv.h"
-#include "WeightDataStore.h"
+#include "core/db/DBException.h"
+#include "core/db/DBManager.h"
+#include "core/db/QVUtil.h"
+#include "core/diary/FoodDayInfo.h"
+#include "core/weight/WeightDataStore.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
-#include "BaseAppDelegate.h"
+#include "app/BaseAppDelegate.h"
 
-#include "NavigationController.h"
-#include "ViewController.h"
+#include "ui/NavigationController.h"
+#include "ui/ViewController.h"
 
 BaseAppDelegate::BaseAppDelegate() = default;
 

@@ -1,7 +1,7 @@
-#include "DatabaseFailureReporter.h"
+#include "app/DatabaseFailureReporter.h"
 
-#include "AlertView.h"
-#include "ResetRegistry.h"
+#include "core/base/ResetRegistry.h"
+#include "ui/AlertView.h"
 
 #include <QCoreApplication>
 #include <QtGlobal>

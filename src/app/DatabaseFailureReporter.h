@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DBException.h"
+#include "core/db/DBException.h"
 
 #include <QPointer>
 #include <QWidget>

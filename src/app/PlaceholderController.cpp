@@ -1,4 +1,4 @@
-#include "PlaceholderController.h"
+#include "app/PlaceholderController.h"
 
 #include <QPalette>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ViewController.h"
+#include "ui/ViewController.h"
 
 // An empty screen that holds a tab's place, with the tab's title and icon, until the tab's
 // own screen is built.

@@ -1,16 +1,16 @@
-#include "QuorvelAppDelegate.h"
+#include "app/QuorvelAppDelegate.h"
 
-#include "AlertView.h"
-#include "DatabaseFailureReporter.h"
-#include "ImgUtil.h"
-#include "NavigationController.h"
-#include "PlaceholderController.h"
-#include "QVXUtil.h"
-#include "TabBarController.h"
-#include "WelcomeCounter.h"
+#include "app/DatabaseFailureReporter.h"
+#include "app/PlaceholderController.h"
+#include "core/settings/QVXUtil.h"
+#include "core/settings/WelcomeCounter.h"
+#include "ui/AlertView.h"
+#include "ui/ImgUtil.h"
+#include "ui/NavigationController.h"
+#include "ui/TabBarController.h"
 
 #ifdef QUORVEL_HAVE_SCREENS
-#include "FoodController.h"
+#include "screens/food/FoodController.h"
 #endif
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BaseAppDelegate.h"
-#include "RefresherDelegate.h"
+#include "app/BaseAppDelegate.h"
+#include "core/base/RefresherDelegate.h"
 
 namespace ui {
 class TabBarController;

@@ -1,6 +1,6 @@
-#include "QuorvelApplication.h"
+#include "app/QuorvelApplication.h"
 
-#include "DatabaseFailureReporter.h"
+#include "app/DatabaseFailureReporter.h"
 
 QuorvelApplication::QuorvelApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Quorvel"));

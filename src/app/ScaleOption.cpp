@@ -1,4 +1,4 @@
-#include "ScaleOption.h"
+#include "app/ScaleOption.h"
 
 #include <cstdio>
 #include <cstring>

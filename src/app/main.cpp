@@ -1,8 +1,8 @@
-#include "Animations.h"
-#include "DatabaseFailureReporter.h"
-#include "QuorvelAppDelegate.h"
-#include "QuorvelApplication.h"
-#include "ScaleOption.h"
+#include "app/DatabaseFailureReporter.h"
+#include "app/QuorvelAppDelegate.h"
+#include "app/QuorvelApplication.h"
+#include "app/ScaleOption.h"
+#include "ui/Animations.h"
 
 int main(int argc, char** argv) {
     ScaleOption::apply(argc, argv);

@@ -1,6 +1,6 @@
-#include "AlertView.h"
+#include "ui/AlertView.h"
 
-#include "ResetRegistry.h"
+#include "core/base/ResetRegistry.h"
 
 #include <QApplication>
 #include <QKeyEvent>

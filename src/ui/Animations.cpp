@@ -1,4 +1,4 @@
-#include "Animations.h"
+#include "ui/Animations.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
-#include "BarButton.h"
+#include "ui/BarButton.h"
 
-#include "BarButtonItem.h"
-#include "BarPainter.h"
+#include "ui/BarButtonItem.h"
+#include "ui/BarPainter.h"
 
 #include <QPainter>
 #include <QPainterPath>

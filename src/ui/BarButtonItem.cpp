@@ -1,4 +1,4 @@
-#include "BarButtonItem.h"
+#include "ui/BarButtonItem.h"
 
 namespace ui {
 

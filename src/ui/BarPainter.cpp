@@ -1,4 +1,4 @@
-#include "BarPainter.h"
+#include "ui/BarPainter.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "DatePicker.h"
+#include "ui/DatePicker.h"
 
-#include "PickerView.h"
+#include "ui/PickerView.h"
 
 #include <QLocale>
 #include <algorithm>

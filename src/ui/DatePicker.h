@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PickerViewDataSource.h"
-#include "PickerViewDelegate.h"
+#include "ui/PickerViewDataSource.h"
+#include "ui/PickerViewDelegate.h"
 
 #include <QDateTime>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "DelayedAction.h"
+#include "ui/DelayedAction.h"
 
-#include "Animations.h"
+#include "ui/Animations.h"
 
 #include <QTimer>
 

@@ -1,6 +1,6 @@
-#include "ImageView.h"
+#include "ui/ImageView.h"
 
-#include "ImgUtil.h"
+#include "ui/ImgUtil.h"
 
 #include <QPainter>
 

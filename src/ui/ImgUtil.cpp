@@ -1,6 +1,6 @@
-#include "ImgUtil.h"
+#include "ui/ImgUtil.h"
 
-#include "Util.h"
+#include "core/base/Util.h"
 
 #include <QFileInfo>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StretchableImage.h"
+#include "ui/StretchableImage.h"
 
 #include <QPixmap>
 #include <QSize>

@@ -1,4 +1,4 @@
-#include "KeyboardFocusRing.h"
+#include "ui/KeyboardFocusRing.h"
 
 #include <QFocusEvent>
 #include <QPainter>

@@ -1,9 +1,9 @@
-#include "NavigationBar.h"
+#include "ui/NavigationBar.h"
 
-#include "BarButton.h"
-#include "BarButtonItem.h"
-#include "BarPainter.h"
-#include "NavigationItem.h"
+#include "ui/BarButton.h"
+#include "ui/BarButtonItem.h"
+#include "ui/BarPainter.h"
+#include "ui/NavigationItem.h"
 
 #include <QPainter>
 

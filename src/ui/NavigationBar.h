@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BarButton.h"
-#include "NavigationItem.h"
+#include "ui/BarButton.h"
+#include "ui/NavigationItem.h"
 
 #include <QColor>
 #include <QPointer>

@@ -1,8 +1,8 @@
-#include "NavigationController.h"
+#include "ui/NavigationController.h"
 
-#include "NavigationBar.h"
-#include "NavigationItem.h"
-#include "SlideTransition.h"
+#include "ui/NavigationBar.h"
+#include "ui/NavigationItem.h"
+#include "ui/SlideTransition.h"
 
 #include <QEvent>
 

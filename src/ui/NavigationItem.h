@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BarButtonItem.h"
+#include "ui/BarButtonItem.h"
 
 #include <QObject>
 #include <QPointer>

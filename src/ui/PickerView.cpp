@@ -1,11 +1,11 @@
-#include "PickerView.h"
+#include "ui/PickerView.h"
 
 #include <QPixmap>
 
-#include "Animations.h"
-#include "PickerViewDataSource.h"
-#include "PickerViewDelegate.h"
-#include "PickerWheel.h"
+#include "ui/Animations.h"
+#include "ui/PickerViewDataSource.h"
+#include "ui/PickerViewDelegate.h"
+#include "ui/PickerWheel.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "PickerViewDelegate.h"
+#include "ui/PickerViewDelegate.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "PickerWheel.h"
+#include "ui/PickerWheel.h"
 
 #include <QEasingCurve>
 #include <QVariantAnimation>

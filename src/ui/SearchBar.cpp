@@ -1,7 +1,7 @@
-#include "SearchBar.h"
+#include "ui/SearchBar.h"
 
-#include "BarPainter.h"
-#include "TextField.h"
+#include "ui/BarPainter.h"
+#include "ui/TextField.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "SegmentedControl.h"
+#include "ui/SegmentedControl.h"
 
-#include "BarPainter.h"
+#include "ui/BarPainter.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

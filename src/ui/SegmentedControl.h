@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KeyboardFocusRing.h"
+#include "ui/KeyboardFocusRing.h"
 
 #include <QColor>
 #include <QStringList>

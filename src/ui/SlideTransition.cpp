@@ -1,6 +1,6 @@
-#include "SlideTransition.h"
+#include "ui/SlideTransition.h"
 
-#include "Animations.h"
+#include "ui/Animations.h"
 
 #include <QParallelAnimationGroup>
 #include <QPropertyAnimation>

@@ -1,4 +1,4 @@
-#include "StretchableImage.h"
+#include "ui/StretchableImage.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "TabBar.h"
+#include "ui/TabBar.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "KeyboardFocusRing.h"
-#include "TabBarItem.h"
+#include "ui/KeyboardFocusRing.h"
+#include "ui/TabBarItem.h"
 
 #include <QList>
 #include <QWidget>

@@ -1,7 +1,7 @@
-#include "TabBarController.h"
+#include "ui/TabBarController.h"
 
-#include "NavigationController.h"
-#include "TabBar.h"
+#include "ui/NavigationController.h"
+#include "ui/TabBar.h"
 
 #include <QEvent>
 

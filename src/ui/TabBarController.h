@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ViewController.h"
+#include "ui/ViewController.h"
 
 #include <QList>
 #include <QPointer>

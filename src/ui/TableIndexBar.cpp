@@ -1,4 +1,4 @@
-#include "TableIndexBar.h"
+#include "ui/TableIndexBar.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "TablePainter.h"
+#include "ui/TablePainter.h"
 
 #include <QLinearGradient>
 #include <QPainter>

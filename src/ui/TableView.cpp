@@ -1,8 +1,8 @@
-#include "TableView.h"
+#include "ui/TableView.h"
 
-#include "Animations.h"
-#include "TableIndexBar.h"
-#include "TablePainter.h"
+#include "ui/Animations.h"
+#include "ui/TableIndexBar.h"
+#include "ui/TablePainter.h"
 
 #include <QPainter>
 #include <QPushButton>

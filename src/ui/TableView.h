@@ -1,11 +1,11 @@
 #pragma once
 
-#include "IndexPath.h"
-#include "SwipeTracker.h"
-#include "TableLayout.h"
-#include "TableViewCell.h"
-#include "TableViewDataSource.h"
-#include "TableViewDelegate.h"
+#include "ui/IndexPath.h"
+#include "ui/SwipeTracker.h"
+#include "ui/TableLayout.h"
+#include "ui/TableViewCell.h"
+#include "ui/TableViewDataSource.h"
+#include "ui/TableViewDelegate.h"
 
 #include <QAbstractScrollArea>
 #include <QColor>

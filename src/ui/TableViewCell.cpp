@@ -1,6 +1,6 @@
-#include "TableViewCell.h"
+#include "ui/TableViewCell.h"
 
-#include "Animations.h"
+#include "ui/Animations.h"
 
 #include <QLabel>
 #include <QPainter>

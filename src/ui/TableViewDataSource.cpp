@@ -1,4 +1,4 @@
-#include "TableViewDataSource.h"
+#include "ui/TableViewDataSource.h"
 
 namespace ui {
 

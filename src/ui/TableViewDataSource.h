@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IndexPath.h"
+#include "ui/IndexPath.h"
 
 #include <QString>
 #include <QStringList>

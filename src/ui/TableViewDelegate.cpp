@@ -1,4 +1,4 @@
-#include "TableViewDelegate.h"
+#include "ui/TableViewDelegate.h"
 
 namespace ui {
 

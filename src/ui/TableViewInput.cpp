@@ -1,8 +1,8 @@
 // TableView's answers to the user: taps, drags and swipes on the viewport, the keyboard, the
 // index bar and the Delete confirmation. Layout, cell reuse and painting are in TableView.cpp.
-#include "TableView.h"
+#include "ui/TableView.h"
 
-#include "TableIndexBar.h"
+#include "ui/TableIndexBar.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

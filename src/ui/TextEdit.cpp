@@ -1,4 +1,4 @@
-#include "TextEdit.h"
+#include "ui/TextEdit.h"
 
 #include <algorithm>
 

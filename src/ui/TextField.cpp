@@ -1,7 +1,7 @@
-#include "TextField.h"
+#include "ui/TextField.h"
 
-#include "TextFieldDelegate.h"
-#include "TextFieldValidator.h"
+#include "ui/TextFieldDelegate.h"
+#include "ui/TextFieldValidator.h"
 
 namespace ui {
 

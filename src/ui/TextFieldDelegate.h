@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextEdit.h"
+#include "ui/TextEdit.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "TextFieldValidator.h"
+#include "ui/TextFieldValidator.h"
 
-#include "TextField.h"
+#include "ui/TextField.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "TextView.h"
+#include "ui/TextView.h"
 
 #include <QScrollBar>
 

@@ -1,6 +1,6 @@
-#include "VersUtil.h"
+#include "ui/VersUtil.h"
 
-#include "TableViewCell.h"
+#include "ui/TableViewCell.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "ViewController.h"
+#include "ui/ViewController.h"
 
-#include "NavigationController.h"
-#include "NavigationItem.h"
+#include "ui/NavigationController.h"
+#include "ui/NavigationItem.h"
 
 namespace ui {
 

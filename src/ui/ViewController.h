@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TabBarItem.h"
+#include "ui/TabBarItem.h"
 
 #include <QList>
 #include <QObject>

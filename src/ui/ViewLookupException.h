@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NamedException.h"
+#include "core/base/NamedException.h"
 
 namespace ui {
 

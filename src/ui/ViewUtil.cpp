@@ -1,8 +1,8 @@
-#include "ViewUtil.h"
+#include "ui/ViewUtil.h"
 
-#include "Animations.h"
-#include "ResetRegistry.h"
-#include "ViewLookupException.h"
+#include "core/base/ResetRegistry.h"
+#include "ui/Animations.h"
+#include "ui/ViewLookupException.h"
 
 #include <QParallelAnimationGroup>
 #include <QPointer>

@@ -1,15 +1,15 @@
-#include "TestEnv.h"
+#include "support/TestEnv.h"
 
-#include "AlertView.h"
-#include "DatabaseFailureReporter.h"
-#include "NavigationBar.h"
-#include "NavigationController.h"
-#include "QuorvelAppDelegate.h"
-#include "ScaleOption.h"
-#include "TabBar.h"
-#include "TabBarController.h"
-#include "UDefUtil.h"
-#include "WelcomeCounter.h"
+#include "app/DatabaseFailureReporter.h"
+#include "app/QuorvelAppDelegate.h"
+#include "app/ScaleOption.h"
+#include "core/settings/UDefUtil.h"
+#include "core/settings/WelcomeCounter.h"
+#include "ui/AlertView.h"
+#include "ui/NavigationBar.h"
+#include "ui/NavigationController.h"
+#include "ui/TabBar.h"
+#include "ui/TabBarController.h"
 
 #include <QPushButton>
 #include <QTest>

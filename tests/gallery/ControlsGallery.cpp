@@ -1,16 +1,16 @@
 #include "Gallery.h"
 
-#include "Clock.h"
-#include "DateUtil.h"
-#include "NavigationController.h"
-#include "QVXUtil.h"
-#include "controls/BaseThreeViewController.h"
-#include "controls/CalendarViewOwner.h"
-#include "controls/ControlImages.h"
-#include "controls/DateButton.h"
-#include "controls/FoodSpin.h"
-#include "controls/PixmapView.h"
-#include "controls/QVXCalendarView.h"
+#include "core/base/Clock.h"
+#include "core/dates/DateUtil.h"
+#include "core/settings/QVXUtil.h"
+#include "ui/NavigationController.h"
+#include "ui/controls/BaseThreeViewController.h"
+#include "ui/controls/CalendarViewOwner.h"
+#include "ui/controls/ControlImages.h"
+#include "ui/controls/DateButton.h"
+#include "ui/controls/FoodSpin.h"
+#include "ui/controls/PixmapView.h"
+#include "ui/controls/QVXCalendarView.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 #include "Gallery.h"
 
-#include "FoodMenuController.h"
-#include "FoodSimpleDbo.h"
-#include "NavigationController.h"
-#include "QVXUtil.h"
-#include "RefresherDelegate.h"
-#include "SavedFoodDbo.h"
-#include "SearchBar.h"
-#include "TableView.h"
-#include "TextField.h"
+#include "core/base/RefresherDelegate.h"
+#include "core/catalogue/FoodSimpleDbo.h"
+#include "core/diary/SavedFoodDbo.h"
+#include "core/settings/QVXUtil.h"
+#include "screens/food/Details/FoodMenuController.h"
+#include "ui/NavigationController.h"
+#include "ui/SearchBar.h"
+#include "ui/TableView.h"
+#include "ui/TextField.h"
 
 #include <QApplication>
 #include <cmath>

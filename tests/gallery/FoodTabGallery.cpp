@@ -1,14 +1,14 @@
 #include "Gallery.h"
 
-#include "FoodController.h"
-#include "FoodSimpleDbo.h"
-#include "NavigationController.h"
-#include "NutritionInfoDbo.h"
-#include "QVXUtil.h"
-#include "SettingsKeys.h"
-#include "TableView.h"
-#include "UDefUtil.h"
-#include "controls/QVXTableView.h"
+#include "core/catalogue/FoodSimpleDbo.h"
+#include "core/catalogue/NutritionInfoDbo.h"
+#include "core/settings/QVXUtil.h"
+#include "core/settings/SettingsKeys.h"
+#include "core/settings/UDefUtil.h"
+#include "screens/food/FoodController.h"
+#include "ui/NavigationController.h"
+#include "ui/TableView.h"
+#include "ui/controls/QVXTableView.h"
 
 #include <QApplication>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "Gallery.h"
-#include "TestEnv.h"
+#include "support/TestEnv.h"
 
-#include "Clock.h"
+#include "core/base/Clock.h"
 
 #include <QApplication>
 #include <QDir>
@@ -51,7 +51,8 @@ int main(int argc, char** argv) {
         const QPixmap shot = widget->grab();
         const QString file = outDir + "/" + name + ".png";
         if (shot.isNull() || !shot.save(file)) {
-            std::fprintf(stderr, "scene %s could not be saved to %s\n", scene.name, qPrintable(file));
+            std::fprintf(stderr, "scene %s could not be saved to %s\n", scene.name,
+                         qPrintable(file));
             ++failures;
         } else {
             ++rendered;

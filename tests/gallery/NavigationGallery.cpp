@@ -1,13 +1,13 @@
 #include "Gallery.h"
 
-#include "BarButtonItem.h"
-#include "Label.h"
-#include "NavigationController.h"
-#include "NavigationItem.h"
-#include "QVXUtil.h"
-#include "SearchBar.h"
-#include "TextField.h"
-#include "Toolbar.h"
+#include "core/settings/QVXUtil.h"
+#include "ui/BarButtonItem.h"
+#include "ui/Label.h"
+#include "ui/NavigationController.h"
+#include "ui/NavigationItem.h"
+#include "ui/SearchBar.h"
+#include "ui/TextField.h"
+#include "ui/Toolbar.h"
 
 namespace {
 

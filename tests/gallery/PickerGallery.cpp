@@ -1,10 +1,10 @@
 #include "Gallery.h"
 
-#include "DatePicker.h"
-#include "ImgUtil.h"
-#include "PickerView.h"
-#include "PickerViewDataSource.h"
-#include "PickerViewDelegate.h"
+#include "ui/DatePicker.h"
+#include "ui/ImgUtil.h"
+#include "ui/PickerView.h"
+#include "ui/PickerViewDataSource.h"
+#include "ui/PickerViewDelegate.h"
 
 #include <QLabel>
 

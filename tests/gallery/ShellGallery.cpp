@@ -1,13 +1,13 @@
 #include "Gallery.h"
 
-#include "AlertView.h"
-#include "BarButtonItem.h"
-#include "QVXUtil.h"
-#include "QuorvelAppDelegate.h"
-#include "SegmentedControl.h"
-#include "TabBarController.h"
-#include "Toolbar.h"
-#include "WelcomeCounter.h"
+#include "app/QuorvelAppDelegate.h"
+#include "core/settings/QVXUtil.h"
+#include "core/settings/WelcomeCounter.h"
+#include "ui/AlertView.h"
+#include "ui/BarButtonItem.h"
+#include "ui/SegmentedControl.h"
+#include "ui/TabBarController.h"
+#include "ui/Toolbar.h"
 
 namespace {
 

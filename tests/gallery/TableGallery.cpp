@@ -1,10 +1,10 @@
 #include "Gallery.h"
 
-#include "ImageView.h"
-#include "ImgUtil.h"
-#include "TableView.h"
-#include "TableViewCell.h"
-#include "VersUtil.h"
+#include "ui/ImageView.h"
+#include "ui/ImgUtil.h"
+#include "ui/TableView.h"
+#include "ui/TableViewCell.h"
+#include "ui/VersUtil.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,8 +1,8 @@
 #include "TestEnv.h"
 
-#include "Clock.h"
-#include "ResetRegistry.h"
 #include "ScopedTimeZone.h"
+#include "core/base/Clock.h"
+#include "core/base/ResetRegistry.h"
 
 #include <QLocale>
 

@@ -1,12 +1,12 @@
-#include "TestEnv.h"
+#include "support/TestEnv.h"
 
-#include "AlertView.h"
-#include "Animations.h"
-#include "BarButtonItem.h"
-#include "DelayedAction.h"
-#include "ResetRegistry.h"
-#include "SegmentedControl.h"
-#include "Toolbar.h"
+#include "core/base/ResetRegistry.h"
+#include "ui/AlertView.h"
+#include "ui/Animations.h"
+#include "ui/BarButtonItem.h"
+#include "ui/DelayedAction.h"
+#include "ui/SegmentedControl.h"
+#include "ui/Toolbar.h"
 
 #include <QPointer>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "DatePicker.h"
-#include "PickerView.h"
-#include "TestEnv.h"
+#include "ui/DatePicker.h"
+#include "support/TestEnv.h"
+#include "ui/PickerView.h"
 
 #include <QSignalSpy>
 #include <QTest>

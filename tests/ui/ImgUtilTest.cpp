@@ -1,5 +1,5 @@
-#include "ImgUtil.h"
-#include "TestEnv.h"
+#include "ui/ImgUtil.h"
+#include "support/TestEnv.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,12 +1,12 @@
-#include "TestEnv.h"
+#include "support/TestEnv.h"
 
-#include "BarButton.h"
-#include "BarButtonItem.h"
-#include "NavigationBar.h"
-#include "NavigationController.h"
-#include "NavigationItem.h"
-#include "TabBar.h"
-#include "TabBarController.h"
+#include "ui/BarButton.h"
+#include "ui/BarButtonItem.h"
+#include "ui/NavigationBar.h"
+#include "ui/NavigationController.h"
+#include "ui/NavigationItem.h"
+#include "ui/TabBar.h"
+#include "ui/TabBarController.h"
 
 #include <QPointer>
 #include <QTest>

@@ -1,13 +1,13 @@
-#include "TestEnv.h"
+#include "support/TestEnv.h"
 
-#include "Animations.h"
-#include "BarButton.h"
-#include "BarButtonItem.h"
-#include "NavigationBar.h"
-#include "NavigationController.h"
-#include "NavigationItem.h"
-#include "SlideTransition.h"
-#include "TabBar.h"
+#include "ui/Animations.h"
+#include "ui/BarButton.h"
+#include "ui/BarButtonItem.h"
+#include "ui/NavigationBar.h"
+#include "ui/NavigationController.h"
+#include "ui/NavigationItem.h"
+#include "ui/SlideTransition.h"
+#include "ui/TabBar.h"
 
 #include <QPointer>
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
-#include "PickerView.h"
-#include "PickerViewDataSource.h"
-#include "PickerViewDelegate.h"
-#include "TestEnv.h"
+#include "ui/PickerView.h"
+#include "support/TestEnv.h"
+#include "ui/PickerViewDataSource.h"
+#include "ui/PickerViewDelegate.h"
 
 #include <QLabel>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "SwipeTracker.h"
+#include "ui/SwipeTracker.h"
 
 #include <gtest/gtest.h>
 

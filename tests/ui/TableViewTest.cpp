@@ -1,7 +1,7 @@
-#include "TableView.h"
-#include "TableIndexBar.h"
-#include "TableViewCell.h"
-#include "TestEnv.h"
+#include "ui/TableView.h"
+#include "support/TestEnv.h"
+#include "ui/TableIndexBar.h"
+#include "ui/TableViewCell.h"
 
 #include <QLabel>
 #include <QPushButton>

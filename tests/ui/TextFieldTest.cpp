@@ -1,9 +1,9 @@
-#include "TestEnv.h"
+#include "support/TestEnv.h"
 
-#include "SearchBar.h"
-#include "TextEdit.h"
-#include "TextField.h"
-#include "TextFieldDelegate.h"
+#include "ui/SearchBar.h"
+#include "ui/TextEdit.h"
+#include "ui/TextField.h"
+#include "ui/TextFieldDelegate.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
-#include "ViewUtil.h"
-#include "TestEnv.h"
-#include "ViewLookupException.h"
+#include "ui/ViewUtil.h"
+#include "support/TestEnv.h"
+#include "ui/ViewLookupException.h"
 
 #include <QWidget>
 

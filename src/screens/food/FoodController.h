@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FoodDayInfo.h"
-#include "RefresherDelegate.h"
-#include "controls/BaseMultiViewController.h"
-#include "controls/QVXTableViewDataSource.h"
+#include "core/base/RefresherDelegate.h"
+#include "core/diary/FoodDayInfo.h"
+#include "ui/controls/BaseMultiViewController.h"
+#include "ui/controls/QVXTableViewDataSource.h"
 
 #include <QBrush>
 #include <QDateTime>

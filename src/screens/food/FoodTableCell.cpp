@@ -1,6 +1,6 @@
-#include "FoodTableCell.h"
+#include "screens/food/FoodTableCell.h"
 
-#include "controls/ControlImages.h"
+#include "ui/controls/ControlImages.h"
 
 #include <QPainter>
 

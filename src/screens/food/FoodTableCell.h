@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SavedFoodDbo.h"
-#include "controls/FastTableViewCell.h"
+#include "core/diary/SavedFoodDbo.h"
+#include "ui/controls/FastTableViewCell.h"
 
 // One food diary entry drawn in a 44-point row: the kind image, the name, the portions (or the
 // calories) with the calorie deviation, and the points with their deviation on the right.

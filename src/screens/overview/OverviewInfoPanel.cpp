@@ -1,14 +1,14 @@
-#include "OverviewInfoPanel.h"
+#include "screens/overview/OverviewInfoPanel.h"
 
-#include "ExerciseDayInfo.h"
-#include "FoodDayInfo.h"
-#include "Label.h"
-#include "OptionsUtil.h"
-#include "OverviewDayInfo.h"
-#include "QVXUtil.h"
-#include "SettingsKeys.h"
-#include "UDefUtil.h"
-#include "WeighingDay.h"
+#include "core/diary/ExerciseDayInfo.h"
+#include "core/diary/FoodDayInfo.h"
+#include "core/overview/OverviewDayInfo.h"
+#include "core/profile/OptionsUtil.h"
+#include "core/settings/QVXUtil.h"
+#include "core/settings/SettingsKeys.h"
+#include "core/settings/UDefUtil.h"
+#include "core/weight/WeighingDay.h"
+#include "ui/Label.h"
 
 namespace {
 

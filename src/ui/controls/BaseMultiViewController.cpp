@@ -1,10 +1,10 @@
-#include "BaseMultiViewController.h"
+#include "ui/controls/BaseMultiViewController.h"
 
-#include "ControlImages.h"
-#include "ImageButton.h"
-#include "NavigationItem.h"
-#include "QVXUtil.h"
-#include "SegmentedControl.h"
+#include "core/settings/QVXUtil.h"
+#include "ui/NavigationItem.h"
+#include "ui/SegmentedControl.h"
+#include "ui/controls/ControlImages.h"
+#include "ui/controls/ImageButton.h"
 
 BaseMultiViewController::BaseMultiViewController(QObject* parent) : ui::ViewController(parent) {}
 

@@ -1,15 +1,15 @@
-#include "BaseThreeViewController.h"
+#include "ui/controls/BaseThreeViewController.h"
 
-#include "ControlImages.h"
-#include "ConvertUtil.h"
-#include "DateUtil.h"
-#include "PixmapView.h"
-#include "QVXCalendarView.h"
-#include "QVXTableView.h"
-#include "QVXUtil.h"
-#include "TableView.h"
-#include "TableViewCell.h"
-#include "ViewUtil.h"
+#include "core/dates/DateUtil.h"
+#include "core/settings/QVXUtil.h"
+#include "core/text/ConvertUtil.h"
+#include "ui/TableView.h"
+#include "ui/TableViewCell.h"
+#include "ui/ViewUtil.h"
+#include "ui/controls/ControlImages.h"
+#include "ui/controls/PixmapView.h"
+#include "ui/controls/QVXCalendarView.h"
+#include "ui/controls/QVXTableView.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "BaseMultiViewController.h"
-#include "CalendarViewOwner.h"
-#include "QVXTableViewDataSource.h"
+#include "ui/controls/BaseMultiViewController.h"
+#include "ui/controls/CalendarViewOwner.h"
+#include "ui/controls/QVXTableViewDataSource.h"
 
 #include <QBrush>
 #include <QDateTime>

@@ -1,15 +1,15 @@
-#include "CalendarView.h"
+#include "ui/controls/CalendarView.h"
 
-#include "Animations.h"
-#include "CalendarViewOwner.h"
-#include "Clock.h"
-#include "ControlImages.h"
-#include "ConvertUtil.h"
-#include "DateButton.h"
-#include "DateUtil.h"
-#include "ImageButton.h"
-#include "MonthView.h"
-#include "ViewUtil.h"
+#include "core/base/Clock.h"
+#include "core/dates/DateUtil.h"
+#include "core/text/ConvertUtil.h"
+#include "ui/Animations.h"
+#include "ui/ViewUtil.h"
+#include "ui/controls/CalendarViewOwner.h"
+#include "ui/controls/ControlImages.h"
+#include "ui/controls/DateButton.h"
+#include "ui/controls/ImageButton.h"
+#include "ui/controls/MonthView.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
-#include "ControlImages.h"
+#include "ui/controls/ControlImages.h"
 
-#include "ImgUtil.h"
-#include "ResetRegistry.h"
+#include "core/base/ResetRegistry.h"
+#include "ui/ImgUtil.h"
 
 #include <QHash>
 

@@ -1,7 +1,7 @@
-#include "DateButton.h"
+#include "ui/controls/DateButton.h"
 
-#include "CalendarView.h"
-#include "MonthView.h"
+#include "ui/controls/CalendarView.h"
+#include "ui/controls/MonthView.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "FastTableViewCell.h"
+#include "ui/controls/FastTableViewCell.h"
 
-#include "DelayedAction.h"
-#include "FastTableViewCellView.h"
+#include "ui/DelayedAction.h"
+#include "ui/controls/FastTableViewCellView.h"
 
 FastTableViewCell::FastTableViewCell(const QString& reuseIdentifier, QWidget* parent)
     : ui::TableViewCell(reuseIdentifier, parent), view_(new FastTableViewCellView(this)) {

@@ -1,6 +1,6 @@
-#include "FastTableViewCellView.h"
+#include "ui/controls/FastTableViewCellView.h"
 
-#include "FastTableViewCell.h"
+#include "ui/controls/FastTableViewCell.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
-#include "FoodSpin.h"
+#include "ui/controls/FoodSpin.h"
 
-#include "ControlImages.h"
-#include "ImageButton.h"
-#include "SpinTextFieldDelegate.h"
+#include "ui/controls/ControlImages.h"
+#include "ui/controls/ImageButton.h"
+#include "ui/controls/SpinTextFieldDelegate.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "ImageButton.h"
+#include "ui/controls/ImageButton.h"
 
 #include <QPainter>
 

@@ -1,10 +1,10 @@
-#include "MonthView.h"
+#include "ui/controls/MonthView.h"
 
-#include "CalendarView.h"
-#include "Clock.h"
-#include "ConvertUtil.h"
-#include "DateButton.h"
-#include "DateUtil.h"
+#include "core/base/Clock.h"
+#include "core/dates/DateUtil.h"
+#include "core/text/ConvertUtil.h"
+#include "ui/controls/CalendarView.h"
+#include "ui/controls/DateButton.h"
 
 MonthView::MonthView(const QDateTime& month, const QDateTime& selectedDate, CalendarView* owner,
                      int offset, QWidget* parent)

@@ -1,4 +1,4 @@
-#include "PixmapView.h"
+#include "ui/controls/PixmapView.h"
 
 #include <QPainter>
 

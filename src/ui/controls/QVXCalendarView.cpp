@@ -1,9 +1,9 @@
-#include "QVXCalendarView.h"
+#include "ui/controls/QVXCalendarView.h"
 
-#include "CalendarViewOwner.h"
-#include "ControlImages.h"
-#include "DateButton.h"
-#include "ImageButton.h"
+#include "ui/controls/CalendarViewOwner.h"
+#include "ui/controls/ControlImages.h"
+#include "ui/controls/DateButton.h"
+#include "ui/controls/ImageButton.h"
 
 #include <QLabel>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CalendarView.h"
+#include "ui/controls/CalendarView.h"
 
 // The application's calendar look: cream background, image arrows and heads, day backgrounds
 // for today, today's week and the selection, and the owner's marks on every styled day.

@@ -1,8 +1,8 @@
-#include "QVXTableView.h"
+#include "ui/controls/QVXTableView.h"
 
-#include "ControlImages.h"
-#include "QVXTableViewDataSource.h"
-#include "TableView.h"
+#include "ui/TableView.h"
+#include "ui/controls/ControlImages.h"
+#include "ui/controls/QVXTableViewDataSource.h"
 
 QVXTableView::QVXTableView(const QRect& frame, QVXTableViewDataSource* owner, QWidget* parent)
     : PixmapView(ControlImages::image("background.png"), parent),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PixmapView.h"
+#include "ui/controls/PixmapView.h"
 
 #include <QHash>
 #include <QPointer>

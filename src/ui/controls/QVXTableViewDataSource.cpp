@@ -1,6 +1,6 @@
-#include "QVXTableViewDataSource.h"
+#include "ui/controls/QVXTableViewDataSource.h"
 
-#include "QVXTableView.h"
+#include "ui/controls/QVXTableView.h"
 
 QWidget* QVXTableViewDataSource::viewForHeader(ui::TableView* table, int section) {
     QVXTableView* owner = QVXTableView::enclosing(table);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TableViewDataSource.h"
-#include "TableViewDelegate.h"
+#include "ui/TableViewDataSource.h"
+#include "ui/TableViewDelegate.h"
 
 class QVXTableView;
 class QWidget;

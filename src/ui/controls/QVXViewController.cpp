@@ -1,7 +1,7 @@
-#include "QVXViewController.h"
+#include "ui/controls/QVXViewController.h"
 
-#include "ControlImages.h"
-#include "PixmapView.h"
+#include "ui/controls/ControlImages.h"
+#include "ui/controls/PixmapView.h"
 
 QVXViewController::QVXViewController(QObject* parent) : ui::ViewController(parent) {}
 

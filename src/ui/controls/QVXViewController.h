@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ViewController.h"
+#include "ui/ViewController.h"
 
 // A simple screen of the application: its view is the background image over the whole screen.
 class QVXViewController : public ui::ViewController {

@@ -1,7 +1,7 @@
-#include "DBException.h"
-#include "DBManager.h"
 #include "DbTestSupport.h"
-#include "ScopedTimeZone.h"
+#include "core/db/DBException.h"
+#include "core/db/DBManager.h"
+#include "support/ScopedTimeZone.h"
 
 #include <sqlite3.h>
 

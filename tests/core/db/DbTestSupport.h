@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TestEnv.h"
+#include "support/TestEnv.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,10 +1,10 @@
-#include "DBException.h"
-#include "DBManager.h"
 #include "DbTestSupport.h"
-#include "QVUtil.h"
-#include "ResetRegistry.h"
-#include "UDefUtil.h"
-#include "Util.h"
+#include "core/base/ResetRegistry.h"
+#include "core/base/Util.h"
+#include "core/db/DBException.h"
+#include "core/db/DBManager.h"
+#include "core/db/QVUtil.h"
+#include "core/settings/UDefUtil.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "DiaryTestSupport.h"
-#include "../db/DbTestSupport.h"
+#include "core/db/DbTestSupport.h"
 
-#include "ConvertUtil.h"
-#include "DBManager.h"
-#include "QVUtil.h"
+#include "core/db/DBManager.h"
+#include "core/db/QVUtil.h"
+#include "core/text/ConvertUtil.h"
 
 #include <QDir>
 
@@ -119,7 +119,11 @@ void DiaryTest::storeFood(const QString& dateText, int meal, int calories, int i
     commonExec(QStringLiteral("insert into saved_food (food_item_id, name, portions_count, "
                               "result_weight, result_calories, food_type_id, date, result_points) "
                               "values (%1, '%2', %3, 0, %4, %5, '%6', 0)")
-                   .arg(itemId).arg(name).arg(itemId != 0 ? 1 : 0).arg(calories).arg(meal)
+                   .arg(itemId)
+                   .arg(name)
+                   .arg(itemId != 0 ? 1 : 0)
+                   .arg(calories)
+                   .arg(meal)
                    .arg(dateText));
 }
 
@@ -127,6 +131,10 @@ void DiaryTest::storeExercise(const QString& dateText, int itemId, int calories,
                               const QString& name) const {
     commonExec(QStringLiteral("insert into saved_exercise (exercise_item_id, name, duration, "
                               "burn_rate, calories, date) values (%1, '%2', %3, %4, %5, '%6')")
-                   .arg(itemId).arg(name).arg(itemId != 0 ? 30 : 0).arg(itemId != 0 ? 480 : 0)
-                   .arg(calories).arg(dateText));
+                   .arg(itemId)
+                   .arg(name)
+                   .arg(itemId != 0 ? 30 : 0)
+                   .arg(itemId != 0 ? 480 : 0)
+                   .arg(calories)
+                   .arg(dateText));
 }

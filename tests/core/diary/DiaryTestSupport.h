@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TestEnv.h"
+#include "support/TestEnv.h"
 
 #include <QDateTime>
 #include <QString>
@@ -18,8 +18,7 @@
 // items 100 "Jogging" and 101 "Sprint" in 2, 200 "Road bike" in 3, 300..340 "Exercise 300"..
 // in 3.
 // The ISO dates of a food or exercise day list, in list order.
-template <typename DayList>
-QStringList daysOf(const DayList& list) {
+template <typename DayList> QStringList daysOf(const DayList& list) {
     QStringList days;
     for (const auto& day : list)
         days.append(day->date().date().toString(Qt::ISODate));

@@ -1,7 +1,7 @@
-#include "Clock.h"
 #include "DiaryTestSupport.h"
-#include "ExerciseDayInfo.h"
-#include "SavedExerciseDbo.h"
+#include "core/base/Clock.h"
+#include "core/diary/ExerciseDayInfo.h"
+#include "core/diary/SavedExerciseDbo.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "FoodDayInfo.h"
-#include "AppVars.h"
-#include "Clock.h"
+#include "core/diary/FoodDayInfo.h"
 #include "DiaryTestSupport.h"
-#include "RefresherDelegate.h"
-#include "ResetRegistry.h"
-#include "ScopedTimeZone.h"
+#include "core/base/AppVars.h"
+#include "core/base/Clock.h"
+#include "core/base/RefresherDelegate.h"
+#include "core/base/ResetRegistry.h"
+#include "support/ScopedTimeZone.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "SavedFoodDbo.h"
+#include "core/diary/SavedFoodDbo.h"
 #include "DiaryTestSupport.h"
-#include "FoodDayInfo.h"
+#include "core/diary/FoodDayInfo.h"
 
 #include <cmath>
 

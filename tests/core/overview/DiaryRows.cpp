@@ -1,8 +1,8 @@
 #include "DiaryRows.h"
 
-#include "DBManager.h"
-#include "QVUtil.h"
-#include "WeightDataStore.h"
+#include "core/db/DBManager.h"
+#include "core/db/QVUtil.h"
+#include "core/weight/WeightDataStore.h"
 
 namespace diaryrows {
 

@@ -1,7 +1,7 @@
-#include "OverviewDayInfo.h"
-#include "Clock.h"
+#include "core/overview/OverviewDayInfo.h"
 #include "DiaryRows.h"
-#include "TestEnv.h"
+#include "core/base/Clock.h"
+#include "support/TestEnv.h"
 
 using diaryrows::local;
 

@@ -1,8 +1,8 @@
-#include "OverviewWeekInfo.h"
-#include "Clock.h"
+#include "core/overview/OverviewWeekInfo.h"
 #include "DiaryRows.h"
-#include "ScopedTimeZone.h"
-#include "TestEnv.h"
+#include "core/base/Clock.h"
+#include "support/ScopedTimeZone.h"
+#include "support/TestEnv.h"
 
 using diaryrows::local;
 

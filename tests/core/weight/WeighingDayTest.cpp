@@ -1,6 +1,6 @@
-#include "WeighingDay.h"
-#include "ScopedTimeZone.h"
-#include "TestEnv.h"
+#include "core/weight/WeighingDay.h"
+#include "support/ScopedTimeZone.h"
+#include "support/TestEnv.h"
 
 #include <QDateTime>
 

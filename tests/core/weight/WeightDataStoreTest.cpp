@@ -1,8 +1,8 @@
-#include "WeightDataStore.h"
-#include "../overview/DiaryRows.h"
-#include "Clock.h"
-#include "ScopedTimeZone.h"
-#include "TestEnv.h"
+#include "core/weight/WeightDataStore.h"
+#include "core/base/Clock.h"
+#include "core/overview/DiaryRows.h"
+#include "support/ScopedTimeZone.h"
+#include "support/TestEnv.h"
 
 using diaryrows::local;
 

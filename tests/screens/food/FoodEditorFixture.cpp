@@ -1,9 +1,9 @@
 #include "FoodEditorFixture.h"
 
-#include "Clock.h"
-#include "FoodSimpleDbo.h"
-#include "NavigationController.h"
-#include "Paths.h"
+#include "core/base/Clock.h"
+#include "core/base/Paths.h"
+#include "core/catalogue/FoodSimpleDbo.h"
+#include "ui/NavigationController.h"
 
 #include <QAbstractButton>
 #include <QApplication>

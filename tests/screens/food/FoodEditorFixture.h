@@ -1,12 +1,12 @@
 #pragma once
 
-#include "AppVars.h"
-#include "ConvertUtil.h"
-#include "Label.h"
-#include "RefresherDelegate.h"
-#include "SavedFoodDbo.h"
-#include "TestEnv.h"
-#include "ViewController.h"
+#include "core/base/AppVars.h"
+#include "core/base/RefresherDelegate.h"
+#include "core/diary/SavedFoodDbo.h"
+#include "core/text/ConvertUtil.h"
+#include "support/TestEnv.h"
+#include "ui/Label.h"
+#include "ui/ViewController.h"
 
 #include <QDateTime>
 #include <QStringList>
@@ -14,7 +14,7 @@
 #include <string>
 #include <utility>
 
-#include "NavigationController.h"
+#include "ui/NavigationController.h"
 
 inline QDateTime at(int y, int m, int d, int h = 0, int min = 0) {
     return QDateTime(QDate(y, m, d), QTime(h, min));

@@ -1,15 +1,15 @@
 #include "FoodEditorFixture.h"
 
-#include "AppVars.h"
-#include "BarButtonItem.h"
-#include "FoodDayInfo.h"
-#include "FoodSimpleDbo.h"
-#include "NavigationController.h"
-#include "QuickCalories.h"
-#include "SavedFoodDbo.h"
-#include "ScopedTimeZone.h"
-#include "SegmentedControl.h"
-#include "TextField.h"
+#include "core/base/AppVars.h"
+#include "core/catalogue/FoodSimpleDbo.h"
+#include "core/diary/FoodDayInfo.h"
+#include "core/diary/SavedFoodDbo.h"
+#include "screens/food/Details/QuickCalories.h"
+#include "support/ScopedTimeZone.h"
+#include "ui/BarButtonItem.h"
+#include "ui/NavigationController.h"
+#include "ui/SegmentedControl.h"
+#include "ui/TextField.h"
 
 #include <QAbstractButton>
 #include <QApplication>

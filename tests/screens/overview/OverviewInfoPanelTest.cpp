@@ -1,13 +1,13 @@
-#include "TestEnv.h"
+#include "support/TestEnv.h"
 
-#include "ExerciseDayInfo.h"
-#include "FoodDayInfo.h"
-#include "Label.h"
-#include "OverviewDayInfo.h"
-#include "OverviewInfoPanel.h"
-#include "SettingsKeys.h"
-#include "UDefUtil.h"
-#include "WeighingDay.h"
+#include "core/diary/ExerciseDayInfo.h"
+#include "core/diary/FoodDayInfo.h"
+#include "core/overview/OverviewDayInfo.h"
+#include "core/settings/SettingsKeys.h"
+#include "core/settings/UDefUtil.h"
+#include "core/weight/WeighingDay.h"
+#include "screens/overview/OverviewInfoPanel.h"
+#include "ui/Label.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
-#include "TestEnv.h"
+#include "support/TestEnv.h"
 
-#include "Clock.h"
-#include "ScopedTimeZone.h"
-#include "SegmentedControl.h"
-#include "TableView.h"
-#include "ViewLookupException.h"
-#include "controls/BaseThreeViewController.h"
-#include "controls/DateButton.h"
-#include "controls/MonthView.h"
-#include "controls/QVXCalendarView.h"
-#include "controls/QVXTableView.h"
+#include "core/base/Clock.h"
+#include "support/ScopedTimeZone.h"
+#include "ui/SegmentedControl.h"
+#include "ui/TableView.h"
+#include "ui/ViewLookupException.h"
+#include "ui/controls/BaseThreeViewController.h"
+#include "ui/controls/DateButton.h"
+#include "ui/controls/MonthView.h"
+#include "ui/controls/QVXCalendarView.h"
+#include "ui/controls/QVXTableView.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,11 +1,11 @@
-#include "TestEnv.h"
+#include "support/TestEnv.h"
 
-#include "Clock.h"
-#include "ScopedTimeZone.h"
-#include "controls/CalendarViewOwner.h"
-#include "controls/DateButton.h"
-#include "controls/MonthView.h"
-#include "controls/QVXCalendarView.h"
+#include "core/base/Clock.h"
+#include "support/ScopedTimeZone.h"
+#include "ui/controls/CalendarViewOwner.h"
+#include "ui/controls/DateButton.h"
+#include "ui/controls/MonthView.h"
+#include "ui/controls/QVXCalendarView.h"
 
 #include <QAbstractButton>
 #include <QImage>

@@ -1,8 +1,8 @@
-#include "TestEnv.h"
+#include "support/TestEnv.h"
 
-#include "controls/FoodSpin.h"
-#include "controls/ImageButton.h"
-#include "controls/SpinTextFieldDelegate.h"
+#include "ui/controls/FoodSpin.h"
+#include "ui/controls/ImageButton.h"
+#include "ui/controls/SpinTextFieldDelegate.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,11 +1,11 @@
-#include "TestEnv.h"
+#include "support/TestEnv.h"
 
-#include "TableView.h"
-#include "TableViewCell.h"
-#include "controls/FastTableViewCell.h"
-#include "controls/FastTableViewCellView.h"
-#include "controls/QVXTableView.h"
-#include "controls/QVXTableViewDataSource.h"
+#include "ui/TableView.h"
+#include "ui/TableViewCell.h"
+#include "ui/controls/FastTableViewCell.h"
+#include "ui/controls/FastTableViewCellView.h"
+#include "ui/controls/QVXTableView.h"
+#include "ui/controls/QVXTableViewDataSource.h"
 
 #include <QApplication>
 #include <QImage>

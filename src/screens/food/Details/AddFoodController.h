@@ -1,10 +1,10 @@
 #pragma once
 
-#include "PickerViewDataSource.h"
-#include "PickerViewDelegate.h"
-#include "controls/FoodSpin.h"
-#include "controls/QVXViewController.h"
-#include "controls/SpinTextFieldDelegate.h"
+#include "ui/PickerViewDataSource.h"
+#include "ui/PickerViewDelegate.h"
+#include "ui/controls/FoodSpin.h"
+#include "ui/controls/QVXViewController.h"
+#include "ui/controls/SpinTextFieldDelegate.h"
 
 #include <QDateTime>
 #include <QPointer>

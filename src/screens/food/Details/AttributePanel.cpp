@@ -1,6 +1,6 @@
-#include "AttributePanel.h"
+#include "screens/food/Details/AttributePanel.h"
 
-#include "Label.h"
+#include "ui/Label.h"
 
 #include <QFontMetrics>
 

@@ -1,11 +1,11 @@
-#include "EditorDayBar.h"
+#include "screens/food/Details/EditorDayBar.h"
 
-#include "BarPainter.h"
-#include "ConvertUtil.h"
-#include "Label.h"
-#include "QVXUtil.h"
-#include "controls/ControlImages.h"
-#include "controls/ImageButton.h"
+#include "core/settings/QVXUtil.h"
+#include "core/text/ConvertUtil.h"
+#include "ui/BarPainter.h"
+#include "ui/Label.h"
+#include "ui/controls/ControlImages.h"
+#include "ui/controls/ImageButton.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "FoodMenuCell.h"
+#include "screens/food/Details/FoodMenuCell.h"
 
-#include "Label.h"
+#include "ui/Label.h"
 
 #include <QPainter>
 #include <QTextLayout>

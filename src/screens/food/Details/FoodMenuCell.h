@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableViewCell.h"
+#include "ui/TableViewCell.h"
 
 namespace ui {
 class Label;

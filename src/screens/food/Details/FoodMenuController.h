@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FoodSimpleDbo.h"
-#include "SelectFoodController.h"
-#include "TableViewDataSource.h"
-#include "TableViewDelegate.h"
+#include "core/catalogue/FoodSimpleDbo.h"
+#include "screens/food/Details/SelectFoodController.h"
+#include "ui/TableViewDataSource.h"
+#include "ui/TableViewDelegate.h"
 
 #include <QPointer>
 

@@ -1,4 +1,4 @@
-#include "FoodMenuMainRows.h"
+#include "screens/food/Details/FoodMenuMainRows.h"
 
 namespace {
 

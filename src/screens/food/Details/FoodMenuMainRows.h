@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FoodSimpleDbo.h"
-#include "IndexPath.h"
+#include "core/catalogue/FoodSimpleDbo.h"
+#include "ui/IndexPath.h"
 
 #include <QString>
 

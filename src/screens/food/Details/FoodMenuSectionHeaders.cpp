@@ -1,8 +1,8 @@
-#include "FoodMenuSectionHeaders.h"
+#include "screens/food/Details/FoodMenuSectionHeaders.h"
 
-#include "Label.h"
-#include "controls/ControlImages.h"
-#include "controls/PixmapView.h"
+#include "ui/Label.h"
+#include "ui/controls/ControlImages.h"
+#include "ui/controls/PixmapView.h"
 
 namespace {
 const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");

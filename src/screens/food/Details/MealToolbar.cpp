@@ -1,8 +1,8 @@
-#include "MealToolbar.h"
+#include "screens/food/Details/MealToolbar.h"
 
-#include "BarButtonItem.h"
-#include "QVXUtil.h"
-#include "SegmentedControl.h"
+#include "core/settings/QVXUtil.h"
+#include "ui/BarButtonItem.h"
+#include "ui/SegmentedControl.h"
 
 MealToolbar::MealToolbar(QWidget* parent)
     : ui::Toolbar(parent),

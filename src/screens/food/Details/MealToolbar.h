@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Toolbar.h"
+#include "ui/Toolbar.h"
 
 namespace ui {
 class SegmentedControl;

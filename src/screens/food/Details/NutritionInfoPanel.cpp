@@ -1,8 +1,8 @@
-#include "NutritionInfoPanel.h"
+#include "screens/food/Details/NutritionInfoPanel.h"
 
-#include "AttributePanel.h"
-#include "ConvertUtil.h"
-#include "controls/ControlImages.h"
+#include "core/text/ConvertUtil.h"
+#include "screens/food/Details/AttributePanel.h"
+#include "ui/controls/ControlImages.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "NutritionInfoDbo.h"
-#include "controls/PixmapView.h"
+#include "core/catalogue/NutritionInfoDbo.h"
+#include "ui/controls/PixmapView.h"
 
 #include <QMap>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "PortionWheels.h"
+#include "screens/food/Details/PortionWheels.h"
 
 #include <cmath>
 

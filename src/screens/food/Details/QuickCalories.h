@@ -1,8 +1,8 @@
 #pragma once
 
-#include "SelectFoodController.h"
-#include "TextField.h"
-#include "TextFieldDelegate.h"
+#include "screens/food/Details/SelectFoodController.h"
+#include "ui/TextField.h"
+#include "ui/TextFieldDelegate.h"
 
 #include <QDateTime>
 #include <QPointer>

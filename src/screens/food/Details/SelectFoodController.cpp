@@ -1,4 +1,4 @@
-#include "SelectFoodController.h"
+#include "screens/food/Details/SelectFoodController.h"
 
 SelectFoodController::SelectFoodController(QObject* parent) : QVXViewController(parent) {}
 

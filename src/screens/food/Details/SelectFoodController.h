@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FoodSimpleDbo.h"
-#include "controls/QVXViewController.h"
+#include "core/catalogue/FoodSimpleDbo.h"
+#include "ui/controls/QVXViewController.h"
 
 #include <optional>
 

@@ -1,0 +1,174 @@
+#include "core/catalogue/FoodSimpleDbo.h"
+
+#include "core/base/ProcessGlobal.h"
+#include "core/db/DBManager.h"
+#include "core/db/QVUtil.h"
+#include "core/text/ConvertUtil.h"
+
+#include <QHash>
+
+namespace {
+
+const QString kItems = QStringLiteral("items");
+const QString kAlphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+
+const QString kTypesSql = QStringLiteral("select id, name, desc, icon from food_types order by id");
+const QString kKindsSql = QStringLiteral("select id, name, desc, icon from food_kinds order by id");
+const QString kRestaurantsSql =
+    QStringLiteral("select r.id, r.name, 0 from restaurants r order by r.name");
+const QString kByTypeSql = QStringLiteral(
+    "select fi.id, fi.name, nv.serving_size  from food_items fi,\t  nutrition_values nv  "
+    "where fi.type_id = ? and fi.id = nv.food_item_id order by fi.name");
+const QString kByKindSql = QStringLiteral(
+    "select fi.id, fi.name, nv.serving_size  from food_items fi,\t  nutrition_values nv  "
+    "where fi.kind_id = ? and fi.id = nv.food_item_id order by fi.name");
+const QString kByRestaurantSql = QStringLiteral(
+    "select fi.id, fi.name, nv.serving_size  from food_items fi,\t  nutrition_values nv  "
+    "where fi.restaurant_id = ? and fi.id = nv.food_item_id order by fi.name");
+const QString kSearchSql = QStringLiteral(
+    "select fi.id, fi.name, nv.serving_size  from food_items fi,\t  nutrition_values nv "
+    "where fi.id = nv.food_item_id and fi.id in (select id from food_items fi2 where %1 "
+    "fi2.l_name like ?) order by fi.name");
+const QString kItemSql = QStringLiteral("select name from food_items where id=? ");
+// The row id travels as a fourth column so that one remembered entry can be deleted alone.
+const QString kRecentSql = QStringLiteral(
+    "select rf.food_item_id, rf.name, rf.calories, rf.id from recent_food rf order by rf.name");
+const QString kDeleteRecentSql = QStringLiteral("delete from recent_food where food_item_id = ? ");
+const QString kDeleteRecentRowSql = QStringLiteral("delete from recent_food where id = ? ");
+
+// Never invalidated while the process lives: the catalogue is read only.
+struct FoodCatalogueCache {
+    std::optional<QList<FoodSimpleDbo>> types;
+    std::optional<QList<FoodSimpleDbo>> kinds;
+    QHash<int, FoodSimpleDbo> items;
+};
+
+FoodCatalogueCache& cache() {
+    return ProcessGlobal<FoodCatalogueCache>::get();
+}
+
+const QList<FoodSimpleDbo>& loadIconRows(std::optional<QList<FoodSimpleDbo>>& slot,
+                                         const QString& sql) {
+    if (slot)
+        return *slot;
+    sqlite3_stmt* stmt = QVUtil::foodDbc().prepareStmt(sql);
+    QList<FoodSimpleDbo> rows;
+    while (DBManager::nextStep(stmt)) {
+        FoodSimpleDbo row(DBManager::getIntCol(stmt, 0), DBManager::getTextCol(stmt, 1));
+        row.desc = DBManager::getTextCol(stmt, 2);
+        row.icon = DBManager::getTextCol(stmt, 3);
+        rows.append(row);
+    }
+    DBManager::reset(stmt);
+    slot = std::move(rows);
+    return *slot;
+}
+
+FoodGroups queryGrouped(const QString& sql, const QStringList& params, bool withABCRange) {
+    sqlite3_stmt* stmt = QVUtil::foodDbc().prepareStmt(sql, params);
+    return FoodSimpleDbo::readSimpleDboFrom(stmt, withABCRange);
+}
+
+} // namespace
+
+FoodSimpleDbo::FoodSimpleDbo(int dboId, QString name) : dboId(dboId), name(std::move(name)) {}
+
+QList<FoodSimpleDbo> FoodSimpleDbo::getFoodTypes() {
+    return loadIconRows(cache().types, kTypesSql);
+}
+
+QList<FoodSimpleDbo> FoodSimpleDbo::getFoodKinds() {
+    return loadIconRows(cache().kinds, kKindsSql);
+}
+
+FoodGroups FoodSimpleDbo::getRestaurantsList() {
+    return queryGrouped(kRestaurantsSql, {}, true);
+}
+
+FoodGroups FoodSimpleDbo::getFoodByType(int typeId) {
+    return queryGrouped(kByTypeSql, {ConvertUtil::int2str(typeId)}, true);
+}
+
+FoodGroups FoodSimpleDbo::getFoodByKind(int kindId) {
+    return queryGrouped(kByKindSql, {ConvertUtil::int2str(kindId)}, true);
+}
+
+FoodGroups FoodSimpleDbo::getFoodByRestaurant(int restaurantId) {
+    return queryGrouped(kByRestaurantSql, {ConvertUtil::int2str(restaurantId)}, true);
+}
+
+FoodGroups FoodSimpleDbo::searchFoodItems(const QString& text, int restaurantId, int kindId,
+                                          int typeId) {
+    const QString pattern = (QStringLiteral("%") + text + QStringLiteral("%")).toLower();
+    QString filter;
+    QStringList params;
+    if (restaurantId >= 1) {
+        filter = QStringLiteral(" fi2.restaurant_id = ? and ");
+        params.append(ConvertUtil::int2str(restaurantId));
+    } else if (kindId >= 1) {
+        filter = QStringLiteral(" fi2.kind_id = ? and ");
+        params.append(ConvertUtil::int2str(kindId));
+    } else if (typeId >= 1) {
+        filter = QStringLiteral(" fi2.type_id = ? and ");
+        params.append(ConvertUtil::int2str(typeId));
+    }
+    params.append(pattern);
+    return queryGrouped(kSearchSql.arg(filter), params, false);
+}
+
+std::optional<FoodSimpleDbo> FoodSimpleDbo::getFoodItem(int itemId) {
+    auto& items = cache().items;
+    if (auto hit = items.constFind(itemId); hit != items.cend())
+        return hit.value();
+    sqlite3_stmt* stmt = QVUtil::foodDbc().prepareStmt(kItemSql, {ConvertUtil::int2str(itemId)});
+    std::optional<FoodSimpleDbo> found;
+    if (DBManager::nextStep(stmt))
+        found = FoodSimpleDbo(itemId, DBManager::getTextCol(stmt, 0));
+    DBManager::reset(stmt);
+    if (found)
+        items.insert(itemId, *found);
+    return found;
+}
+
+FoodGroups FoodSimpleDbo::getRecentFood() {
+    sqlite3_stmt* stmt = QVUtil::commonDbc().prepareStmt(kRecentSql);
+    QList<FoodSimpleDbo> rows;
+    while (DBManager::nextStep(stmt)) {
+        FoodSimpleDbo row(DBManager::getIntCol(stmt, 0), DBManager::getTextCol(stmt, 1));
+        row.numAttribute = static_cast<float>(DBManager::getDoubleCol(stmt, 2));
+        row.rowId = DBManager::getLongCol(stmt, 3);
+        rows.append(row);
+    }
+    DBManager::reset(stmt);
+    return {{kItems, rows}};
+}
+
+void FoodSimpleDbo::deleteRecentFood(int foodItemId) {
+    QVUtil::commonDbc().executeImmediate(kDeleteRecentSql, {ConvertUtil::int2str(foodItemId)});
+}
+
+void FoodSimpleDbo::deleteRecentFoodRow(qint64 rowId) {
+    QVUtil::commonDbc().executeImmediate(kDeleteRecentRowSql, {ConvertUtil::nsInteger2str(rowId)});
+}
+
+FoodGroups FoodSimpleDbo::readSimpleDboFrom(sqlite3_stmt* stmt, bool withABCRange) {
+    FoodGroups groups;
+    if (withABCRange) {
+        for (const QChar letter : kAlphabet)
+            groups.insert(QString(letter), {});
+    } else {
+        groups.insert(kItems, {});
+    }
+    while (DBManager::nextStep(stmt)) {
+        FoodSimpleDbo row(DBManager::getIntCol(stmt, 0), DBManager::getTextCol(stmt, 1));
+        if (row.name.isEmpty())
+            continue;
+        row.desc = DBManager::getTextCol(stmt, 2);
+        const QString key = withABCRange ? QString(row.name.at(0).toUpper()) : kItems;
+        auto group = groups.find(key);
+        if (group != groups.end())
+            group->append(row);
+    }
+    DBManager::reset(stmt);
+    return groups;
+}

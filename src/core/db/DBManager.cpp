@@ -1,0 +1,384 @@
+#include "core/db/DBManager.h"
+
+#include "core/base/Clock.h"
+#include "core/base/Paths.h"
+#include "core/base/Util.h"
+#include "core/db/DBException.h"
+#include "core/db/UserDataMigration.h"
+#include "core/settings/UDefUtil.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <array>
+#include <sqlite3.h>
+
+namespace {
+
+const QString kStoredDatePattern = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+const QString kShortDatePattern = QStringLiteral("yyyy-MM-dd HH:mm");
+// Seconds between 1970-01-01 and 2001-01-01, the reference of stored double dates.
+constexpr qint64 kReferenceDateOffset = 978307200;
+
+[[noreturn]] void raiseOpenFailure(int code) {
+    throw DBException(QStringLiteral("DBManager unable connect to database"),
+                      DBManager::getSQLiteErrMsg(code));
+}
+
+} // namespace
+
+void DBManager::Closer::operator()(sqlite3* db) const {
+    // Only reached when closeDb could not close: let SQLite close once the last use is gone.
+    sqlite3_close_v2(db);
+}
+
+DBManager::DBManager() = default;
+
+DBManager::~DBManager() {
+    closeDb();
+}
+
+void DBManager::initVersion(const QString& version, const QString& fileName,
+                            const QString& keySuffix) {
+    dbName_ = fileName;
+    closeDb();
+    const QString key = Util::bundleIdentifier() + keySuffix;
+    const QString stored = UDefUtil::getUserDefString(key, QString());
+    const bool reload = version != stored;
+    initOrCreate(reload);
+    if (reload)
+        UDefUtil::setUserDefString(version, key);
+}
+
+void DBManager::initWithDB(const QString& fileName) {
+    dbName_ = fileName;
+    initOrCreate(false);
+}
+
+void DBManager::initWithAbsolutePath(const QString& path) {
+    dbName_ = path;
+    initDatabase(path);
+}
+
+void DBManager::initResourceDB(const QString& fileName) {
+    dbName_ = fileName;
+    initDatabase(QDir(Paths::resourceDir()).filePath(fileName));
+}
+
+QString DBManager::pathToDBWithName(const QString& name) {
+    return QDir(Paths::dataDir()).filePath(name);
+}
+
+void DBManager::initOrCreate(bool reload) {
+    const QString dir = Paths::dataDir();
+    if (!QDir().mkpath(dir))
+        throw DBException(
+            QStringLiteral("DBManager failed to create writable database file with message"),
+            QStringLiteral("cannot create the directory %1").arg(dir));
+    const QString path = pathToDBWithName(dbName_);
+    const QString shipped = QDir(Paths::resourceDir()).filePath(dbName_);
+    lastBackupPath_.clear();
+    const bool exists = QFileInfo::exists(path);
+    if (reload && exists && reloadPolicy_ == ReloadPolicy::CarryRows) {
+        moveAsideAndCarry(path, shipped);
+        initDatabase(path);
+        return;
+    }
+    if (reload && exists) {
+        qInfo().noquote() << QStringLiteral("Database %1 was reloaded from resources").arg(dbName_);
+        QFile old(path);
+        if (!old.remove())
+            throw DBException(QStringLiteral("DBManager failed to remove old database version "
+                                             "file with message"),
+                              old.errorString());
+    }
+    if (!reload && exists) {
+        initDatabase(path);
+        return;
+    }
+    copyShipped(shipped, path);
+    initDatabase(path);
+}
+
+void DBManager::copyShipped(const QString& shipped, const QString& path) const {
+    QFile source(shipped);
+    if (!source.copy(path))
+        throw DBException(
+            QStringLiteral("DBManager failed to create writable database file with message"),
+            source.errorString());
+    // The shipped file may be installed read-only; the user's copy must take writes.
+    QFile::setPermissions(path, QFile::permissions(path) | QFile::ReadOwner | QFile::WriteOwner);
+}
+
+void DBManager::moveAsideAndCarry(const QString& path, const QString& shipped) {
+    const QString stamp = Clock::now().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString backup = QStringLiteral("%1.%2.bak").arg(path, stamp);
+    for (int n = 2; QFileInfo::exists(backup); ++n)
+        backup = QStringLiteral("%1.%2-%3.bak").arg(path, stamp).arg(n);
+    QFile old(path);
+    if (!old.rename(backup))
+        throw DBException(QStringLiteral("DBManager failed to remove old database version "
+                                         "file with message"),
+                          old.errorString());
+    try {
+        copyShipped(shipped, path);
+        const UserDataMigration::Report report = UserDataMigration::carry(path, backup);
+        qInfo().noquote() << QStringLiteral("Database %1 was reloaded from resources; the "
+                                            "previous copy is kept as %2")
+                                 .arg(dbName_, QFileInfo(backup).fileName());
+        for (const QString& line : report.lines)
+            qInfo().noquote() << QStringLiteral("Database %1: %2").arg(dbName_, line);
+    } catch (const DBException&) {
+        // Put the user's file back where it was so that nothing is lost and the next start
+        // tries again.
+        if (QFileInfo::exists(path) && !QFile::remove(path))
+            qWarning().noquote() << QStringLiteral("Could not remove the new copy %1").arg(path);
+        if (!QFile::rename(backup, path))
+            qWarning().noquote() << QStringLiteral("Could not restore %1 from %2; the data is "
+                                                   "kept in %2")
+                                        .arg(path, backup);
+        throw;
+    }
+    lastBackupPath_ = backup;
+}
+
+void DBManager::initDatabase(const QString& path) {
+    closeDb();
+    sqlite3* raw = nullptr;
+    // No CREATE flag: a missing file is a failure, not a fresh empty database.
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    std::unique_ptr<sqlite3, Closer> opened(raw);
+    if (rc != SQLITE_OK)
+        raiseOpenFailure(rc);
+    db_ = std::move(opened);
+}
+
+void DBManager::closeDb() {
+    for (auto it = statements_.cbegin(); it != statements_.cend(); ++it)
+        sqlite3_finalize(it.value());
+    statements_.clear();
+    if (!db_)
+        return;
+    if (sqlite3_close(db_.get()) == SQLITE_OK) {
+        (void)db_.release();
+        return;
+    }
+    qWarning("Error: failed to close database with message '%s'.", sqlite3_errmsg(db_.get()));
+}
+
+sqlite3_stmt* DBManager::prepareStmt(const QString& sql, const QStringList& params) {
+    if (!db_)
+        throw DBException(
+            QStringLiteral("DBManager preparing statement error"),
+            QStringLiteral("Statement preparing is corrupted - data base is not initialized."));
+    auto found = statements_.constFind(sql);
+    sqlite3_stmt* stmt = found != statements_.cend() ? found.value() : nullptr;
+    if (!stmt) {
+        const int rc = sqlite3_prepare_v2(db_.get(), sql.toUtf8().constData(), -1, &stmt, nullptr);
+        if (rc != SQLITE_OK) {
+            if (stmt) {
+                sqlite3_reset(stmt);
+                sqlite3_finalize(stmt);
+            }
+            qWarning().noquote()
+                << QStringLiteral("Preparing statement error: %1\n").arg(getSQLiteErrMsg(rc));
+            qWarning().noquote() << QStringLiteral("Query: %1").arg(sql);
+            qWarning().noquote() << QStringLiteral("Params:");
+            for (const QString& p : params)
+                qWarning().noquote() << p;
+            throw DBException(
+                QStringLiteral("DBManager (%1) preparing statement error").arg(dbName_),
+                getSQLiteErrMsg(rc));
+        }
+        statements_.insert(sql, stmt);
+    }
+    appendParams(params, stmt);
+    return stmt;
+}
+
+void DBManager::appendParams(const QStringList& params, sqlite3_stmt* stmt) {
+    sqlite3_clear_bindings(stmt);
+    int position = 1;
+    for (const QString& p : params) {
+        const QByteArray utf8 = p.toUtf8();
+        // A refused bind leaves the parameter NULL; say so rather than let a query quietly
+        // match nothing.
+        const int rc = sqlite3_bind_text(stmt, position, utf8.constData(),
+                                         static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+        if (rc != SQLITE_OK)
+            qWarning().noquote() << QStringLiteral("Binding parameter %1 failed: %2")
+                                        .arg(position)
+                                        .arg(getSQLiteErrMsg(rc));
+        ++position;
+    }
+}
+
+QList<QStringList> DBManager::select(const QStringList& columns, const QString& from,
+                                     const QString& where, const QStringList& params) {
+    QString sql = QStringLiteral("select ") + columns.join(QStringLiteral(", ")) +
+                  QStringLiteral(" from ") + from;
+    if (!where.isEmpty())
+        sql += QStringLiteral(" where ") + where;
+    sqlite3_stmt* stmt = prepareStmt(sql, params);
+    QList<QStringList> rows;
+    const int count = static_cast<int>(columns.size());
+    while (sqlStep(stmt) == SQLITE_ROW) {
+        QStringList row;
+        row.reserve(count);
+        for (int i = 0; i < count; ++i)
+            row.append(getTextCol(stmt, i));
+        rows.append(row);
+    }
+    reset(stmt);
+    return rows;
+}
+
+QStringList DBManager::selectField(const QString& column, const QString& from, const QString& where,
+                                   const QStringList& params) {
+    QStringList values;
+    const QList<QStringList> rows = select({column}, from, where, params);
+    for (const QStringList& row : rows)
+        values.append(row.value(0));
+    return values;
+}
+
+void DBManager::executeImmediate(const QString& sql, const QStringList& params) {
+    sqlite3_stmt* stmt = prepareStmt(sql, params);
+    executeImmediate(stmt);
+    reset(stmt);
+}
+
+int DBManager::executeIntScalar(const QString& sql, const QStringList& params) {
+    sqlite3_stmt* stmt = prepareStmt(sql, params);
+    const int value = nextStep(stmt) ? getIntCol(stmt, 0) : kNoRow;
+    reset(stmt);
+    return value;
+}
+
+int DBManager::getMaxId(const QString& column, const QString& table) {
+    return executeIntScalar(QStringLiteral("select max(%1) from %2").arg(column, table));
+}
+
+qint64 DBManager::insertStmt(const QString& sql, const QStringList& params) {
+    executeImmediate(sql, params);
+    return sqlite3_last_insert_rowid(db_.get());
+}
+
+qint64 DBManager::insertStmt(sqlite3_stmt* stmt) {
+    const int rc = sqlStep(stmt);
+    reset(stmt);
+    if (rc == SQLITE_DONE)
+        return sqlite3_last_insert_rowid(sqlite3_db_handle(stmt));
+    qWarning().noquote() << getSQLiteErrMsg(rc);
+    return -1;
+}
+
+int DBManager::sqlStep(sqlite3_stmt* stmt) {
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW || rc == SQLITE_DONE)
+        return rc;
+    sqlite3_reset(stmt);
+    throw DBException(QStringLiteral("DBManager step error"), getSQLiteErrMsg(rc));
+}
+
+bool DBManager::nextStep(sqlite3_stmt* stmt) {
+    return sqlStep(stmt) == SQLITE_ROW;
+}
+
+void DBManager::executeImmediate(sqlite3_stmt* stmt) {
+    const int rc = sqlStep(stmt);
+    if (rc != SQLITE_DONE)
+        qWarning().noquote() << getSQLiteErrMsg(rc);
+}
+
+void DBManager::reset(sqlite3_stmt* stmt) {
+    // The step already reported any failure; the reset only repeats its code.
+    sqlite3_reset(stmt);
+}
+
+QString DBManager::getTextCol(sqlite3_stmt* stmt, int colIdx) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, colIdx));
+    if (!text)
+        return QStringLiteral("");
+    return QString::fromUtf8(text, sqlite3_column_bytes(stmt, colIdx));
+}
+
+int DBManager::getIntCol(sqlite3_stmt* stmt, int colIdx) {
+    return sqlite3_column_int(stmt, colIdx);
+}
+
+qint64 DBManager::getLongCol(sqlite3_stmt* stmt, int colIdx) {
+    return sqlite3_column_int64(stmt, colIdx);
+}
+
+bool DBManager::getBoolCol(sqlite3_stmt* stmt, int colIdx) {
+    return sqlite3_column_int64(stmt, colIdx) != 0;
+}
+
+double DBManager::getDoubleCol(sqlite3_stmt* stmt, int colIdx) {
+    return sqlite3_column_double(stmt, colIdx);
+}
+
+QDateTime DBManager::getDateCol(sqlite3_stmt* stmt, int colIdx) {
+    const double seconds = sqlite3_column_double(stmt, colIdx);
+    if (seconds == 0.0)
+        return QDateTime();
+    const auto msecs = static_cast<qint64>(seconds * 1000.0) + kReferenceDateOffset * 1000;
+    return QDateTime::fromMSecsSinceEpoch(msecs);
+}
+
+QDateTime DBManager::getDateAsStrCol(sqlite3_stmt* stmt, int colIdx) {
+    const QString text = getTextCol(stmt, colIdx);
+    if (text.isEmpty())
+        return QDateTime();
+    QDateTime date = QDateTime::fromString(text, kStoredDatePattern);
+    if (!date.isValid())
+        date = QDateTime::fromString(text, kShortDatePattern);
+    return date;
+}
+
+QString DBManager::dateAsString(const QDateTime& date) {
+    if (!date.isValid())
+        return QString();
+    return date.toLocalTime().toString(kStoredDatePattern);
+}
+
+QByteArray DBManager::dateAsUTF8tring(const QDateTime& date) {
+    return dateAsString(date).toUtf8();
+}
+
+QString DBManager::getSQLiteErrMsg(int code) {
+    static const std::array<const char*, 27> texts = {
+        nullptr,
+        "SQL error or missing database",
+        "NOT USED. Internal logic error in SQLite",
+        "Access permission denied",
+        "Callback routine requested an abort",
+        "The database file is locked",
+        "A table in the database is locked",
+        "A malloc() failed",
+        "Attempt to write a readonly database",
+        "Operation terminated by sqlite3_interrupt()",
+        "Some kind of disk I/O error occurred",
+        "The database disk image is malformed",
+        "NOT USED. Table or record not found",
+        "Insertion failed because database is full",
+        "Unable to open the database file",
+        "NOT USED. Database lock protocol error",
+        "Database is empty",
+        "The database schema changed",
+        "String or BLOB exceeds size limit",
+        "Abort due to contraint violation",
+        "Data type mismatch",
+        "Library used incorrectly",
+        "Uses OS features not supported on host",
+        "Authorization denied",
+        "Auxiliary database format error",
+        "2nd parameter to sqlite3_bind out of range",
+        "File opened that is not a database file",
+    };
+    if (code >= 1 && code < static_cast<int>(texts.size()))
+        return QString::fromLatin1(texts[static_cast<size_t>(code)]);
+    return QStringLiteral("Unhandled SQLite error code %1").arg(code);
+}

@@ -1,0 +1,40 @@
+#include "core/diary/DiaryEntry.h"
+
+#include "core/db/DBManager.h"
+#include "core/db/QVUtil.h"
+#include "core/text/ConvertUtil.h"
+
+#include <stdexcept>
+
+void DiaryEntry::checkStorable() const {
+    if (!date_.isValid())
+        throw std::invalid_argument("A diary entry needs a date before it is stored.");
+}
+
+void DiaryEntry::checkShared() const {
+    if (weak_from_this().expired())
+        throw std::logic_error("A diary entry must be held by a shared pointer to be stored.");
+}
+
+void DiaryEntry::save() {
+    checkStorable();
+    checkShared();
+    if (dboId_ == 0) {
+        dboId_ = int(QVUtil::commonDbc().insertStmt(statements().insert, rowParams()));
+        recordRecent();
+    }
+    placeInDay();
+}
+
+void DiaryEntry::update() {
+    checkStorable();
+    checkShared();
+    QStringList params = rowParams();
+    params.append(ConvertUtil::int2str(dboId_));
+    QVUtil::commonDbc().executeImmediate(statements().update, params);
+    replaceInDay();
+}
+
+void DiaryEntry::remove() {
+    QVUtil::commonDbc().executeImmediate(statements().remove, {ConvertUtil::int2str(dboId_)});
+}

@@ -1,0 +1,109 @@
+#include "core/overview/OverviewDayInfo.h"
+
+#include "core/weight/WeightDataStore.h"
+
+#include <cstdio>
+#include <cstring>
+
+OverviewDayInfo::~OverviewDayInfo() {
+    if (foodInfo_)
+        foodInfo_->detachOverview(this);
+    if (exerciseInfo_)
+        exerciseInfo_->detachOverview(this);
+}
+
+OverviewDayPtr OverviewDayInfo::getOverviewForDate(const QDateTime& date) {
+    return getOverviewForDate(
+        date, std::make_shared<WeighingDay>(WeightDataStore::loadWeightsForDate(date)));
+}
+
+OverviewDayPtr OverviewDayInfo::getOverviewForDate(const QDateTime& date,
+                                                   WeighingDayPtr weighings) {
+    auto day = std::make_shared<OverviewDayInfo>();
+    day->setExerciseInfo(ExerciseDayInfo::getExerciseOn(date));
+    day->setWeightInfo(std::move(weighings));
+    day->setFoodInfo(FoodDayInfo::getFoodOn(date));
+    return day;
+}
+
+void OverviewDayInfo::setFoodInfo(FoodDayPtr info) {
+    // The old day must not call back into an object that no longer holds it.
+    if (foodInfo_)
+        foodInfo_->detachOverview(this);
+    foodInfo_ = std::move(info);
+    if (foodInfo_)
+        foodInfo_->setOverview(this);
+    recalcFood(true);
+}
+
+void OverviewDayInfo::setExerciseInfo(ExerciseDayPtr info) {
+    if (exerciseInfo_)
+        exerciseInfo_->detachOverview(this);
+    exerciseInfo_ = std::move(info);
+    if (exerciseInfo_)
+        exerciseInfo_->setOverview(this);
+    recalcExercise(true);
+}
+
+void OverviewDayInfo::setWeightInfo(WeighingDayPtr info) {
+    weightInfo_ = std::move(info);
+    recalcWeight(true);
+}
+
+void OverviewDayInfo::setConsumed(float consumed) {
+    consumed_ = consumed;
+    recalcNet();
+}
+
+void OverviewDayInfo::setBurned(float burned) {
+    burned_ = burned;
+    recalcNet();
+}
+
+// A diary day keeps the sum of its entries' calories, added group by group in list order and
+// recomputed on every change, so it is the same float as summing the entries here, without
+// walking thousands of entries when the Overview builds its weeks.
+void OverviewDayInfo::recalcFood(bool) {
+    setConsumed(foodInfo_ ? foodInfo_->total() : 0.0f);
+}
+
+void OverviewDayInfo::recalcExercise(bool) {
+    setBurned(exerciseInfo_ ? exerciseInfo_->total() : 0.0f);
+}
+
+void OverviewDayInfo::recalcWeight(bool) {
+    if (weightInfo_)
+        weightInfo_->recalculateAverageWeight();
+}
+
+void OverviewDayInfo::recalcNet() {
+    const float net = consumed_ - burned_;
+    // The C library's formatter: this runs for every day the Overview builds.
+    char text[64];
+    std::snprintf(text, sizeof text, "%.0f", static_cast<double>(net));
+    // Burning a fraction more than was eaten is still nothing left over, not "-0".
+    netValue_ = std::strcmp(text, "-0") == 0 ? QStringLiteral("0") : QString::fromLatin1(text);
+}
+
+void OverviewDayInfo::refreshData() {
+    recalcFood(true);
+    recalcExercise(true);
+    recalcWeight(true);
+}
+
+bool OverviewDayInfo::isEmpty() const {
+    const bool food = foodInfo_ && foodInfo_->hasEntries();
+    const bool exercise = exerciseInfo_ && exerciseInfo_->hasEntries();
+    const bool weight = weightInfo_ && weightInfo_->getTotalWeighings() > 0;
+    return !food && !exercise && !weight;
+}
+
+QDateTime OverviewDayInfo::date() const {
+    if (foodInfo_)
+        return foodInfo_->date();
+    if (exerciseInfo_)
+        return exerciseInfo_->date();
+    if (weightInfo_)
+        return QDateTime::fromSecsSinceEpoch(weightInfo_->daystarttime());
+    return {};
+}

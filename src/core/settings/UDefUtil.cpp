@@ -1,0 +1,90 @@
+#include "core/settings/UDefUtil.h"
+
+#include "core/settings/SettingsStore.h"
+#include "core/settings/StoredValue.h"
+
+QVariant UDefUtil::getUserDef(const QString& key) {
+    return SettingsStore::instance().value(key);
+}
+
+QVariant UDefUtil::getUserDef(const QString& key, const QVariant& def) {
+    const QVariant value = getUserDef(key);
+    return value.isValid() ? value : def;
+}
+
+void UDefUtil::setUserDef(const QVariant& value, const QString& key) {
+    SettingsStore::instance().setValue(key, value);
+}
+
+void UDefUtil::removeUserDef(const QString& key) {
+    SettingsStore::instance().remove(key);
+}
+
+bool UDefUtil::getUserDefBool(const QString& key) {
+    return getUserDefBool(key, false);
+}
+
+bool UDefUtil::getUserDefBool(const QString& key, bool def) {
+    const QVariant value = getUserDef(key);
+    return value.isValid() ? StoredValue::toBool(value) : def;
+}
+
+void UDefUtil::setUserDefBool(bool value, const QString& key) {
+    setUserDef(QVariant(value), key);
+}
+
+int UDefUtil::getUserDefInt(const QString& key) {
+    return getUserDefInt(key, 0);
+}
+
+int UDefUtil::getUserDefInt(const QString& key, int def) {
+    const QVariant value = getUserDef(key);
+    return value.isValid() ? StoredValue::toInt(value) : def;
+}
+
+void UDefUtil::setUserDefInt(int value, const QString& key) {
+    setUserDef(QVariant(value), key);
+}
+
+double UDefUtil::getUserDefDouble(const QString& key) {
+    return getUserDefDouble(key, 0.0);
+}
+
+double UDefUtil::getUserDefDouble(const QString& key, double def) {
+    const QVariant value = getUserDef(key);
+    return value.isValid() ? StoredValue::toDouble(value) : def;
+}
+
+void UDefUtil::setUserDefDouble(double value, const QString& key) {
+    setUserDef(QVariant(value), key);
+}
+
+float UDefUtil::getUserDefFloat(const QString& key, float def) {
+    const QVariant value = getUserDef(key);
+    return value.isValid() ? StoredValue::toFloat(value) : def;
+}
+
+void UDefUtil::setUserDefFloat(float value, const QString& key) {
+    setUserDef(QVariant(value), key);
+}
+
+QString UDefUtil::getUserDefString(const QString& key, const QString& def) {
+    const QVariant value = getUserDef(key);
+    return value.isValid() ? StoredValue::toString(value) : def;
+}
+
+void UDefUtil::setUserDefString(const QString& value, const QString& key) {
+    setUserDef(QVariant(value), key);
+}
+
+QVariantList UDefUtil::getUserDefMutableArray(const QString& key) {
+    const QVariant value = getUserDef(key);
+    const int type = value.metaType().id();
+    if (type != QMetaType::QVariantList && type != QMetaType::QStringList)
+        return {};
+    return value.toList();
+}
+
+void UDefUtil::setUserDefMutableArray(const QVariantList& list, const QString& key) {
+    setUserDef(QVariant(list), key);
+}
