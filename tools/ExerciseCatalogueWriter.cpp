@@ -37,8 +37,7 @@ void ExerciseCatalogueWriter::write(const QString& path) const {
     SqliteFile db(path);
     db.exec(QString::fromUtf8(schema));
     const int categories = writeCategories(db);
-    const int intensities = writeIntensities(db);
-    writeExercises(db, categories, intensities);
+    writeExercises(db, categories, writeIntensities(db));
     db.close();
 }
 
@@ -59,19 +58,21 @@ int ExerciseCatalogueWriter::writeCategories(SqliteFile& db) const {
     return table.rowCount();
 }
 
-int ExerciseCatalogueWriter::writeIntensities(SqliteFile& db) const {
+QStringList ExerciseCatalogueWriter::writeIntensities(SqliteFile& db) const {
     const CsvTable table = CsvTable::read(QDir(dataDir_).filePath(u"exercise_intensities.csv"_s));
+    QStringList columns;
     for (int r = 0; r < table.rowCount(); ++r) {
         if (table.integer(r, u"id"_s) != r + 1 || table.isEmpty(r, u"name"_s))
             fail(table.where(r) + u": intensity ids must run 1, 2, 3 and have names"_s);
         db.run(u"insert into intensity (intensity_s, name) values (?, ?)"_s,
                {r + 1, table.field(r, u"name"_s)});
+        columns.append(table.field(r, u"name"_s).toLower());
     }
-    return table.rowCount();
+    return columns;
 }
 
 void ExerciseCatalogueWriter::writeExercises(SqliteFile& db, int categoryCount,
-                                             int intensityCount) const {
+                                             const QStringList& levelColumns) const {
     const CsvTable table = CsvTable::read(QDir(dataDir_).filePath(u"exercises.csv"_s));
     QSet<int> ids;
     QSet<QString> names;
@@ -93,21 +94,21 @@ void ExerciseCatalogueWriter::writeExercises(SqliteFile& db, int categoryCount,
                " values (?, ?, ?, ?)"_s,
                {id, name, name.toLower(), category});
 
-        bool gap = false;
+        // An exercise offers the levels it has a METs value for, easiest first; the level's
+        // key is its intensity id, so one name always means one effort.
         int levels = 0;
-        for (int level = 1; level <= intensityCount; ++level) {
-            const QString column = u"mets%1"_s.arg(level);
-            if (table.isEmpty(r, column)) {
-                gap = true;
+        double easier = 0.0;
+        for (int level = 1; level <= levelColumns.size(); ++level) {
+            const QString column = levelColumns[level - 1];
+            if (table.isEmpty(r, column))
                 continue;
-            }
             const double mets = table.number(r, column, 0.0);
-            if (gap || mets <= 0.0)
-                fail(where +
-                     u": METs values must be positive and fill %1 from the first"_s.arg(column));
+            if (mets <= easier)
+                fail(where + u": METs values must be positive and rise with the effort"_s);
             db.run(u"insert into exercise_intensity (exercise_items_s, intensity_s, mets)"
                    " values (?, ?, ?)"_s,
                    {id, level, mets});
+            easier = mets;
             ++levels;
         }
         if (levels == 0)

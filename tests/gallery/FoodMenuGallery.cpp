@@ -66,6 +66,15 @@ struct MenuScreen {
         top()->searchBarTextDidChange(text);
         QApplication::processEvents();
     }
+    // "Search Database" with the text typed and the search button pressed.
+    FoodMenuController* searchDatabase(const QString& text) {
+        choose({1, 1});
+        FoodMenuController* level = top();
+        level->searchBar()->setText(text);
+        level->searchBarSearchButtonClicked();
+        QApplication::processEvents();
+        return level;
+    }
     // The menu no longer owns the screen's widgets once the host goes.
     std::unique_ptr<QWidget> take() { return std::move(host); }
 };
@@ -108,7 +117,7 @@ QUORVEL_GALLERY_SCENE("food_menu_main_scrolled") {
 
 QUORVEL_GALLERY_SCENE("food_menu_recent") {
     remember("bananasraw", 1);
-    remember("McDONALD'S,BIGMAC", 1);
+    remember("bigmac(mcdonald's)", 1);
     rememberSpeedy("Popcorn at the cinema", 320);
     remember("eggwholecookedfried", 2);
     rememberSpeedy("Birthday cake", 449.6f);
@@ -175,10 +184,25 @@ QUORVEL_GALLERY_SCENE("food_menu_search_database_empty") {
 
 QUORVEL_GALLERY_SCENE("food_menu_search_database_results") {
     MenuScreen screen;
-    screen.choose({1, 1});
-    FoodMenuController* level = screen.top();
-    level->searchBar()->setText("apple juice");
-    level->searchBarSearchButtonClicked();
+    screen.searchDatabase("apple juice");
+    return screen.take();
+}
+
+// A chain's items lead with the item, so its list spreads over the letter sections.
+QUORVEL_GALLERY_SCENE("food_menu_restaurant_sections") {
+    MenuScreen screen;
+    screen.chooseRestaurant("McDonald's");
+    screen.top()->tableView()->scrollToSection('S' - 'A');
+    return screen.take();
+}
+
+// Two words in any order: after the names holding "chickenbreast" come the breast meats, whose
+// names hold the words apart. The list is scrolled to where the two parts meet.
+QUORVEL_GALLERY_SCENE("food_menu_search_two_words") {
+    MenuScreen screen;
+    FoodMenuController* level = screen.searchDatabase("chicken breast");
+    const auto joined = FoodSimpleDbo::searchFoodItems("chickenbreast", 0, 0, 0).value("items");
+    level->tableView()->scrollToRow({0, static_cast<int>(joined.size()) - 2});
     QApplication::processEvents();
     return screen.take();
 }

@@ -1,8 +1,11 @@
 #include "core/catalogue/ExerciseDbo.h"
 
+#include "core/catalogue/SearchText.h"
 #include "core/db/DBManager.h"
 #include "core/db/QVUtil.h"
 #include "core/text/ConvertUtil.h"
+
+#include <QSet>
 
 namespace {
 
@@ -14,7 +17,12 @@ const QString kCategoriesSql =
 const QString kByCategorySql =
     QStringLiteral("select id, name from exercise_items where exercise_category_id=?");
 const QString kSearchSql =
-    QStringLiteral("select ei.id, ei.name  from exercise_items ei %1 where %2 ei.l_name like ?");
+    QStringLiteral("select ei.id, ei.name  from exercise_items ei %1 where %2 ei.l_name like ? "
+                   "escape '\\'");
+// The same rows with their search names, for the items that hold every typed word.
+const QString kWordSearchSql = QStringLiteral(
+    "select ei.id, ei.name, ei.l_name from exercise_items ei %1 where %2 ei.l_name like ? "
+    "escape '\\'");
 const QString kItemSql = QStringLiteral("select name from exercise_items where id=?");
 const QString kMetsSql = QStringLiteral(
     "select ei.intensity_s, ei.mets, nt.name from exercise_intensity ei join intensity nt on "
@@ -53,18 +61,36 @@ std::optional<QList<ExerciseDbo>> ExerciseDbo::getExercisesByCategory(int catego
 
 std::optional<QList<ExerciseDbo>> ExerciseDbo::searchExerciseUsingTemplate(const QString& text,
                                                                            int categoryId) {
-    const QString pattern = (QStringLiteral("%") + text + QStringLiteral("%")).toLower();
-    QString sql;
+    QString from;
+    QString where;
     QStringList params;
     if (categoryId > 0) {
-        sql = kSearchSql.arg(QStringLiteral(" , exercise_categories c "),
-                             QStringLiteral(" c.id = ? and c.id = ei.exercise_category_id and "));
-        params = {ConvertUtil::int2str(categoryId), pattern};
-    } else {
-        sql = kSearchSql.arg(QString(), QString());
-        params = {pattern};
+        from = QStringLiteral(" , exercise_categories c ");
+        where = QStringLiteral(" c.id = ? and c.id = ei.exercise_category_id and ");
+        params.append(ConvertUtil::int2str(categoryId));
     }
-    return readDboFrom(QVUtil::exerciseDbc().prepareStmt(sql, params), true);
+    DBManager& db = QVUtil::exerciseDbc();
+    // The text as typed matches first; then the exercises holding every typed word.
+    QList<ExerciseDbo> rows =
+        readRows(db.prepareStmt(kSearchSql.arg(from, where),
+                                params + QStringList{SearchText::likePattern(text)}),
+                 true);
+    const QStringList words = SearchText::words(text);
+    if (SearchText::addsToText(words, text)) {
+        QSet<int> listed;
+        for (const ExerciseDbo& row : rows)
+            listed.insert(row.dboId);
+        sqlite3_stmt* stmt =
+            db.prepareStmt(kWordSearchSql.arg(from, where),
+                           params + QStringList{SearchText::likePattern(words.first())});
+        while (DBManager::nextStep(stmt)) {
+            const int id = DBManager::getIntCol(stmt, 0);
+            if (!listed.contains(id) && SearchText::holdsAll(DBManager::getTextCol(stmt, 2), words))
+                rows.append(ExerciseDbo(id, DBManager::getTextCol(stmt, 1)));
+        }
+        DBManager::reset(stmt);
+    }
+    return withMets(std::move(rows), true);
 }
 
 std::optional<ExerciseDbo> ExerciseDbo::getExercise(int exerciseId) {
@@ -116,6 +142,10 @@ void ExerciseDbo::deleteRecentExerciseRow(qint64 rowId) {
 }
 
 std::optional<QList<ExerciseDbo>> ExerciseDbo::readDboFrom(sqlite3_stmt* stmt, bool getExercise) {
+    return withMets(readRows(stmt, getExercise), getExercise);
+}
+
+QList<ExerciseDbo> ExerciseDbo::readRows(sqlite3_stmt* stmt, bool getExercise) {
     QList<ExerciseDbo> rows;
     while (DBManager::nextStep(stmt)) {
         ExerciseDbo row(DBManager::getIntCol(stmt, 0), DBManager::getTextCol(stmt, 1));
@@ -126,6 +156,10 @@ std::optional<QList<ExerciseDbo>> ExerciseDbo::readDboFrom(sqlite3_stmt* stmt, b
         rows.append(row);
     }
     DBManager::reset(stmt);
+    return rows;
+}
+
+std::optional<QList<ExerciseDbo>> ExerciseDbo::withMets(QList<ExerciseDbo> rows, bool getExercise) {
     // Intensities are read after the list statement is reset, so the same connection never
     // holds two of our statements mid-step.
     if (getExercise)

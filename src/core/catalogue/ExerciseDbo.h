@@ -28,6 +28,8 @@ public:
     static int getCategoryIdForExercise(int exerciseId);
     static std::optional<QList<ExerciseDbo>> getCategories(bool all);
     static std::optional<QList<ExerciseDbo>> getExercisesByCategory(int categoryId);
+    // Exercises whose search name holds the text as typed, then those holding every typed
+    // word in any order (words split on blanks and commas). \, % and _ match only themselves.
     static std::optional<QList<ExerciseDbo>> searchExerciseUsingTemplate(const QString& text,
                                                                          int categoryId);
     static std::optional<ExerciseDbo> getExercise(int exerciseId);
@@ -41,4 +43,8 @@ public:
     static void deleteRecentExerciseRow(qint64 rowId);
 
     static std::optional<QList<ExerciseDbo>> readDboFrom(sqlite3_stmt* stmt, bool getExercise);
+
+private:
+    static QList<ExerciseDbo> readRows(sqlite3_stmt* stmt, bool getExercise);
+    static std::optional<QList<ExerciseDbo>> withMets(QList<ExerciseDbo> rows, bool getExercise);
 };

@@ -1,11 +1,13 @@
 #include "core/catalogue/FoodSimpleDbo.h"
 
 #include "core/base/ProcessGlobal.h"
+#include "core/catalogue/SearchText.h"
 #include "core/db/DBManager.h"
 #include "core/db/QVUtil.h"
 #include "core/text/ConvertUtil.h"
 
 #include <QHash>
+#include <QSet>
 
 namespace {
 
@@ -28,7 +30,12 @@ const QString kByRestaurantSql = QStringLiteral(
 const QString kSearchSql = QStringLiteral(
     "select fi.id, fi.name, nv.serving_size  from food_items fi,\t  nutrition_values nv "
     "where fi.id = nv.food_item_id and fi.id in (select id from food_items fi2 where %1 "
-    "fi2.l_name like ?) order by fi.name");
+    "fi2.l_name like ? escape '\\') order by fi.name");
+// The same rows with their search names, for the items that hold every typed word.
+const QString kWordSearchSql = QStringLiteral(
+    "select fi.id, fi.name, nv.serving_size, fi.l_name from food_items fi, nutrition_values nv "
+    "where fi.id = nv.food_item_id and fi.id in (select id from food_items fi2 where %1 "
+    "fi2.l_name like ? escape '\\') order by fi.name");
 const QString kItemSql = QStringLiteral("select name from food_items where id=? ");
 // The row id travels as a fourth column so that one remembered entry can be deleted alone.
 const QString kRecentSql = QStringLiteral(
@@ -69,6 +76,27 @@ FoodGroups queryGrouped(const QString& sql, const QStringList& params, bool with
     return FoodSimpleDbo::readSimpleDboFrom(stmt, withABCRange);
 }
 
+// Appends, in name order, the rows holding every word that are not listed yet. SQLite narrows
+// the rows by the longest word; the others are checked here on each row's search name.
+void appendWordMatches(QList<FoodSimpleDbo>& rows, const QString& sql, const QStringList& params,
+                       const QStringList& words) {
+    QSet<int> listed;
+    for (const FoodSimpleDbo& row : rows)
+        listed.insert(row.dboId);
+    sqlite3_stmt* stmt = QVUtil::foodDbc().prepareStmt(sql, params);
+    while (DBManager::nextStep(stmt)) {
+        const int id = DBManager::getIntCol(stmt, 0);
+        if (listed.contains(id) || !SearchText::holdsAll(DBManager::getTextCol(stmt, 3), words))
+            continue;
+        FoodSimpleDbo row(id, DBManager::getTextCol(stmt, 1));
+        if (row.name.isEmpty())
+            continue;
+        row.desc = DBManager::getTextCol(stmt, 2);
+        rows.append(row);
+    }
+    DBManager::reset(stmt);
+}
+
 } // namespace
 
 FoodSimpleDbo::FoodSimpleDbo(int dboId, QString name) : dboId(dboId), name(std::move(name)) {}
@@ -99,7 +127,6 @@ FoodGroups FoodSimpleDbo::getFoodByRestaurant(int restaurantId) {
 
 FoodGroups FoodSimpleDbo::searchFoodItems(const QString& text, int restaurantId, int kindId,
                                           int typeId) {
-    const QString pattern = (QStringLiteral("%") + text + QStringLiteral("%")).toLower();
     QString filter;
     QStringList params;
     if (restaurantId >= 1) {
@@ -112,8 +139,15 @@ FoodGroups FoodSimpleDbo::searchFoodItems(const QString& text, int restaurantId,
         filter = QStringLiteral(" fi2.type_id = ? and ");
         params.append(ConvertUtil::int2str(typeId));
     }
-    params.append(pattern);
-    return queryGrouped(kSearchSql.arg(filter), params, false);
+    // The names as typed, blanks and commas gone, match first and keep their order.
+    const QString cleaned = SearchText::clean(text);
+    FoodGroups found = queryGrouped(kSearchSql.arg(filter),
+                                    params + QStringList{SearchText::likePattern(cleaned)}, false);
+    const QStringList words = SearchText::words(text);
+    if (SearchText::addsToText(words, cleaned))
+        appendWordMatches(found[kItems], kWordSearchSql.arg(filter),
+                          params + QStringList{SearchText::likePattern(words.first())}, words);
+    return found;
 }
 
 std::optional<FoodSimpleDbo> FoodSimpleDbo::getFoodItem(int itemId) {

@@ -34,6 +34,9 @@ public:
     static FoodGroups getFoodByType(int typeId);
     static FoodGroups getFoodByKind(int kindId);
     static FoodGroups getFoodByRestaurant(int restaurantId);
+    // Under "items": the items whose search name holds the text without its blanks and commas,
+    // then those holding every typed word in any order (words split on blanks and commas), each
+    // part in name order. \, % and _ match only themselves.
     static FoodGroups searchFoodItems(const QString& text, int restaurantId, int kindId,
                                       int typeId);
     static std::optional<FoodSimpleDbo> getFoodItem(int itemId);

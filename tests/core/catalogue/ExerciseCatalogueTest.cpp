@@ -99,6 +99,21 @@ TEST_F(ExerciseCatalogueTest, SearchIsCaseBlindAndOptionallyWithinACategory) {
     EXPECT_FALSE(ExerciseDbo::searchExerciseUsingTemplate("swim", 0).has_value());
 }
 
+TEST_F(ExerciseCatalogueTest, TypedWordsFindExercisesInAnyOrderAndWildcardsAreLiteral) {
+    EXPECT_EQ(names(ExerciseDbo::searchExerciseUsingTemplate("uphill running", 0)),
+              QStringList{"Running uphill"});
+    // The text as typed matches first, the word matches follow.
+    EXPECT_EQ(names(ExerciseDbo::searchExerciseUsingTemplate("running,", 0)),
+              (QStringList{"Running uphill", "Road running bike"}));
+    const auto bike = ExerciseDbo::searchExerciseUsingTemplate("Bike, road", 3);
+    ASSERT_TRUE(bike.has_value());
+    EXPECT_EQ(names(bike), QStringList{"Road running bike"});
+    EXPECT_EQ(bike->first().mets.size(), 1);
+    EXPECT_FALSE(ExerciseDbo::searchExerciseUsingTemplate("bike road", 2).has_value());
+    for (const char* text : {"%", "__", "j_gging"})
+        EXPECT_FALSE(ExerciseDbo::searchExerciseUsingTemplate(text, 0).has_value()) << text;
+}
+
 TEST_F(ExerciseCatalogueTest, RecentListIsNewestFirstAndRowsCanGoOneByOne) {
     EXPECT_TRUE(ExerciseDbo::getRecentExercises().isEmpty());
     rawdb::exec(userPath("common.db"),

@@ -114,6 +114,28 @@ TEST_F(FoodCatalogueTest, SearchFiltersByRestaurantThenKindThenType) {
     EXPECT_EQ(items(FoodSimpleDbo::searchFoodItems("chicken", -1, 0, 0)).size(), 5);
 }
 
+TEST_F(FoodCatalogueTest, TypedWordsFindItemsInAnyOrderAfterTheJoinedTextMatches) {
+    rawdb::exec(resourcePath("food.db"),
+                "insert into food_items values (8, 'Soup, chicken noodle', 'soupchickennoodle', "
+                "2, 0, 0), (9, 'Milk, 100% whole', 'milk100%whole', 2, 0, 0),"
+                " (10, 'Milk, 100 proof', 'milk100proof', 2, 0, 0);"
+                "insert into nutrition_values (food_item_id, serving_size) values (8, '1 cup'),"
+                " (9, '1 cup'), (10, '1 cup');");
+    // The joined text's matches stay first; the word matches follow in name order.
+    EXPECT_EQ(items(FoodSimpleDbo::searchFoodItems("chicken soup", 0, 0, 0)),
+              (QStringList{"Chicken soup", "Soup, chicken noodle"}));
+    EXPECT_EQ(items(FoodSimpleDbo::searchFoodItems("Soup , Chicken", 0, 0, 0)),
+              (QStringList{"Soup, chicken noodle", "Chicken soup"}));
+    EXPECT_EQ(items(FoodSimpleDbo::searchFoodItems("wings chicken", 0, 0, 1)),
+              QStringList{"chicken wings"});
+    EXPECT_TRUE(items(FoodSimpleDbo::searchFoodItems("wings chicken", 0, 0, 2)).isEmpty());
+    // Typed wildcards match only themselves.
+    EXPECT_EQ(items(FoodSimpleDbo::searchFoodItems("100%", 0, 0, 0)),
+              QStringList{"Milk, 100% whole"});
+    for (const char* text : {"%%", "__", "c_icken", "\\", "100%proof"})
+        EXPECT_TRUE(items(FoodSimpleDbo::searchFoodItems(text, 0, 0, 0)).isEmpty()) << text;
+}
+
 TEST_F(FoodCatalogueTest, ItemLookupCachesHitsButNotMisses) {
     ASSERT_TRUE(FoodSimpleDbo::getFoodItem(5).has_value());
     EXPECT_EQ(FoodSimpleDbo::getFoodItem(5)->name, "Chicken without values");

@@ -1,5 +1,6 @@
 #include "screens/food/Details/FoodMenuController.h"
 
+#include "core/catalogue/SearchText.h"
 #include "core/settings/QVXUtil.h"
 #include "screens/food/Details/AddFoodController.h"
 #include "screens/food/Details/FoodMenuCell.h"
@@ -170,10 +171,7 @@ void FoodMenuController::restoreData() {
 }
 
 QString FoodMenuController::cleanSearchText(const QString& text) {
-    QString cleaned = text;
-    cleaned.remove(QLatin1Char(' '));
-    cleaned.remove(QLatin1Char(','));
-    return cleaned;
+    return SearchText::clean(text);
 }
 
 void FoodMenuController::searchBarTextDidChange(const QString& text) {
@@ -195,7 +193,7 @@ void FoodMenuController::runSearch(const QString& text) {
     isSearchResult_ = cleaned.size() >= 2;
     if (isSearchResult_) {
         layoutContent();
-        setData(FoodSimpleDbo::searchFoodItems(cleaned, restaurantId_, kindId_, typeId_));
+        setData(FoodSimpleDbo::searchFoodItems(text, restaurantId_, kindId_, typeId_));
         return;
     }
     if (cleaned.isEmpty())
