@@ -1,6 +1,5 @@
 #include "Gallery.h"
 
-#include "app/QuorvelAppDelegate.h"
 #include "core/profile/CalorieBudget.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/settings/UDefUtil.h"
@@ -16,14 +15,8 @@ namespace {
 // The whole phone screen on the My Profile tab, optionally with the editor of a row open or the
 // list scrolled to its last row.
 std::unique_ptr<QWidget> profileTab(const ui::IndexPath& row = {}, bool scrolled = false) {
-    auto screen = std::make_unique<QWidget>();
-    screen->setFixedSize(320, 460);
-    QuorvelAppDelegate delegate;
-    auto* tabs = static_cast<ui::TabBarController*>(delegate.appendController());
-    tabs->setParent(screen.get());
-    tabs->view()->setParent(screen.get());
-    tabs->view()->setGeometry(screen->rect());
-    tabs->setSelectedIndex(4);
+    auto screen = gallery::shell(4);
+    auto* tabs = screen->findChild<ui::TabBarController*>();
     auto* nav = static_cast<ui::NavigationController*>(tabs->viewControllers().at(4));
     auto* profile = static_cast<ProfileController*>(nav->viewControllers().first());
     if (row.isValid())

@@ -24,8 +24,7 @@ double planValue(const QString& text) {
 } // namespace
 
 EditDietPlanController::EditDietPlanController(QObject* parent)
-    : WheelEditorController(QStringLiteral("Diet Plan"), parent),
-      keyValue_(SettingsKeys::intensity) {}
+    : WheelEditorController(QStringLiteral("Diet Plan"), SettingsKeys::intensity, parent) {}
 
 QStringList EditDietPlanController::arrayByComponent(int component) const {
     static const QStringList pounds{"0", "1/2", "1", "3/2", "2"};
@@ -36,7 +35,7 @@ QStringList EditDietPlanController::arrayByComponent(int component) const {
 }
 
 QList<int> EditDietPlanController::storedRows() const {
-    const double plan = UDefUtil::getUserDefDouble(keyValue_, 0.0);
+    const double plan = UDefUtil::getUserDefDouble(keyValue(), 0.0);
     const double steps = usePounds() ? plan / 0.453592 * 2 : plan * 4;
     return {int(std::lround(steps))};
 }
@@ -55,5 +54,5 @@ void EditDietPlanController::store() {
         if (usePounds())
             plan /= 2.2;
     }
-    UDefUtil::setUserDefDouble(plan, keyValue_);
+    UDefUtil::setUserDefDouble(plan, keyValue());
 }

@@ -9,16 +9,10 @@ class EditDietPlanController : public WheelEditorController {
 public:
     explicit EditDietPlanController(QObject* parent = nullptr);
 
-    QString keyValue() const { return keyValue_; }
-    void setKeyValue(const QString& key) { keyValue_ = key; }
-
     QStringList arrayByComponent(int component) const override;
 
 protected:
     QList<int> storedRows() const override;
     QString infoText() const override;
     void store() override;
-
-private:
-    QString keyValue_;
 };

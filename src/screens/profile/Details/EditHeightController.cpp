@@ -26,7 +26,7 @@ QStringList numbers(int first, int last) {
 } // namespace
 
 EditHeightController::EditHeightController(QObject* parent)
-    : WheelEditorController(QStringLiteral("Height"), parent) {}
+    : WheelEditorController(QStringLiteral("Height"), SettingsKeys::height, parent) {}
 
 QStringList EditHeightController::arrayByComponent(int component) const {
     static const QStringList centimetres = numbers(lowestCm, highestCm);
@@ -38,7 +38,7 @@ QStringList EditHeightController::arrayByComponent(int component) const {
 }
 
 QList<int> EditHeightController::storedRows() const {
-    const int centimetres = int(OptionsUtil::getHeightValue(SettingsKeys::height));
+    const int centimetres = int(OptionsUtil::getHeightValue(keyValue()));
     if (OptionsUtil::isInCm())
         return {centimetres - lowestCm};
     const int inches = OptionsUtil::toInches(centimetres);
@@ -75,5 +75,5 @@ void EditHeightController::rowChosen(int row, int component) {
 void EditHeightController::store() {
     const int centimetres =
         OptionsUtil::isInCm() ? selectedText(0).toInt() : OptionsUtil::toCm(chosenInches());
-    UDefUtil::setUserDefFloat(float(centimetres), SettingsKeys::height);
+    UDefUtil::setUserDefFloat(float(centimetres), keyValue());
 }

@@ -36,13 +36,13 @@ const QStringList& weightFractions() {
 } // namespace
 
 EditWeightController::EditWeightController(QObject* parent)
-    : WheelEditorController(QStringLiteral("Start Weight"), parent),
-      keyValue_(SettingsKeys::startWeight) {}
+    : WheelEditorController(QStringLiteral("Start Weight"), SettingsKeys::startWeight, parent) {}
 
-void EditWeightController::setKeyValue(const QString& key) {
-    keyValue_ = key;
-    setTitle(key == QLatin1String(SettingsKeys::startWeight) ? QStringLiteral("Start Weight")
-                                                             : QStringLiteral("Goal Weight"));
+void EditWeightController::viewWillAppear() {
+    setTitle(keyValue() == QLatin1String(SettingsKeys::startWeight)
+                 ? QStringLiteral("Start Weight")
+                 : QStringLiteral("Goal Weight"));
+    WheelEditorController::viewWillAppear();
 }
 
 QStringList EditWeightController::arrayByComponent(int component) const {
@@ -57,7 +57,8 @@ QStringList EditWeightController::arrayByComponent(int component) const {
 }
 
 QList<int> EditWeightController::storedRows() const {
-    const float shown = OptionsUtil::getWeight(OptionsUtil::getWeightValue(keyValue_), usePounds());
+    const float shown =
+        OptionsUtil::getWeight(OptionsUtil::getWeightValue(keyValue()), usePounds());
     const int first = wholeUnits(lightestGrams);
     // A weight entered in the other unit may lie a little past either end of these wheels.
     const int tenths =
@@ -75,5 +76,5 @@ void EditWeightController::store() {
     float grams = chosen * 1000.0f;
     if (usePounds())
         grams *= 0.453592f;
-    UDefUtil::setUserDefFloat(std::min(grams, storedCeiling), keyValue_);
+    UDefUtil::setUserDefFloat(std::min(grams, storedCeiling), keyValue());
 }

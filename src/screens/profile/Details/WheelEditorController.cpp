@@ -13,6 +13,10 @@ const int rowHeight = 40;
 
 } // namespace
 
+WheelEditorController::WheelEditorController(const QString& title, const QString& key,
+                                             QObject* parent)
+    : PickerEditorController(title, parent), keyValue_(key) {}
+
 QWidget* WheelEditorController::createWheel(QWidget* parent) {
     picker_ = new ui::PickerView(parent);
     picker_->setObjectName("wheels");

@@ -11,15 +11,19 @@ namespace ui {
 class PickerView;
 }
 
-// A picker editor whose wheels hold lists of texts. Each appearance builds the lists for the
-// units in use and turns the wheels to the stored value, kept inside the wheels whatever the
-// value (one stored in the other unit system may fall past either end).
+// A picker editor whose wheels hold lists of texts and edit the setting under keyValue. Each
+// appearance builds the lists for the units in use and turns the wheels to the stored value,
+// kept inside the wheels whatever the value (one stored in the other unit system may fall past
+// either end).
 class WheelEditorController : public PickerEditorController,
                               public ui::PickerViewDataSource,
                               public ui::PickerViewDelegate {
     Q_OBJECT
 public:
     ui::PickerView* picker() const { return picker_; }
+    // The settings key edited.
+    QString keyValue() const { return keyValue_; }
+    void setKeyValue(const QString& key) { keyValue_ = key; }
     // The texts of a component's rows; none for a component that does not exist.
     virtual QStringList arrayByComponent(int component) const = 0;
     // The text of the row a component stands on.
@@ -35,7 +39,7 @@ public:
     void didSelectRow(ui::PickerView* picker, int row, int component) override;
 
 protected:
-    using PickerEditorController::PickerEditorController;
+    WheelEditorController(const QString& title, const QString& key, QObject* parent);
 
     // The row of each component that shows the stored value.
     virtual QList<int> storedRows() const = 0;
@@ -52,6 +56,7 @@ protected:
 private:
     QList<int> selectedRows() const;
 
+    QString keyValue_;
     ui::PickerView* picker_ = nullptr;
     QList<int> openedRows_;
 };
