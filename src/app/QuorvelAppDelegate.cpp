@@ -11,6 +11,7 @@
 
 #ifdef QUORVEL_HAVE_SCREENS
 #include "screens/food/FoodController.h"
+#include "screens/profile/ProfileController.h"
 #endif
 
 namespace {
@@ -48,11 +49,13 @@ ui::ViewController* QuorvelAppDelegate::appendController() {
         const QPixmap icon = ImgUtil::image(QString::fromLatin1(tab.icon));
         ui::ViewController* screen = nullptr;
 #ifdef QUORVEL_HAVE_SCREENS
-        if (title == QLatin1String("Food")) {
+        if (title == QLatin1String("Food"))
             screen = new FoodController;
-            // The tab bar's icons are one set.
+        else if (title == QLatin1String("My Profile"))
+            screen = new ProfileController;
+        // The tab bar's icons are one set.
+        if (screen)
             screen->setTabBarItem({title, icon});
-        }
 #endif
         if (!screen)
             screen = new PlaceholderController(title, icon);

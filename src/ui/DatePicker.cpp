@@ -41,8 +41,18 @@ void DatePicker::setDatePickerMode(Mode mode) {
 void DatePicker::setDate(const QDateTime& date, bool animated) {
     if (!date.isValid())
         return;
-    date_ = date;
+    date_ = isAfterMaximum(date) ? QDateTime(maximumDate_.date(), date.time()) : date;
     showDate(animated);
+}
+
+void DatePicker::setMaximumDate(const QDateTime& date) {
+    maximumDate_ = date;
+    if (isAfterMaximum(date_))
+        setDate(date_);
+}
+
+bool DatePicker::isAfterMaximum(const QDateTime& date) const {
+    return mode_ == Mode::Date && maximumDate_.isValid() && date.date() > maximumDate_.date();
 }
 
 void DatePicker::showDate(bool animated) {
@@ -126,6 +136,10 @@ void DatePicker::didSelectRow(PickerView*, int, int component) {
                            false);
     }
     date_ = dateFromWheels();
+    if (isAfterMaximum(date_)) {
+        date_ = QDateTime(maximumDate_.date(), date_.time());
+        showDate(true);
+    }
     emit valueChanged();
 }
 

@@ -22,8 +22,12 @@ public:
     Mode datePickerMode() const { return mode_; }
     void setDatePickerMode(Mode mode);
     QDateTime date() const { return date_; }
-    // Shows the date on the wheels; valueChanged is not emitted.
+    // Shows the date on the wheels (no later than the maximum); valueChanged is not emitted.
     void setDate(const QDateTime& date, bool animated = false);
+    // The latest day the wheels may stand on: turning past it turns them back to it. An invalid
+    // date (the default) sets no limit. Date mode only.
+    QDateTime maximumDate() const { return maximumDate_; }
+    void setMaximumDate(const QDateTime& date);
     // The wheels, for tests and for callers that style them.
     PickerView* picker() const { return picker_; }
 
@@ -48,9 +52,11 @@ private:
 
     void showDate(bool animated);
     QDateTime dateFromWheels() const;
+    bool isAfterMaximum(const QDateTime& date) const;
 
     Mode mode_;
     QDateTime date_;
+    QDateTime maximumDate_;
     PickerView* picker_;
 };
 

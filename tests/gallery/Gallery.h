@@ -17,6 +17,9 @@ struct Scene {
 
 std::vector<Scene>& scenes();
 
+// The phone screen with the application's five tabs, the given one chosen.
+std::unique_ptr<QWidget> shell(int tab);
+
 struct Registrar {
     Registrar(const char* name, SceneFactory make) { scenes().push_back({name, std::move(make)}); }
 };

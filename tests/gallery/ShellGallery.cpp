@@ -9,10 +9,7 @@
 #include "ui/TabBarController.h"
 #include "ui/Toolbar.h"
 
-namespace {
-
-// The phone screen with the five empty tabs, the given one chosen.
-std::unique_ptr<QWidget> shell(int tab) {
+std::unique_ptr<QWidget> gallery::shell(int tab) {
     auto screen = std::make_unique<QWidget>();
     screen->setFixedSize(320, 460);
     QuorvelAppDelegate delegate;
@@ -23,6 +20,10 @@ std::unique_ptr<QWidget> shell(int tab) {
     tabs->setSelectedIndex(tab);
     return screen;
 }
+
+using gallery::shell;
+
+namespace {
 
 QColor tint() {
     const QVColor c = QVXUtil::appTintColor();

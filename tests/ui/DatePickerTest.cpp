@@ -72,3 +72,20 @@ TEST_F(DatePickerTest, TimeModeChangesOnlyTheTimeAndReadsTwelveHourWheels) {
     turn(picker, 1, 10);
     EXPECT_EQ(picker.date(), QDateTime(QDate(2026, 12, 6), QTime(13, 15)));
 }
+
+TEST_F(DatePickerTest, NoDayPastTheMaximumStaysOnTheWheels) {
+    DatePicker picker(DatePicker::Mode::Date);
+    show(picker);
+    picker.setDate(QDateTime(QDate(2030, 1, 1), QTime(0, 0)));
+    picker.setMaximumDate(QDateTime(QDate(2026, 12, 6), QTime(9, 30)));
+    EXPECT_EQ(picker.date(), QDateTime(QDate(2026, 12, 6), QTime(0, 0)));
+    picker.setDate(QDateTime(QDate(2025, 12, 31), QTime(0, 0)));
+    QSignalSpy changed(&picker, &DatePicker::valueChanged);
+    turn(picker, 2, 1); // 31 December 2026 is past the limit
+    EXPECT_EQ(picker.date(), QDateTime(QDate(2026, 12, 6), QTime(0, 0)));
+    EXPECT_EQ(picker.picker()->selectedRowInComponent(1), 5);
+    EXPECT_EQ(picker.picker()->selectedRowInComponent(2), 2026 - DatePicker::firstYear);
+    EXPECT_EQ(changed.count(), 1);
+    turn(picker, 1, -1);
+    EXPECT_EQ(picker.date().date(), QDate(2026, 12, 5));
+}

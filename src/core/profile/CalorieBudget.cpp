@@ -9,13 +9,6 @@
 
 namespace {
 
-int activityIndex() {
-    const int index = UDefUtil::getUserDefInt(SettingsKeys::activity, 0);
-    // A value no editor writes is unreadable: fall back to the first level.
-    const auto count = int(OptionsUtil::getActivityValues().size());
-    return index >= 0 && index < count ? index : 0;
-}
-
 float plan() {
     return OptionsUtil::getIntensityValue(SettingsKeys::intensity);
 }
@@ -43,7 +36,7 @@ float CalorieBudget::basalRate() {
 float CalorieBudget::activeRate() {
     const float b = basalRate();
     volatile float hundredth = b / 100.0f;
-    volatile float scaled = hundredth * float(activityIndex() * 10 + 20);
+    volatile float scaled = hundredth * float(OptionsUtil::getActivityIndex() * 10 + 20);
     return scaled + b;
 }
 

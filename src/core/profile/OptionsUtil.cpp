@@ -60,6 +60,11 @@ const QStringList& OptionsUtil::getActivityValues() {
     return names;
 }
 
+int OptionsUtil::getActivityIndex() {
+    const int index = UDefUtil::getUserDefInt(SettingsKeys::activity, 0);
+    return index >= 0 && index < getActivityValues().size() ? index : 0;
+}
+
 float OptionsUtil::getWeight(float grams, bool usePound) {
     volatile float kilograms = grams / 1000.0f;
     return usePound ? kilograms / 0.453592f : kilograms;

@@ -22,6 +22,9 @@ public:
     // Whole years from the stored birth date to today; the key is not used.
     static float getAgeValue(const QString& key);
     static const QStringList& getActivityValues();
+    // "QVStartActivity" as an index into getActivityValues(); a value no editor writes
+    // (absent, not a number, out of range) reads as the first level.
+    static int getActivityIndex();
 
     // Grams to kilograms, or to pounds.
     static float getWeight(float grams, bool usePound);

@@ -1,0 +1,15 @@
+#include "screens/profile/Details/GenderSelectController.h"
+
+#include "core/settings/SettingsKeys.h"
+#include "core/settings/UDefUtil.h"
+
+GenderSelectController::GenderSelectController(QObject* parent)
+    : ChoiceListController(QStringLiteral("Gender"), {{"Female", "Male"}}, parent) {}
+
+int GenderSelectController::storedRow(int) const {
+    return UDefUtil::getUserDefBool(SettingsKeys::sex, true) ? 0 : 1;
+}
+
+void GenderSelectController::storeRow(int, int row) {
+    UDefUtil::setUserDefBool(row == 0, SettingsKeys::sex);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "screens/profile/Details/ChoiceListController.h"
+
+// "Female" or "Male", stored at the tap.
+class GenderSelectController : public ChoiceListController {
+    Q_OBJECT
+public:
+    explicit GenderSelectController(QObject* parent = nullptr);
+
+protected:
+    int storedRow(int section) const override;
+    void storeRow(int section, int row) override;
+};
