@@ -1,5 +1,6 @@
 #include "DbTestSupport.h"
 #include "core/base/ResetRegistry.h"
+#include "core/base/UserNotices.h"
 #include "core/base/Util.h"
 #include "core/db/DBException.h"
 #include "core/db/DBManager.h"
@@ -65,6 +66,11 @@ TEST_F(UserDataMigrationTest, RowsMoveIntoTheNewFileAndTheOldOneStaysAsBackup) {
     EXPECT_TRUE(log.contains("2 rows of meal carried over"));
     EXPECT_TRUE(log.contains("column kcal of meal is not in the new file and was dropped"));
     EXPECT_TRUE(log.contains("table note is not in the new file and stays in the backup"));
+    // The note the new file has no table for is a row the user loses sight of: they are told.
+    const QList<UserNotices::Notice> notices = UserNotices::take();
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices[0].message.startsWith("1 of your entries in diary.db could not be carried"))
+        << notices[0].message.toStdString();
     EXPECT_EQ(UDefUtil::getUserDefString(Util::bundleIdentifier() + "_diary", ""), "2.0");
     // The manager works on the carried file.
     EXPECT_EQ(manager_->executeIntScalar("select max(id) from meal"), 9);
