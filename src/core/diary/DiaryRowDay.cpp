@@ -2,36 +2,23 @@
 
 #include "core/dates/DateUtil.h"
 
-namespace {
-
-const QString kPattern = QStringLiteral("yyyy-MM-dd HH:mm:ss");
-
-bool readsAs(const QDate& date, const QString& text) {
-    const QDateTime utcMidnight(date, QTime(0, 0), Qt::UTC);
-    return utcMidnight.toLocalTime().toString(kPattern) == text;
-}
-
-} // namespace
-
 QDate DiaryRowDay::storedDate(const QString& text) {
-    if (text.size() != kPattern.size())
+    constexpr qsizetype kDateLength = 10;
+    if (text.size() < kDateLength)
         return QDate();
-    const QDate shown = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
-    if (!shown.isValid())
+    if (text.size() > kDateLength && text.at(kDateLength) != QLatin1Char(' ') &&
+        text.at(kDateLength) != QLatin1Char('T'))
         return QDate();
-    // East of Greenwich (or on it) UTC midnight is shown on the same date, west of it on the
-    // date before.
-    for (const QDate& candidate : {shown, shown.addDays(1)})
-        if (readsAs(candidate, text))
-            return candidate;
-    return QDate();
+    return QDate::fromString(text.left(kDateLength), QStringLiteral("yyyy-MM-dd"));
 }
 
-QDateTime DiaryRowDay::dayFromShiftedStart(const QString& text) {
-    if (text == lastText_ && !text.isEmpty())
-        return lastDay_;
+QDateTime DiaryRowDay::dayOf(const QString& text) {
     const QDate date = storedDate(text);
-    lastText_ = text;
-    lastDay_ = date.isValid() ? DateUtil::firstValidAtOrAfter(date, QTime(0, 0)) : QDateTime();
+    if (!date.isValid())
+        return QDateTime();
+    if (date != lastDate_) {
+        lastDate_ = date;
+        lastDay_ = DateUtil::firstValidAtOrAfter(date, QTime(0, 0));
+    }
     return lastDay_;
 }
