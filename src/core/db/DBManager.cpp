@@ -178,25 +178,23 @@ void DBManager::openCatalogue(const QString& shipped, const QString& path) {
 }
 
 QString DBManager::catalogueProblem() {
-    sqlite3_stmt* stmt = nullptr;
+    // The single value a statement yields, or SQLite's message when it yields none.
+    const auto firstValue = [this](const char* sql, QString& value) {
+        sqlite3_stmt* stmt = nullptr;
+        const bool read = sqlite3_prepare_v2(db_.get(), sql, -1, &stmt, nullptr) == SQLITE_OK &&
+                          sqlite3_step(stmt) == SQLITE_ROW;
+        value = read ? getTextCol(stmt, 0) : QString::fromUtf8(sqlite3_errmsg(db_.get()));
+        sqlite3_finalize(stmt);
+        return read;
+    };
     QString verdict;
     // quick_check reads every page once; the catalogues are small enough for that at start.
-    if (sqlite3_prepare_v2(db_.get(), "pragma quick_check", -1, &stmt, nullptr) == SQLITE_OK &&
-        sqlite3_step(stmt) == SQLITE_ROW)
-        verdict = getTextCol(stmt, 0);
-    else
-        verdict = QString::fromUtf8(sqlite3_errmsg(db_.get()));
-    sqlite3_finalize(stmt);
-    if (verdict != QLatin1String("ok"))
+    if (!firstValue("pragma quick_check", verdict) || verdict != QLatin1String("ok"))
         return verdict;
-    stmt = nullptr;
-    int tables = 0;
-    if (sqlite3_prepare_v2(db_.get(), "select count(*) from sqlite_master", -1, &stmt, nullptr) ==
-            SQLITE_OK &&
-        sqlite3_step(stmt) == SQLITE_ROW)
-        tables = sqlite3_column_int(stmt, 0);
-    sqlite3_finalize(stmt);
-    return tables > 0 ? QString() : QStringLiteral("it is empty");
+    QString tables;
+    if (!firstValue("select count(*) from sqlite_master", tables))
+        return tables;
+    return tables != QLatin1String("0") ? QString() : QStringLiteral("it is empty");
 }
 
 void DBManager::initDatabase(const QString& path) {

@@ -1,6 +1,7 @@
 #include "screens/food/Details/FoodMenuController.h"
 
 #include "core/settings/QVXUtil.h"
+#include "core/text/StringUtil.h"
 #include "screens/food/Details/AddFoodController.h"
 #include "screens/food/Details/FoodMenuCell.h"
 #include "screens/food/Details/FoodMenuMainRows.h"
@@ -170,10 +171,7 @@ void FoodMenuController::restoreData() {
 }
 
 QString FoodMenuController::cleanSearchText(const QString& text) {
-    QString cleaned = text;
-    cleaned.remove(QLatin1Char(' '));
-    cleaned.remove(QLatin1Char(','));
-    return cleaned;
+    return StringUtil::cleanSearchText(text);
 }
 
 void FoodMenuController::searchBarTextDidChange(const QString& text) {
