@@ -18,7 +18,6 @@ public:
     static QDate storedDate(const QString& text);
 
 private:
-    // Rows come ordered by day, so most rows repeat the previous date.
-    QDate lastDate_;
+    QString lastPrefix_;
     QDateTime lastDay_;
 };
