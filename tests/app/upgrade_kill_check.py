@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Kills the application while it upgrades the user's diary files, then starts it again.
 
-For each delay from 5 to 60 ms (every 5 ms) after the upgrade has begun (the moment its
-temporary file appears beside common.db), the program is killed with SIGKILL; a normal start
+For each delay from 5 to 60 ms (every 5 ms) after the upgrade has begun (the moment its first
+file appears beside common.db), the program is killed with SIGKILL; a normal start
 follows, which must finish the upgrade, and then every row of common.db and weight.db must be
 there exactly as before and both files must pass SQLite's integrity check.
 
@@ -64,15 +64,17 @@ def fingerprint(folder):
     prints = {}
     for name, tables in TABLES.items():
         db = sqlite3.connect("file:%s?mode=ro" % os.path.join(folder, name), uri=True)
-        check = db.execute("pragma integrity_check").fetchone()[0]
-        for table in tables:
-            digest = hashlib.sha1()
-            count = 0
-            for row in db.execute("select * from %s order by 1" % table):
-                digest.update(repr(row).encode())
-                count += 1
-            prints[table] = (count, digest.hexdigest())
-        prints[name] = check
+        try:
+            prints[name] = db.execute("pragma integrity_check").fetchone()[0]
+            for table in tables:
+                digest = hashlib.sha1()
+                count = 0
+                for row in db.execute("select * from %s order by 1" % table):
+                    digest.update(repr(row).encode())
+                    count += 1
+                prints[table] = (count, digest.hexdigest())
+        except sqlite3.DatabaseError as error:
+            prints[name] = str(error)
         db.close()
     return prints
 
@@ -132,14 +134,17 @@ def main():
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", QUORVEL_DATA_DIR=data,
                QUORVEL_SETTINGS=settings, ASAN_OPTIONS="detect_leaks=0")
     old_versions = {key: "0.9" for key, _ in VERSION_KEYS.values()}
-    temp_file = os.path.join(data, "common.db.upgrade")
+
+    def upgrade_began():
+        return any(n.startswith("common.db.") for n in os.listdir(data))
+
     failures = 0
     try:
         # One upgrade left to run, to say how long a whole one takes here.
         shutil.copytree(pristine, data)
         write_settings(settings, old_versions)
         app = start(exe, env)
-        wait_for(lambda: os.path.exists(temp_file), START_TIMEOUT)
+        wait_for(upgrade_began, START_TIMEOUT)
         began = time.monotonic()
         wait_for(lambda: upgraded(settings, data), START_TIMEOUT)
         print("a whole upgrade takes %.0f ms" % ((time.monotonic() - began) * 1000))
@@ -150,8 +155,7 @@ def main():
             shutil.copytree(pristine, data)
             write_settings(settings, old_versions)
             app = start(exe, env)
-            if not wait_for(lambda: os.path.exists(temp_file) or app.poll() is not None,
-                            START_TIMEOUT):
+            if not wait_for(lambda: upgrade_began() or app.poll() is not None, START_TIMEOUT):
                 print("%2d ms: the upgrade never began" % delay_ms)
                 failures += 1
                 app.kill()
