@@ -22,13 +22,11 @@ namespace {
 const QDate kEndDate(2026, 12, 6);
 
 const char* const kFoodQuery =
-    "select id, datetime(date, 'start of day', 'localtime'), food_type_id, name,  food_item_id, "
-    "portions_count, result_weight, result_calories, result_points  from saved_food  order by "
-    "datetime(date, 'start of day', 'localtime') asc";
+    "select id, date, food_type_id, name,  food_item_id, portions_count, result_weight, "
+    "result_calories, result_points  from saved_food  order by substr(date, 1, 10) asc";
 const char* const kExerciseQuery =
-    "select id, datetime(date, 'start of day', 'localtime'), name,  exercise_item_id, duration, "
-    "burn_rate, calories  from saved_exercise  order by datetime(date, 'start of day', "
-    "'localtime') asc";
+    "select id, date, name,  exercise_item_id, duration, burn_rate, calories  from "
+    "saved_exercise  order by substr(date, 1, 10) asc";
 
 class Connection {
 public:

@@ -2,6 +2,8 @@
 
 #include "app/DatabaseFailureReporter.h"
 #include "app/PlaceholderController.h"
+#include "core/base/UserNotices.h"
+#include "core/db/QVUtil.h"
 #include "core/settings/QVXUtil.h"
 #include "core/settings/WelcomeCounter.h"
 #include "ui/AlertView.h"
@@ -66,11 +68,21 @@ ui::ViewController* QuorvelAppDelegate::appendController() {
     return tabBar;
 }
 
+void QuorvelAppDelegate::setApplicationProps() {
+    // The diaries are opened before anything is shown, so that an upgrade of their files is
+    // done (or has failed) before a screen reads them, and what it has to say can be shown.
+    QVUtil::commonDbc();
+    QVUtil::weightDbc();
+}
+
 void QuorvelAppDelegate::didShowWindow() {
     DatabaseFailureReporter::setWindow(window());
-    if (!WelcomeCounter::shouldShowAndCount())
-        return;
-    auto* notice = new ui::AlertView(WelcomeCounter::title(), WelcomeCounter::message(),
-                                     WelcomeCounter::buttonTitle());
-    notice->showIn(window());
+    if (WelcomeCounter::shouldShowAndCount()) {
+        auto* notice = new ui::AlertView(WelcomeCounter::title(), WelcomeCounter::message(),
+                                         WelcomeCounter::buttonTitle());
+        notice->showIn(window());
+    }
+    // Shown last, so they stand above the welcome notice.
+    for (const UserNotices::Notice& n : UserNotices::take())
+        (new ui::AlertView(n.title, n.message, QStringLiteral("OK")))->showIn(window());
 }

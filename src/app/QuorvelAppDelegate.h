@@ -21,5 +21,6 @@ public:
     ui::ViewController* appendController() override;
 
 protected:
+    void setApplicationProps() override;
     void didShowWindow() override;
 };

@@ -186,6 +186,9 @@ public:
         literal(QStringLiteral(":"));
         if (!number(2, false, minutes))
             return false;
+        // No zone is further than 18 hours from UTC; "-5000" is not an offset.
+        if (minutes > 59 || hours * 60 + minutes > 18 * 60)
+            return false;
         seconds = (hours * 3600 + minutes * 60) * (negative ? -1 : 1);
         return true;
     }

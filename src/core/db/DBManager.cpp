@@ -1,10 +1,11 @@
 #include "core/db/DBManager.h"
 
-#include "core/base/Clock.h"
 #include "core/base/Paths.h"
+#include "core/base/UserNotices.h"
 #include "core/base/Util.h"
 #include "core/db/DBException.h"
-#include "core/db/UserDataMigration.h"
+#include "core/db/DiaryUpgrade.h"
+#include "core/db/DurableFile.h"
 #include "core/settings/UDefUtil.h"
 
 #include <QDebug>
@@ -21,9 +22,18 @@ const QString kShortDatePattern = QStringLiteral("yyyy-MM-dd HH:mm");
 // Seconds between 1970-01-01 and 2001-01-01, the reference of stored double dates.
 constexpr qint64 kReferenceDateOffset = 978307200;
 
-[[noreturn]] void raiseOpenFailure(int code) {
-    throw DBException(QStringLiteral("DBManager unable connect to database"),
-                      DBManager::getSQLiteErrMsg(code));
+const QString kCreateFailure =
+    QStringLiteral("DBManager failed to create writable database file with message");
+const QString kRemoveFailure =
+    QStringLiteral("DBManager failed to remove old database version file with message");
+
+// SQLite's own words for the last failure on the connection ("UNIQUE constraint failed:
+// saved_food.id", "database or disk is full"); the fixed text of the code when there are none.
+QString errorText(sqlite3* db, int code) {
+    const char* message = db ? sqlite3_errmsg(db) : nullptr;
+    if (message && *message)
+        return QString::fromUtf8(message);
+    return DBManager::getSQLiteErrMsg(code);
 }
 
 } // namespace
@@ -73,74 +83,118 @@ QString DBManager::pathToDBWithName(const QString& name) {
 void DBManager::initOrCreate(bool reload) {
     const QString dir = Paths::dataDir();
     if (!QDir().mkpath(dir))
-        throw DBException(
-            QStringLiteral("DBManager failed to create writable database file with message"),
-            QStringLiteral("cannot create the directory %1").arg(dir));
+        throw DBException(kCreateFailure,
+                          QStringLiteral("cannot create the directory %1").arg(dir));
     const QString path = pathToDBWithName(dbName_);
     const QString shipped = QDir(Paths::resourceDir()).filePath(dbName_);
     lastBackupPath_.clear();
-    const bool exists = QFileInfo::exists(path);
-    if (reload && exists && reloadPolicy_ == ReloadPolicy::CarryRows) {
-        moveAsideAndCarry(path, shipped);
+    // A new version that was being built when the program stopped; the user's file is whole.
+    const QString temp = DurableFile::tempPath(path);
+    if (QFileInfo::exists(temp)) {
+        qInfo().noquote()
+            << QStringLiteral("Database %1: an unfinished upgrade was removed").arg(dbName_);
+        DurableFile::removeWithJournals(temp);
+    }
+    const bool carry = reloadPolicy_ == ReloadPolicy::CarryRows;
+    bool exists = QFileInfo::exists(path);
+    if (exists && carry && QFileInfo(path).size() == 0) {
+        setAsideEmpty(path);
+        exists = false;
+    }
+    if (reload && exists && carry) {
+        carryRows(shipped, path);
+    } else if (!exists || reload) {
+        if (exists)
+            qInfo().noquote()
+                << QStringLiteral("Database %1 was reloaded from resources").arg(dbName_);
+        installShipped(shipped, path);
+    }
+    if (carry)
         initDatabase(path);
+    else
+        openCatalogue(shipped, path);
+}
+
+void DBManager::installShipped(const QString& shipped, const QString& path) const {
+    const QString temp = DurableFile::tempPath(path);
+    try {
+        DurableFile::copy(shipped, temp, kCreateFailure);
+        DurableFile::replace(temp, path, kRemoveFailure);
+    } catch (const DBException&) {
+        DurableFile::removeWithJournals(temp);
+        throw;
+    }
+}
+
+void DBManager::setAsideEmpty(const QString& path) {
+    const QString backup = DurableFile::freeBackupName(path);
+    // A journal beside it belongs to it: it goes along, so it is never played into the new file.
+    QFile::rename(path + QStringLiteral("-journal"), backup + QStringLiteral("-journal"));
+    if (!QFile::rename(path, backup))
+        throw DBException(kRemoveFailure, QStringLiteral("cannot move aside %1").arg(path));
+    qWarning().noquote() << QStringLiteral("Database %1 was empty; it is kept as %2 and a new "
+                                           "one is made")
+                                .arg(dbName_, QFileInfo(backup).fileName());
+}
+
+void DBManager::carryRows(const QString& shipped, const QString& path) {
+    const DiaryUpgrade::Result result = DiaryUpgrade::run(shipped, path);
+    const QString backupName = QFileInfo(result.backupPath).fileName();
+    qInfo().noquote() << QStringLiteral("Database %1 was reloaded from resources; the previous "
+                                        "copy is kept as %2")
+                             .arg(dbName_, backupName);
+    for (const QString& line : result.report.lines)
+        qInfo().noquote() << QStringLiteral("Database %1: %2").arg(dbName_, line);
+    lastBackupPath_ = result.backupPath;
+    if (result.report.missing == 0)
         return;
-    }
-    if (reload && exists) {
-        qInfo().noquote() << QStringLiteral("Database %1 was reloaded from resources").arg(dbName_);
-        QFile old(path);
-        if (!old.remove())
-            throw DBException(QStringLiteral("DBManager failed to remove old database version "
-                                             "file with message"),
-                              old.errorString());
-    }
-    if (!reload && exists) {
+    const QString message =
+        QStringLiteral("%1 of your entries in %2 could not be carried into the new version. "
+                       "The previous file is kept as %3.")
+            .arg(result.report.missing)
+            .arg(dbName_, backupName);
+    qWarning().noquote() << QStringLiteral("Database %1: %2").arg(dbName_, message);
+    UserNotices::add(QStringLiteral("Diary upgrade"), message);
+}
+
+void DBManager::openCatalogue(const QString& shipped, const QString& path) {
+    // The catalogues hold nothing of the user's: a copy that cannot be read is simply made anew
+    // rather than stopping every start.
+    QString problem;
+    try {
         initDatabase(path);
-        return;
+        problem = catalogueProblem();
+    } catch (const DBException& failure) {
+        problem = failure.reason();
     }
-    copyShipped(shipped, path);
+    if (problem.isEmpty())
+        return;
+    closeDb();
+    qWarning().noquote() << QStringLiteral("Database %1 could not be read (%2); it was replaced "
+                                           "from resources")
+                                .arg(dbName_, problem);
+    installShipped(shipped, path);
     initDatabase(path);
 }
 
-void DBManager::copyShipped(const QString& shipped, const QString& path) const {
-    QFile source(shipped);
-    if (!source.copy(path))
-        throw DBException(
-            QStringLiteral("DBManager failed to create writable database file with message"),
-            source.errorString());
-    // The shipped file may be installed read-only; the user's copy must take writes.
-    QFile::setPermissions(path, QFile::permissions(path) | QFile::ReadOwner | QFile::WriteOwner);
-}
-
-void DBManager::moveAsideAndCarry(const QString& path, const QString& shipped) {
-    const QString stamp = Clock::now().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString backup = QStringLiteral("%1.%2.bak").arg(path, stamp);
-    for (int n = 2; QFileInfo::exists(backup); ++n)
-        backup = QStringLiteral("%1.%2-%3.bak").arg(path, stamp).arg(n);
-    QFile old(path);
-    if (!old.rename(backup))
-        throw DBException(QStringLiteral("DBManager failed to remove old database version "
-                                         "file with message"),
-                          old.errorString());
-    try {
-        copyShipped(shipped, path);
-        const UserDataMigration::Report report = UserDataMigration::carry(path, backup);
-        qInfo().noquote() << QStringLiteral("Database %1 was reloaded from resources; the "
-                                            "previous copy is kept as %2")
-                                 .arg(dbName_, QFileInfo(backup).fileName());
-        for (const QString& line : report.lines)
-            qInfo().noquote() << QStringLiteral("Database %1: %2").arg(dbName_, line);
-    } catch (const DBException&) {
-        // Put the user's file back where it was so that nothing is lost and the next start
-        // tries again.
-        if (QFileInfo::exists(path) && !QFile::remove(path))
-            qWarning().noquote() << QStringLiteral("Could not remove the new copy %1").arg(path);
-        if (!QFile::rename(backup, path))
-            qWarning().noquote() << QStringLiteral("Could not restore %1 from %2; the data is "
-                                                   "kept in %2")
-                                        .arg(path, backup);
-        throw;
-    }
-    lastBackupPath_ = backup;
+QString DBManager::catalogueProblem() {
+    // The single value a statement yields, or SQLite's message when it yields none.
+    const auto firstValue = [this](const char* sql, QString& value) {
+        sqlite3_stmt* stmt = nullptr;
+        const bool read = sqlite3_prepare_v2(db_.get(), sql, -1, &stmt, nullptr) == SQLITE_OK &&
+                          sqlite3_step(stmt) == SQLITE_ROW;
+        value = read ? getTextCol(stmt, 0) : QString::fromUtf8(sqlite3_errmsg(db_.get()));
+        sqlite3_finalize(stmt);
+        return read;
+    };
+    QString verdict;
+    // quick_check reads every page once; the catalogues are small enough for that at start.
+    if (!firstValue("pragma quick_check", verdict) || verdict != QLatin1String("ok"))
+        return verdict;
+    QString tables;
+    if (!firstValue("select count(*) from sqlite_master", tables))
+        return tables;
+    return tables != QLatin1String("0") ? QString() : QStringLiteral("it is empty");
 }
 
 void DBManager::initDatabase(const QString& path) {
@@ -150,7 +204,8 @@ void DBManager::initDatabase(const QString& path) {
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
     std::unique_ptr<sqlite3, Closer> opened(raw);
     if (rc != SQLITE_OK)
-        raiseOpenFailure(rc);
+        throw DBException(QStringLiteral("DBManager unable connect to database"),
+                          errorText(raw, rc));
     db_ = std::move(opened);
 }
 
@@ -177,6 +232,7 @@ sqlite3_stmt* DBManager::prepareStmt(const QString& sql, const QStringList& para
     if (!stmt) {
         const int rc = sqlite3_prepare_v2(db_.get(), sql.toUtf8().constData(), -1, &stmt, nullptr);
         if (rc != SQLITE_OK) {
+            const QString reason = errorText(db_.get(), rc);
             if (stmt) {
                 sqlite3_reset(stmt);
                 sqlite3_finalize(stmt);
@@ -188,8 +244,7 @@ sqlite3_stmt* DBManager::prepareStmt(const QString& sql, const QStringList& para
             for (const QString& p : params)
                 qWarning().noquote() << p;
             throw DBException(
-                QStringLiteral("DBManager (%1) preparing statement error").arg(dbName_),
-                getSQLiteErrMsg(rc));
+                QStringLiteral("DBManager (%1) preparing statement error").arg(dbName_), reason);
         }
         statements_.insert(sql, stmt);
     }
@@ -278,8 +333,9 @@ int DBManager::sqlStep(sqlite3_stmt* stmt) {
     const int rc = sqlite3_step(stmt);
     if (rc == SQLITE_ROW || rc == SQLITE_DONE)
         return rc;
+    const QString reason = errorText(sqlite3_db_handle(stmt), rc);
     sqlite3_reset(stmt);
-    throw DBException(QStringLiteral("DBManager step error"), getSQLiteErrMsg(rc));
+    throw DBException(QStringLiteral("DBManager step error"), reason);
 }
 
 bool DBManager::nextStep(sqlite3_stmt* stmt) {

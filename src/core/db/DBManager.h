@@ -19,7 +19,7 @@ public:
     // What a changed version does to a copy that already exists.
     enum class ReloadPolicy {
         Replace,   // catalogues: the shipped file simply replaces the copy
-        CarryRows, // diaries: the old copy is kept as a backup and its rows move into the new file
+        CarryRows, // diaries: the rows move into the new file and the old copy is kept as a backup
     };
 
     static constexpr int kNoRow = -9999;
@@ -81,8 +81,13 @@ private:
         void operator()(sqlite3* db) const;
     };
 
-    void moveAsideAndCarry(const QString& path, const QString& shipped);
-    void copyShipped(const QString& shipped, const QString& path) const;
+    void installShipped(const QString& shipped, const QString& path) const;
+    void setAsideEmpty(const QString& path);
+    void carryRows(const QString& shipped, const QString& path);
+    void openCatalogue(const QString& shipped, const QString& path);
+    // Why the open catalogue cannot serve (SQLite's verdict, or that it has no tables); empty
+    // when it can.
+    QString catalogueProblem();
 
     QString dbName_;
     std::unique_ptr<sqlite3, Closer> db_;

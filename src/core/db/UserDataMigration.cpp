@@ -74,6 +74,12 @@ QStringList columns(sqlite3* db, const QString& schema, const QString& table) {
         table);
 }
 
+int count(sqlite3* db, const QString& schema, const QString& table) {
+    return firstColumn(db, QStringLiteral("select count(*) from %1.%2").arg(schema, quoted(table)))
+        .value(0)
+        .toInt();
+}
+
 int copyTable(sqlite3* db, const QString& table, UserDataMigration::Report& report) {
     const QStringList target = columns(db, QStringLiteral("main"), table);
     const QStringList source = columns(db, QStringLiteral("previous"), table);
@@ -123,7 +129,20 @@ UserDataMigration::Report UserDataMigration::carry(const QString& newPath,
             const int rows = copyTable(db.get(), table, report);
             report.rows += rows;
             report.lines.append(QStringLiteral("%1 rows of %2 carried over").arg(rows).arg(table));
+            const int before = count(db.get(), QStringLiteral("previous"), table);
+            const int after = count(db.get(), QStringLiteral("main"), table);
+            if (after < before) {
+                report.missing += before - after;
+                report.lines.append(
+                    QStringLiteral("only %1 of the %2 rows of %3 are in the new file")
+                        .arg(after)
+                        .arg(before)
+                        .arg(table));
+            }
         }
+        for (const QString& table : oldTables)
+            if (!newTables.contains(table))
+                report.missing += count(db.get(), QStringLiteral("previous"), table);
         exec(db.get(), QStringLiteral("commit"));
     } catch (const DBException&) {
         sqlite3_exec(db.get(), "rollback", nullptr, nullptr, nullptr);

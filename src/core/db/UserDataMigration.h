@@ -10,6 +10,9 @@ class UserDataMigration {
 public:
     struct Report {
         int rows = 0;
+        // Rows of the previous copy that the new file does not hold: tables the new file lacks,
+        // or rows a new constraint refused.
+        int missing = 0;
         // Human-readable lines for the log: rows per table, dropped columns, tables left behind.
         QStringList lines;
     };

@@ -10,7 +10,7 @@
 #include <QDebug>
 
 // Reads a diary table once into its day list. The statement's column 0 is the row id and
-// column 1 the row's start of day as datetime(date, 'start of day', 'localtime') gives it;
+// column 1 the row's stored date text, the rows ordered by day;
 // readEntry(stmt, day) builds the entry from the other columns and says which group it goes in.
 // A row whose date cannot be read, or that belongs in no group, is left out of the list (it
 // stays in the file) and logged.
@@ -27,7 +27,7 @@ DiaryDayList<Day> loadDiaryDays(const QString& sql, const char* table,
         ~ResetOnExit() { DBManager::reset(stmt); }
     } resetOnExit{stmt};
     while (DBManager::nextStep(stmt)) {
-        const QDateTime day = rowDay.dayFromShiftedStart(DBManager::getTextCol(stmt, 1));
+        const QDateTime day = rowDay.dayOf(DBManager::getTextCol(stmt, 1));
         if (!day.isValid()) {
             qWarning("Skipped %s row %d: its date cannot be read", table,
                      DBManager::getIntCol(stmt, 0));

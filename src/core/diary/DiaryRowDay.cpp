@@ -4,34 +4,54 @@
 
 namespace {
 
-const QString kPattern = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+constexpr qsizetype kDateLength = 10; // "yyyy-MM-dd"
 
-bool readsAs(const QDate& date, const QString& text) {
-    const QDateTime utcMidnight(date, QTime(0, 0), Qt::UTC);
-    return utcMidnight.toLocalTime().toString(kPattern) == text;
+// The number the digits spell; -1 when one is not a digit.
+int digits(QStringView text) {
+    int value = 0;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    return value;
+}
+
+// The text is a date alone or a date followed by its time.
+bool beginsWithDateField(const QString& text) {
+    if (text.size() < kDateLength)
+        return false;
+    return text.size() == kDateLength || text.at(kDateLength) == QLatin1Char(' ') ||
+           text.at(kDateLength) == QLatin1Char('T');
 }
 
 } // namespace
 
 QDate DiaryRowDay::storedDate(const QString& text) {
-    if (text.size() != kPattern.size())
+    if (!beginsWithDateField(text))
         return QDate();
-    const QDate shown = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
-    if (!shown.isValid())
+    const QStringView view(text);
+    if (view.at(4) != QLatin1Char('-') || view.at(7) != QLatin1Char('-'))
         return QDate();
-    // East of Greenwich (or on it) UTC midnight is shown on the same date, west of it on the
-    // date before.
-    for (const QDate& candidate : {shown, shown.addDays(1)})
-        if (readsAs(candidate, text))
-            return candidate;
-    return QDate();
+    const int year = digits(view.mid(0, 4));
+    const int month = digits(view.mid(5, 2));
+    const int day = digits(view.mid(8, 2));
+    // QDate refuses -1 as a month or day; a year of -1 would be a real one.
+    if (year < 0)
+        return QDate();
+    return QDate(year, month, day);
 }
 
-QDateTime DiaryRowDay::dayFromShiftedStart(const QString& text) {
-    if (text == lastText_ && !text.isEmpty())
+QDateTime DiaryRowDay::dayOf(const QString& text) {
+    // Rows come ordered by day, so most rows repeat the previous date; reading it is the cost
+    // of a long diary's load.
+    if (lastDay_.isValid() && beginsWithDateField(text) &&
+        QStringView(text).left(kDateLength) == lastPrefix_)
         return lastDay_;
     const QDate date = storedDate(text);
-    lastText_ = text;
-    lastDay_ = date.isValid() ? DateUtil::firstValidAtOrAfter(date, QTime(0, 0)) : QDateTime();
+    if (!date.isValid())
+        return QDateTime();
+    lastPrefix_ = text.left(kDateLength);
+    lastDay_ = DateUtil::firstValidAtOrAfter(date, QTime(0, 0));
     return lastDay_;
 }

@@ -4,21 +4,20 @@
 #include <QDateTime>
 #include <QString>
 
-// The day of a stored diary row. The day lists read datetime(date, 'start of day', 'localtime'):
-// the stored calendar date taken as UTC midnight and shown in local time, which in a zone west of
-// Greenwich falls on the evening before. This finds the calendar date again from that text, so an
-// entry comes back on the day it was saved for in every zone and season.
+// The day of a stored diary row: local midnight of the calendar date its text begins with
+// ("yyyy-MM-dd HH:mm:ss", local time). The date is read from the text here rather than through
+// SQLite's 'localtime', which outside 1970-2037 applies another year's daylight-saving rules
+// and so put entries of those years on no day at all.
 class DiaryRowDay {
 public:
     // Local midnight (or the first moment after it) of the stored date; no date when the text
-    // cannot be read.
-    QDateTime dayFromShiftedStart(const QString& text);
+    // does not begin with one.
+    QDateTime dayOf(const QString& text);
 
-    // The calendar date whose UTC midnight reads as the text in local time; invalid when none.
+    // The calendar date a stored text begins with; invalid when it does not.
     static QDate storedDate(const QString& text);
 
 private:
-    // Rows come ordered by day, so most rows repeat the previous text.
-    QString lastText_;
+    QString lastPrefix_;
     QDateTime lastDay_;
 };

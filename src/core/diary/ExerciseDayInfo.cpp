@@ -10,10 +10,9 @@
 
 namespace {
 
-const QString kLoadSql = QStringLiteral(
-    "select id, datetime(date, 'start of day', 'localtime'), name,  exercise_item_id, duration, "
-    "burn_rate, calories  from saved_exercise  order by datetime(date, 'start of day', "
-    "'localtime') asc");
+const QString kLoadSql =
+    QStringLiteral("select id, date, name,  exercise_item_id, duration, burn_rate, calories  from "
+                   "saved_exercise  order by substr(date, 1, 10) asc");
 
 // The list of a category; category 1 (entries without a catalogue exercise) for a category the
 // catalogue does not have, so such an entry is still shown and counted.

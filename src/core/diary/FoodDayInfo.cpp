@@ -9,9 +9,8 @@
 namespace {
 
 const QString kLoadSql = QStringLiteral(
-    "select id, datetime(date, 'start of day', 'localtime'), food_type_id, name,  food_item_id, "
-    "portions_count, result_weight, result_calories, result_points  from saved_food  order by "
-    "datetime(date, 'start of day', 'localtime') asc");
+    "select id, date, food_type_id, name,  food_item_id, portions_count, result_weight, "
+    "result_calories, result_points  from saved_food  order by substr(date, 1, 10) asc");
 const QString kEditedMealKey = QStringLiteral("food_current_foodTypeId");
 
 std::pair<SavedFoodPtr, int> readFood(sqlite3_stmt* stmt, const QDateTime& day) {

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QStringDecoder>
 
 namespace {
 
@@ -24,6 +25,12 @@ QString encodeList(const QVariantList& list) {
         array.append(encoded);
     }
     return kList + QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+}
+
+bool isUtf8(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(bytes); // the conversion runs when assigned
+    return !decoder.hasError();
 }
 
 QVariant decodeList(const QString& payload) {
@@ -95,4 +102,19 @@ QVariant SettingsCodec::decode(const QString& text) {
     if (text.startsWith(kList))
         return decodeList(text.mid(kList.size()));
     return text;
+}
+
+QByteArray SettingsCodec::fileAsUtf8(const QByteArray& bytes) {
+    if (isUtf8(bytes))
+        return bytes;
+    QByteArray repaired;
+    repaired.reserve(bytes.size() + bytes.size() / 8);
+    for (qsizetype start = 0; start < bytes.size();) {
+        qsizetype end = bytes.indexOf('\n', start);
+        end = end < 0 ? bytes.size() : end + 1;
+        const QByteArrayView line(bytes.constData() + start, end - start);
+        repaired += isUtf8(line) ? line.toByteArray() : QString::fromLatin1(line).toUtf8();
+        start = end;
+    }
+    return repaired;
 }

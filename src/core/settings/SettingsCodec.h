@@ -13,4 +13,9 @@ public:
     // Text that carries no known type tag (hand-edited files) is read as plain text.
     static QVariant decode(const QString& text);
     static bool canEncode(const QVariant& value);
+
+    // The settings file's bytes as UTF-8. A line that is not valid UTF-8 (written by hand in a
+    // Latin-1 editor) is read as Latin-1: left as it is, the INI reader cuts the value short or
+    // runs it into the next line, and the next write would store that for good.
+    static QByteArray fileAsUtf8(const QByteArray& bytes);
 };

@@ -24,6 +24,7 @@ public:
 private:
     SettingsStore() = default;
     QSettings& settings();
+    void open();
     void flush();
 
     std::unique_ptr<QSettings> settings_;

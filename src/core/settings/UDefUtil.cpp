@@ -1,7 +1,36 @@
 #include "core/settings/UDefUtil.h"
 
+#include "core/base/ProcessGlobal.h"
+#include "core/settings/SettingLimits.h"
 #include "core/settings/SettingsStore.h"
 #include "core/settings/StoredValue.h"
+
+#include <QDebug>
+#include <QSet>
+
+namespace {
+
+struct LoggedValues {
+    QSet<QString> notes;
+};
+
+// Whether a stored value can stand for its key as a number; a value that cannot is logged once.
+bool usableNumber(const QString& key, const QVariant& value) {
+    const double number = StoredValue::toDouble(value);
+    if (SettingLimits::accepts(key, number))
+        return true;
+    const QString note = QStringLiteral("Setting \"%1\" holds %2, which it cannot be; its default "
+                                        "is used")
+                             .arg(key, QString::number(number));
+    QSet<QString>& logged = ProcessGlobal<LoggedValues>::get().notes;
+    if (!logged.contains(note)) {
+        logged.insert(note);
+        qWarning().noquote() << note;
+    }
+    return false;
+}
+
+} // namespace
 
 QVariant UDefUtil::getUserDef(const QString& key) {
     return SettingsStore::instance().value(key);
@@ -39,7 +68,7 @@ int UDefUtil::getUserDefInt(const QString& key) {
 
 int UDefUtil::getUserDefInt(const QString& key, int def) {
     const QVariant value = getUserDef(key);
-    return value.isValid() ? StoredValue::toInt(value) : def;
+    return value.isValid() && usableNumber(key, value) ? StoredValue::toInt(value) : def;
 }
 
 void UDefUtil::setUserDefInt(int value, const QString& key) {
@@ -52,7 +81,7 @@ double UDefUtil::getUserDefDouble(const QString& key) {
 
 double UDefUtil::getUserDefDouble(const QString& key, double def) {
     const QVariant value = getUserDef(key);
-    return value.isValid() ? StoredValue::toDouble(value) : def;
+    return value.isValid() && usableNumber(key, value) ? StoredValue::toDouble(value) : def;
 }
 
 void UDefUtil::setUserDefDouble(double value, const QString& key) {
@@ -61,7 +90,7 @@ void UDefUtil::setUserDefDouble(double value, const QString& key) {
 
 float UDefUtil::getUserDefFloat(const QString& key, float def) {
     const QVariant value = getUserDef(key);
-    return value.isValid() ? StoredValue::toFloat(value) : def;
+    return value.isValid() && usableNumber(key, value) ? StoredValue::toFloat(value) : def;
 }
 
 void UDefUtil::setUserDefFloat(float value, const QString& key) {

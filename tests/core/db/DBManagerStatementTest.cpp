@@ -54,7 +54,8 @@ TEST_F(DBManagerStatementTest, FailuresRaiseAndLeaveTheStatementReusable) {
         ADD_FAILURE() << "no raise";
     } catch (const DBException& e) {
         EXPECT_EQ(e.name(), "DBManager (diary.db) preparing statement error");
-        EXPECT_EQ(e.reason(), "SQL error or missing database");
+        // SQLite's own words, which name what went wrong.
+        EXPECT_EQ(e.reason(), "near \"selec\": syntax error");
     }
     EXPECT_EQ(db.cachedStatementCount(), 0);
     EXPECT_TRUE(log.contains("Preparing statement error: SQL error or missing database"));
@@ -68,7 +69,7 @@ TEST_F(DBManagerStatementTest, FailuresRaiseAndLeaveTheStatementReusable) {
         ADD_FAILURE() << "no raise";
     } catch (const DBException& e) {
         EXPECT_EQ(e.name(), "DBManager step error");
-        EXPECT_EQ(e.reason(), "Abort due to contraint violation");
+        EXPECT_EQ(e.reason(), "UNIQUE constraint failed: entry.id");
     }
     EXPECT_EQ(db.insertStmt(insert, {"8", "second"}), 8);
     EXPECT_EQ(db.insertStmt(db.prepareStmt("select 1")), -1);

@@ -1,8 +1,10 @@
 #include "DbTestSupport.h"
 #include "core/base/ResetRegistry.h"
+#include "core/base/UserNotices.h"
 #include "core/base/Util.h"
 #include "core/db/DBException.h"
 #include "core/db/DBManager.h"
+#include "core/db/DiaryUpgrade.h"
 #include "core/db/QVUtil.h"
 #include "core/settings/UDefUtil.h"
 
@@ -65,9 +67,45 @@ TEST_F(UserDataMigrationTest, RowsMoveIntoTheNewFileAndTheOldOneStaysAsBackup) {
     EXPECT_TRUE(log.contains("2 rows of meal carried over"));
     EXPECT_TRUE(log.contains("column kcal of meal is not in the new file and was dropped"));
     EXPECT_TRUE(log.contains("table note is not in the new file and stays in the backup"));
+    // The note the new file has no table for is a row the user loses sight of: they are told.
+    const QList<UserNotices::Notice> notices = UserNotices::take();
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices[0].message.startsWith("1 of your entries in diary.db could not be carried"))
+        << notices[0].message.toStdString();
     EXPECT_EQ(UDefUtil::getUserDefString(Util::bundleIdentifier() + "_diary", ""), "2.0");
     // The manager works on the carried file.
     EXPECT_EQ(manager_->executeIntScalar("select max(id) from meal"), 9);
+}
+
+TEST_F(UserDataMigrationTest, StoppedAtAnyStepTheNextStartHoldsEveryRow) {
+    struct Stop {}; // what a crash is to the upgrade: nothing in it catches this
+    manager_.reset();
+    const auto rows = [this] {
+        return rawdb::scalar(userPath("diary.db"), "select group_concat(id || name || kcal) || "
+                                                   "(select text from note) from meal");
+    };
+    const QString before = rows();
+    const QString versionKey = Util::bundleIdentifier() + "_diary";
+    for (int stopAt = 1; stopAt <= DiaryUpgrade::kStepCount; ++stopAt) {
+        SCOPED_TRACE(stopAt);
+        UDefUtil::setUserDefString("1.0", versionKey);
+        DiaryUpgrade::setStepHook([stopAt](int step) {
+            if (step == stopAt)
+                throw Stop{};
+        });
+        EXPECT_THROW(open("2.0"), Stop);
+        DiaryUpgrade::setStepHook({});
+        // Before the rename the old file, after it the new one: whole either way.
+        EXPECT_EQ(rows(), before);
+        EXPECT_EQ(UDefUtil::getUserDefString(versionKey, ""), "1.0");
+        LogCapture log;
+        open("2.0");
+        EXPECT_EQ(rows(), before);
+        EXPECT_EQ(UDefUtil::getUserDefString(versionKey, ""), "2.0");
+        EXPECT_EQ(log.contains("Database diary.db: an unfinished upgrade was removed"),
+                  stopAt >= 2 && stopAt <= 5);
+        EXPECT_EQ(QDir(dataDir() + "/documents").entryList({"*.upgrade*"}), QStringList());
+    }
 }
 
 TEST_F(UserDataMigrationTest, TwoUpgradesKeepTwoBackups) {

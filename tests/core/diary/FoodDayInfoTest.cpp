@@ -82,18 +82,27 @@ TEST_F(FoodDayInfoTest, EntriesOfOneMealComeOutNewestFirst) {
     EXPECT_FALSE(FoodDayInfo::getFoodOn(local(2026, 12, 3)));
 }
 
-TEST_F(FoodDayInfoTest, ALateEntryStaysOnItsDayInEveryZone) {
-    for (const char* zone : {"America/New_York", "Asia/Kolkata", "America/St_Johns", "UTC"}) {
+TEST_F(FoodDayInfoTest, ALateEntryStaysOnItsDayInEveryZoneAndYear) {
+    QStringList expected, rows;
+    for (int year : {1969, 2026, 2040})
+        for (int month = 1; month <= 12; ++month)
+            for (int day : {1, 15}) {
+                expected.append(QDate(year, month, day).toString(Qt::ISODate));
+                rows.append(QString("(0, '%1 23:30:00')").arg(expected.last()));
+            }
+    commonExec("insert into saved_food (food_type_id, date) values " + rows.join(','));
+    expected.insert(expected.indexOf("2026-12-15"), "2026-12-06");
+    // Outside 1970-2037 the zones with daylight saving are where a day used to go missing.
+    for (const char* zone : {"America/New_York", "America/Sao_Paulo", "Australia/Sydney",
+                             "Asia/Kolkata", "America/St_Johns", "UTC"}) {
         ScopedTimeZone tz(zone);
         ResetRegistry::resetAll();
-        commonExec("delete from saved_food");
         Clock::set(local(2026, 12, 6, 15, 0));
-        storeFood("2026-01-15 23:30:00", 0, 100);
-        storeFood("2026-07-15 23:30:00", 0, 100);
-        EXPECT_EQ(daysOf(FoodDayInfo::foodList()),
-                  (QStringList{"2026-01-15", "2026-07-15", "2026-12-06"}))
+        EXPECT_EQ(daysOf(FoodDayInfo::foodList()).join(' ').toStdString(),
+                  expected.join(' ').toStdString())
             << zone;
-        EXPECT_EQ(FoodDayInfo::foodList().first()->date(), local(2026, 1, 15)) << zone;
+        EXPECT_EQ(FoodDayInfo::foodList().first()->date(), local(1969, 1, 1)) << zone;
+        EXPECT_EQ(FoodDayInfo::foodList().last()->date(), local(2040, 12, 15)) << zone;
     }
 }
 

@@ -116,6 +116,35 @@ TEST_F(UDefUtilTest, HandEditedPlainValuesReadAsText) {
     EXPECT_EQ(UDefUtil::getUserDefString("name", ""), "a, b");
 }
 
+TEST_F(UDefUtilTest, ADamagedFileReadsDefaultsKeepsOtherKeysAndRaisesNoFalseAlarm) {
+    QFile file(dataDir() + "/settings.ini");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[General]\nQVStartWeightValue=double:1e308\nQVHeightValue=float:nan\n"
+               "QVStartIntensity=double:-inf\nQVStartActivity=int:7\nnot a setting\n"
+               "name=text:caf\xe9\nwelcome=int:2\n");
+    file.close();
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { warnings << text; });
+    for (int read = 0; read < 2; ++read) {
+        EXPECT_EQ(UDefUtil::getUserDefFloat("QVStartWeightValue", 50000.0f), 50000.0f);
+        EXPECT_EQ(UDefUtil::getUserDefFloat("QVHeightValue", 170.0f), 170.0f);
+        EXPECT_EQ(UDefUtil::getUserDefDouble("QVStartIntensity", 0.5), 0.5);
+        EXPECT_EQ(UDefUtil::getUserDefInt("QVStartActivity", 0), 0);
+    }
+    EXPECT_EQ(UDefUtil::getUserDefString("name", ""), "caf\u00e9");
+    UDefUtil::setUserDefInt(3, "welcome");
+    UDefUtil::setUserDefFloat(60000.0f, "QVStartWeightValue");
+    qInstallMessageHandler(previous);
+    // Each bad value once, the unreadable line and the Latin-1 line; no write is said to fail.
+    EXPECT_EQ(warnings.size(), 6) << warnings.join('\n').toStdString();
+    EXPECT_FALSE(warnings.join('\n').contains("could not be written"));
+    restart();
+    EXPECT_EQ(UDefUtil::getUserDefInt("welcome"), 3);
+    EXPECT_EQ(UDefUtil::getUserDefFloat("QVStartWeightValue", 0), 60000.0f);
+    EXPECT_EQ(UDefUtil::getUserDefString("name", ""), "caf\u00e9");
+}
+
 TEST_F(UDefUtilTest, AFailedWriteIsReported) {
     QFile blocker(dataDir() + "/not-a-folder");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
