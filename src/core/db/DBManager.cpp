@@ -18,8 +18,6 @@ namespace {
 
 const QString kStoredDatePattern = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 const QString kShortDatePattern = QStringLiteral("yyyy-MM-dd HH:mm");
-// Seconds between 1970-01-01 and 2001-01-01, the reference of stored double dates.
-constexpr qint64 kReferenceDateOffset = 978307200;
 
 [[noreturn]] void raiseOpenFailure(int code) {
     throw DBException(QStringLiteral("DBManager unable connect to database"),
@@ -49,21 +47,6 @@ void DBManager::initVersion(const QString& version, const QString& fileName,
     initOrCreate(reload);
     if (reload)
         UDefUtil::setUserDefString(version, key);
-}
-
-void DBManager::initWithDB(const QString& fileName) {
-    dbName_ = fileName;
-    initOrCreate(false);
-}
-
-void DBManager::initWithAbsolutePath(const QString& path) {
-    dbName_ = path;
-    initDatabase(path);
-}
-
-void DBManager::initResourceDB(const QString& fileName) {
-    dbName_ = fileName;
-    initDatabase(QDir(Paths::resourceDir()).filePath(fileName));
 }
 
 QString DBManager::pathToDBWithName(const QString& name) {
@@ -256,10 +239,6 @@ int DBManager::executeIntScalar(const QString& sql, const QStringList& params) {
     return value;
 }
 
-int DBManager::getMaxId(const QString& column, const QString& table) {
-    return executeIntScalar(QStringLiteral("select max(%1) from %2").arg(column, table));
-}
-
 qint64 DBManager::insertStmt(const QString& sql, const QStringList& params) {
     executeImmediate(sql, params);
     return sqlite3_last_insert_rowid(db_.get());
@@ -312,20 +291,8 @@ qint64 DBManager::getLongCol(sqlite3_stmt* stmt, int colIdx) {
     return sqlite3_column_int64(stmt, colIdx);
 }
 
-bool DBManager::getBoolCol(sqlite3_stmt* stmt, int colIdx) {
-    return sqlite3_column_int64(stmt, colIdx) != 0;
-}
-
 double DBManager::getDoubleCol(sqlite3_stmt* stmt, int colIdx) {
     return sqlite3_column_double(stmt, colIdx);
-}
-
-QDateTime DBManager::getDateCol(sqlite3_stmt* stmt, int colIdx) {
-    const double seconds = sqlite3_column_double(stmt, colIdx);
-    if (seconds == 0.0)
-        return QDateTime();
-    const auto msecs = static_cast<qint64>(seconds * 1000.0) + kReferenceDateOffset * 1000;
-    return QDateTime::fromMSecsSinceEpoch(msecs);
 }
 
 QDateTime DBManager::getDateAsStrCol(sqlite3_stmt* stmt, int colIdx) {
@@ -342,10 +309,6 @@ QString DBManager::dateAsString(const QDateTime& date) {
     if (!date.isValid())
         return QString();
     return date.toLocalTime().toString(kStoredDatePattern);
-}
-
-QByteArray DBManager::dateAsUTF8tring(const QDateTime& date) {
-    return dateAsString(date).toUtf8();
 }
 
 QString DBManager::getSQLiteErrMsg(int code) {
