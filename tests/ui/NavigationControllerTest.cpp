@@ -67,10 +67,17 @@ TEST_F(NavigationControllerTest, PushShowsScreenWithBackButtonAndBackClickPops) 
     EXPECT_EQ(bar->backButton(), nullptr);
 }
 
-TEST_F(NavigationControllerTest, HiddenBackButtonGivesWayToTheScreensOwnButtons) {
+TEST_F(NavigationControllerTest, TheBarFollowsTheShownItemAndItsOwnButtonsReplaceBack) {
     ShownStack s(new CountingScreen("Exercise"));
     auto* editor = new CountingScreen("Add");
+    s.nav.pushViewController(editor, false);
+    NavigationBar* bar = s.nav.navigationBar();
+    ASSERT_NE(bar->backButton(), nullptr);
+    // Changed after the push, the item shows at once.
     editor->navigationItem()->setHidesBackButton(true);
+    EXPECT_EQ(bar->backButton(), nullptr);
+    editor->setTitle("Edit Weight");
+    EXPECT_EQ(bar->title(), "Edit Weight");
     auto* back = new BarButtonItem("Back");
     auto* save = new BarButtonItem("Save", BarButtonItem::Style::Done);
     editor->navigationItem()->setLeftBarButtonItem(back);
@@ -79,20 +86,17 @@ TEST_F(NavigationControllerTest, HiddenBackButtonGivesWayToTheScreensOwnButtons)
                      [&s] { s.nav.popViewController(false); });
     int saves = 0;
     QObject::connect(save, &BarButtonItem::triggered, [&saves] { ++saves; });
-    s.nav.pushViewController(editor, false);
-
-    NavigationBar* bar = s.nav.navigationBar();
-    EXPECT_EQ(bar->backButton(), nullptr);
-    ASSERT_NE(bar->findChild<QAbstractButton*>("Save"), nullptr);
+    // Buttons are found by their titles, also after a title change.
+    save->setTitle("Done");
+    EXPECT_EQ(bar->findChild<QAbstractButton*>("Save"), nullptr);
     EXPECT_GT(bar->rightButton()->x(), 320 / 2);
 
     // A disabled button ignores clicks; enabling it again works.
     save->setEnabled(false);
-    QTest::mouseClick(bar->findChild<QAbstractButton*>("Save"), Qt::LeftButton);
+    QTest::mouseClick(bar->findChild<QAbstractButton*>("Done"), Qt::LeftButton);
     save->setEnabled(true);
-    gui::click(bar, "Save");
+    gui::click(bar, "Done");
     EXPECT_EQ(saves, 1);
-
     gui::click(bar, "Back");
     EXPECT_EQ(s.nav.viewControllers().size(), 1);
 }

@@ -87,12 +87,18 @@ TEST_F(PickerViewTest, AFlickCarriesTheWheelOnByItsSpeed) {
     EXPECT_GT(picker->selectedRowInComponent(0), flicked);
 }
 
-TEST_F(PickerViewTest, TappingBelowTheMiddlePicksTheRowThere) {
+TEST_F(PickerViewTest, ATapOffTheMiddleOrTheMouseWheelTurnsTheWheelUnderThePointer) {
     const QRect r = picker->componentRect(1);
-    QTest::mouseClick(picker.get(), Qt::LeftButton, {},
-                      QPoint(r.center().x(), r.center().y() + 2 * picker->rowHeight(1)));
+    gui::tap(picker.get(), QPoint(r.center().x(), r.center().y() + 2 * picker->rowHeight(1)));
     EXPECT_EQ(picker->selectedRowInComponent(1), 2);
     EXPECT_EQ(wheels.chosen.back(), std::make_pair(2, 1));
+
+    const QPointF at = picker->componentRect(0).center();
+    QWheelEvent down(at, picker->mapToGlobal(at), {}, QPoint(0, -240), Qt::NoButton, {},
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(picker.get(), &down);
+    EXPECT_EQ(picker->selectedRowInComponent(0), 2);
+    EXPECT_EQ(wheels.chosen.back(), std::make_pair(2, 0));
 }
 
 TEST_F(PickerViewTest, ArrowKeysMoveTheFocusedWheelAndStopAtTheEnds) {
@@ -108,15 +114,6 @@ TEST_F(PickerViewTest, ArrowKeysMoveTheFocusedWheelAndStopAtTheEnds) {
     EXPECT_EQ(picker->selectedRowInComponent(1), 3);
     // Pressing past the end changes nothing and reports nothing.
     EXPECT_EQ(wheels.chosen.size(), 3u);
-}
-
-TEST_F(PickerViewTest, MouseWheelTurnsTheWheelUnderThePointer) {
-    const QPointF at = picker->componentRect(0).center();
-    QWheelEvent down(at, picker->mapToGlobal(at), {}, QPoint(0, -240), Qt::NoButton, {},
-                     Qt::NoScrollPhase, false);
-    QApplication::sendEvent(picker.get(), &down);
-    EXPECT_EQ(picker->selectedRowInComponent(0), 2);
-    EXPECT_EQ(wheels.chosen.back(), std::make_pair(2, 0));
 }
 
 TEST_F(PickerViewTest, SelectingInCodeIsSilentAndReloadKeepsTheRowInRange) {

@@ -61,7 +61,6 @@ void DBManager::initOrCreate(bool reload) {
             QStringLiteral("cannot create the directory %1").arg(dir));
     const QString path = pathToDBWithName(dbName_);
     const QString shipped = QDir(Paths::resourceDir()).filePath(dbName_);
-    lastBackupPath_.clear();
     const bool exists = QFileInfo::exists(path);
     if (reload && exists && reloadPolicy_ == ReloadPolicy::CarryRows) {
         moveAsideAndCarry(path, shipped);
@@ -123,7 +122,6 @@ void DBManager::moveAsideAndCarry(const QString& path, const QString& shipped) {
                                         .arg(path, backup);
         throw;
     }
-    lastBackupPath_ = backup;
 }
 
 void DBManager::initDatabase(const QString& path) {

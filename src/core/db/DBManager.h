@@ -35,8 +35,6 @@ public:
 
     void setReloadPolicy(ReloadPolicy policy) { reloadPolicy_ = policy; }
     const QString& dbName() const { return dbName_; }
-    // Where the previous copy went at the last reload that carried rows; empty otherwise.
-    const QString& lastBackupPath() const { return lastBackupPath_; }
 
     // Statements. The returned statement is shared by every user of the same text and must be
     // finished and reset before the same text is prepared again.
@@ -81,5 +79,4 @@ private:
     std::unique_ptr<sqlite3, Closer> db_;
     QHash<QString, sqlite3_stmt*> statements_;
     ReloadPolicy reloadPolicy_ = ReloadPolicy::Replace;
-    QString lastBackupPath_;
 };
