@@ -1,10 +1,10 @@
 #include "DiaryGenerator.h"
-#include "TestEnv.h"
 #include "core/db/DBException.h"
 #include "core/db/DBManager.h"
 #include "core/db/QVUtil.h"
 #include "core/diary/FoodDayInfo.h"
 #include "core/weight/WeightDataStore.h"
+#include "support/TestEnv.h"
 
 #include <QFile>
 

@@ -257,11 +257,10 @@ void PickerView::mousePressEvent(QMouseEvent* event) {
     if (turnStart_[dragComponent_] < 0)
         turnStart_[dragComponent_] = wheel.selectedRow();
     wheel.stop();
-    pressY_ = lastY_ = pos.y();
+    pressY_ = pos.y();
     pressPosition_ = wheel.position();
     dragged_ = false;
-    velocity_ = 0;
-    moveClock_.start();
+    flick_.press(pos.y(), event->timestamp());
     update();
 }
 
@@ -273,12 +272,9 @@ void PickerView::mouseMoveEvent(QMouseEvent* event) {
         dragged_ = true;
     if (!dragged_)
         return;
-    const int h = rowHeight(dragComponent_);
-    const qreal seconds = std::max<qint64>(1, moveClock_.restart()) / 1000.0;
-    // Rows per second, smoothed so that one jittery move does not decide the flick.
-    velocity_ = 0.6 * velocity_ + 0.4 * (-(y - lastY_) / qreal(h) / seconds);
-    lastY_ = y;
-    wheels_[dragComponent_]->dragTo(pressPosition_ - (y - pressY_) / qreal(h));
+    flick_.move(y, event->timestamp());
+    wheels_[dragComponent_]->dragTo(pressPosition_ -
+                                    (y - pressY_) / qreal(rowHeight(dragComponent_)));
 }
 
 void PickerView::mouseReleaseEvent(QMouseEvent* event) {
@@ -288,8 +284,8 @@ void PickerView::mouseReleaseEvent(QMouseEvent* event) {
     dragComponent_ = -1;
     PickerWheel& wheel = *wheels_[c];
     if (dragged_) {
-        // A pause before letting go ends the flick.
-        const qreal v = moveClock_.elapsed() > 100 ? 0 : velocity_;
+        // Rows per second: dragging up turns the wheel to later rows.
+        const qreal v = -flick_.releaseVelocity(event->timestamp()) / rowHeight(c);
         userTurn(c, wheel.restingRowFor(v));
         return;
     }

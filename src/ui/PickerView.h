@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QElapsedTimer>
+#include "ui/FlickTracker.h"
+
 #include <QPointer>
 #include <QWidget>
 #include <map>
@@ -80,9 +81,7 @@ private:
     int pressY_ = 0;
     qreal pressPosition_ = 0;
     bool dragged_ = false;
-    int lastY_ = 0;
-    qreal velocity_ = 0;
-    QElapsedTimer moveClock_;
+    FlickTracker flick_;
 };
 
 } // namespace ui

@@ -79,8 +79,4 @@ void PickerWheel::stop() {
     }
 }
 
-bool PickerWheel::isMoving() const {
-    return animation_ && animation_->state() == QAbstractAnimation::Running;
-}
-
 } // namespace ui

@@ -29,7 +29,6 @@ public:
     // Where a flick released at the given speed (rows per second) comes to rest.
     int restingRowFor(qreal velocity) const;
     void stop();
-    bool isMoving() const;
 
 signals:
     void positionChanged();

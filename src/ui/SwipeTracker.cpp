@@ -35,9 +35,4 @@ SwipeTracker::Gesture SwipeTracker::release(QPoint pos) {
     return gesture_;
 }
 
-void SwipeTracker::cancel() {
-    active_ = false;
-    gesture_ = Gesture::None;
-}
-
 } // namespace ui

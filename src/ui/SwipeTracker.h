@@ -15,7 +15,6 @@ public:
     Gesture move(QPoint pos);
     // Tap when the pointer never left the slop radius, else the decided gesture.
     Gesture release(QPoint pos);
-    void cancel();
 
     Gesture gesture() const { return gesture_; }
     QPoint pressPos() const { return pressPos_; }

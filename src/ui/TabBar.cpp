@@ -39,13 +39,6 @@ void TabBar::setItems(const QList<TabBarItem>& items) {
     update();
 }
 
-void TabBar::setItem(int index, const TabBarItem& item) {
-    if (index < 0 || index >= count())
-        return;
-    items_[index] = item;
-    update();
-}
-
 void TabBar::setSelectedIndex(int index) {
     if (index < 0 || index >= count())
         return;

@@ -18,7 +18,6 @@ public:
     explicit TabBar(QWidget* parent = nullptr);
 
     void setItems(const QList<TabBarItem>& items);
-    void setItem(int index, const TabBarItem& item);
     int count() const { return static_cast<int>(items_.size()); }
     int selectedIndex() const { return selected_; }
     void setSelectedIndex(int index);

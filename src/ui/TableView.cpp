@@ -1,14 +1,13 @@
 #include "ui/TableView.h"
 
 #include "ui/Animations.h"
+#include "ui/ScrollGlide.h"
 #include "ui/TableIndexBar.h"
 #include "ui/TablePainter.h"
 
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QScroller>
-#include <QScrollerProperties>
 #include <algorithm>
 
 namespace ui {
@@ -36,13 +35,7 @@ TableView::TableView(Style style, QWidget* parent)
     viewport()->setMouseTracking(false);
     verticalScrollBar()->setSingleStep(20);
 
-    QScroller* scroller = QScroller::scroller(viewport());
-    QScrollerProperties props = scroller->scrollerProperties();
-    props.setScrollMetric(QScrollerProperties::HorizontalOvershootPolicy,
-                          QScrollerProperties::OvershootAlwaysOff);
-    props.setScrollMetric(QScrollerProperties::VerticalOvershootPolicy,
-                          QScrollerProperties::OvershootWhenScrollable);
-    scroller->setScrollerProperties(props);
+    glide_ = new ScrollGlide(verticalScrollBar(), this);
 
     indexBar_ = new TableIndexBar(viewport());
     indexBar_->hide();
@@ -381,10 +374,7 @@ void TableView::scrollToRow(const IndexPath& path, bool animated) {
     if (!layout_.contains(path))
         return;
     const int y = std::min(layout_.rowTop(path), verticalScrollBar()->maximum());
-    if (animated && Animations::enabled())
-        QScroller::scroller(viewport())->scrollTo(QPointF(0, y), Animations::duration(300));
-    else
-        setContentOffset(y);
+    glide_->scrollTo(y, animated ? 300 : 0);
 }
 
 void TableView::scrollToSection(int section) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/FlickTracker.h"
 #include "ui/IndexPath.h"
 #include "ui/SwipeTracker.h"
 #include "ui/TableLayout.h"
@@ -18,6 +19,7 @@ class QPushButton;
 
 namespace ui {
 
+class ScrollGlide;
 class TableIndexBar;
 class TableViewCell;
 
@@ -132,7 +134,11 @@ private:
     IndexPath selected_;
     IndexPath confirming_;
     SwipeTracker tracker_;
+    // The vertical drag in progress: the offset it started from and its speed.
     bool scrolling_ = false;
+    int dragStartOffset_ = 0;
+    FlickTracker flick_;
+    ScrollGlide* glide_ = nullptr;
     int reloads_ = 0;
 };
 

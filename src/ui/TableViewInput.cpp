@@ -2,13 +2,13 @@
 // index bar and the Delete confirmation. Layout, cell reuse and painting are in TableView.cpp.
 #include "ui/TableView.h"
 
+#include "ui/ScrollGlide.h"
 #include "ui/TableIndexBar.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScroller>
 #include <algorithm>
 
 namespace ui {
@@ -133,9 +133,8 @@ void TableView::keyPressEvent(QKeyEvent* event) {
 }
 
 void TableView::mousePress(QMouseEvent* event) {
-    QScroller* scroller = QScroller::scroller(viewport());
-    if (scroller->state() == QScroller::Scrolling)
-        scroller->stop();
+    // A touch stops a gliding list where it is.
+    glide_->stop();
     tracker_.press(event->position().toPoint());
     scrolling_ = false;
 }
@@ -145,14 +144,17 @@ void TableView::mouseMove(QMouseEvent* event) {
         return;
     const QPoint pos = event->position().toPoint();
     const SwipeTracker::Gesture g = tracker_.move(pos);
-    QScroller* scroller = QScroller::scroller(viewport());
     if (g == SwipeTracker::Gesture::Scroll) {
         if (!scrolling_) {
             scrolling_ = true;
             hideDeleteConfirmation();
-            scroller->handleInput(QScroller::InputPress, tracker_.pressPos(), event->timestamp());
+            dragStartOffset_ = contentOffset();
+            flick_.press(pos.y(), event->timestamp());
+        } else {
+            flick_.move(pos.y(), event->timestamp());
         }
-        scroller->handleInput(QScroller::InputMove, pos, event->timestamp());
+        // The content follows the finger; the bar keeps it within the list.
+        setContentOffset(dragStartOffset_ - (pos.y() - tracker_.pressPos().y()));
     } else if (g == SwipeTracker::Gesture::SwipeLeft) {
         const IndexPath path = indexPathForRowAt(tracker_.pressPos());
         if (path != confirming_)
@@ -167,8 +169,8 @@ void TableView::mouseRelease(QMouseEvent* event) {
     const SwipeTracker::Gesture g = tracker_.release(pos);
     if (scrolling_) {
         scrolling_ = false;
-        QScroller::scroller(viewport())
-            ->handleInput(QScroller::InputRelease, pos, event->timestamp());
+        // Dragging up moves further down the list.
+        glide_->flick(-flick_.releaseVelocity(event->timestamp()));
         return;
     }
     if (g != SwipeTracker::Gesture::Tap)

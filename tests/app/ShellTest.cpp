@@ -1,4 +1,6 @@
+#include "support/LogCapture.h"
 #include "support/TestEnv.h"
+#include "support/gui/Gui.h"
 
 #include "app/DatabaseFailureReporter.h"
 #include "app/QuorvelAppDelegate.h"
@@ -12,8 +14,6 @@
 #include "ui/TabBar.h"
 #include "ui/TabBarController.h"
 
-#include <QPushButton>
-#include <QTest>
 #include <vector>
 
 class ShellTest : public QuorvelTest {
@@ -46,7 +46,7 @@ TEST_F(ShellTest, FiveTintedTabsInOrderFillThePhoneScreen) {
     // The notice covers the window first; close it and choose a tab.
     ASSERT_NE(ui::AlertView::current(), nullptr);
     ui::AlertView::current()->dismiss();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(3).center());
+    gui::tap(bar, bar->tabRect(3).center());
     EXPECT_EQ(tabs->selectedIndex(), 3);
     QWidget* weight = tabs->viewControllers().at(3)->view();
     EXPECT_TRUE(weight->isVisible());
@@ -65,9 +65,7 @@ TEST_F(ShellTest, WelcomeNoticeShowsAtTheFirstTwoLaunchesOnly) {
             EXPECT_EQ(notice->title(), "PLEASE READ!");
             EXPECT_EQ(notice->message(), WelcomeCounter::message());
             EXPECT_EQ(notice->parentWidget(), app->window());
-            auto* ok = notice->findChild<QPushButton*>("OK");
-            ASSERT_NE(ok, nullptr);
-            QTest::mouseClick(ok, Qt::LeftButton);
+            gui::click(notice, "OK");
             EXPECT_EQ(ui::AlertView::current(), nullptr);
         } else {
             ASSERT_NE(notice, nullptr);
@@ -79,14 +77,6 @@ TEST_F(ShellTest, WelcomeNoticeShowsAtTheFirstTwoLaunchesOnly) {
 
 class DatabaseFailureTest : public QuorvelTest {};
 
-namespace {
-QStringList* capturedLog = nullptr;
-void captureMessage(QtMsgType, const QMessageLogContext&, const QString& text) {
-    if (capturedLog)
-        capturedLog->append(text);
-}
-} // namespace
-
 TEST_F(DatabaseFailureTest, FailureIsLoggedShownAndQuitsWithFailureOnOk) {
     QWidget window;
     window.resize(320, 460);
@@ -94,18 +84,15 @@ TEST_F(DatabaseFailureTest, FailureIsLoggedShownAndQuitsWithFailureOnOk) {
     std::vector<int> quits;
     DatabaseFailureReporter::setWindow(&window);
     DatabaseFailureReporter::setQuit([&quits](int code) { quits.push_back(code); });
-    QStringList log;
-    capturedLog = &log;
-    QtMessageHandler previous = qInstallMessageHandler(captureMessage);
-
-    DatabaseFailureReporter::report(DBException("DBManager step error", "disk I/O error"));
-    DatabaseFailureReporter::report(DBException("DBManager prepare error", "no such table"));
-    qInstallMessageHandler(previous);
-    capturedLog = nullptr;
-
-    ASSERT_EQ(log.size(), 2) << "every failure is logged";
-    EXPECT_TRUE(log[0].contains("DBManager step error") && log[0].contains("disk I/O error"));
-    EXPECT_TRUE(log[1].contains("no such table"));
+    {
+        LogCapture log;
+        DatabaseFailureReporter::report(DBException("DBManager step error", "disk I/O error"));
+        DatabaseFailureReporter::report(DBException("DBManager prepare error", "no such table"));
+        ASSERT_EQ(log.lines().size(), 2) << "every failure is logged";
+        EXPECT_TRUE(log.lines()[0].contains("DBManager step error") &&
+                    log.lines()[0].contains("disk I/O error"));
+        EXPECT_TRUE(log.lines()[1].contains("no such table"));
+    }
     ui::AlertView* alert = ui::AlertView::current();
     ASSERT_NE(alert, nullptr);
     EXPECT_EQ(alert->title(), "DBManager step error");
@@ -113,7 +100,7 @@ TEST_F(DatabaseFailureTest, FailureIsLoggedShownAndQuitsWithFailureOnOk) {
     EXPECT_EQ(window.findChildren<ui::AlertView*>().size(), 1) << "one alert, not one per failure";
     EXPECT_TRUE(quits.empty()) << "the user reads the alert before the application quits";
 
-    QTest::mouseClick(alert->findChild<QPushButton*>("OK"), Qt::LeftButton);
+    gui::click(&window, "OK");
     EXPECT_EQ(quits, std::vector<int>{1});
     EXPECT_TRUE(DatabaseFailureReporter::failed());
 }

@@ -3,12 +3,12 @@
 #include "core/base/AppVars.h"
 #include "core/base/RefresherDelegate.h"
 #include "core/catalogue/FoodSimpleDbo.h"
-#include "core/catalogue/NutritionInfoDbo.h"
 #include "core/diary/SavedFoodDbo.h"
 #include "core/settings/QVXUtil.h"
 #include "screens/food/Details/AddFoodController.h"
 #include "screens/food/Details/QuickCalories.h"
 #include "screens/food/Details/SelectFoodController.h"
+#include "support/DiaryEntries.h"
 #include "ui/AlertView.h"
 #include "ui/NavigationController.h"
 #include "ui/PickerView.h"
@@ -17,7 +17,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <cmath>
 
 namespace {
 
@@ -98,16 +97,7 @@ QUORVEL_GALLERY_SCENE("food_add_new") {
 QUORVEL_GALLERY_SCENE("food_add_edit") {
     EditorScreen screen;
     const FoodSimpleDbo item = food("fishsalmonatlanticwildraw");
-    auto entry = std::make_shared<SavedFoodDbo>();
-    entry->setFoodItemId(item.dboId);
-    entry->setFoodTypeId(2);
-    entry->setPortionCount(2.5f);
-    const auto info = NutritionInfoDbo::getInfoTo(item.dboId);
-    entry->setResultCalories(std::round(info ? info->calories : 0) * 2.5f - 40);
-    entry->setDate(sampleDay);
-    entry->setResultPoints(entry->standardPoints() - 0.75f);
-    entry->getKindImage();
-    entry->save();
+    const SavedFoodPtr entry = saved(catalogueFood(item.dboId, sampleDay, 2, 2.5f, -40, -0.75f));
 
     auto* editor = new AddFoodController(true);
     auto* holder = new SelectFoodController(editor);

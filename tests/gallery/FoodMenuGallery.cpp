@@ -1,8 +1,9 @@
 #include "Gallery.h"
+#include "support/Dates.h"
+#include "support/DiaryEntries.h"
 
 #include "core/base/RefresherDelegate.h"
 #include "core/catalogue/FoodSimpleDbo.h"
-#include "core/diary/SavedFoodDbo.h"
 #include "core/settings/QVXUtil.h"
 #include "screens/food/Details/FoodMenuController.h"
 #include "ui/NavigationController.h"
@@ -11,7 +12,6 @@
 #include "ui/TextField.h"
 
 #include <QApplication>
-#include <cmath>
 
 namespace {
 
@@ -82,24 +82,12 @@ struct MenuScreen {
 void remember(const QString& words, float portions) {
     const QList<FoodSimpleDbo> found =
         FoodSimpleDbo::searchFoodItems(words, 0, 0, 0).value("items");
-    if (found.isEmpty())
-        return;
-    auto entry = std::make_shared<SavedFoodDbo>();
-    entry->setFoodItemId(found.first().dboId);
-    entry->setPortionCount(portions);
-    entry->setResultCalories(100 * portions);
-    entry->setDate(QDateTime(QDate(2026, 12, 5), QTime(0, 0)));
-    entry->getKindImage();
-    entry->save();
+    if (!found.isEmpty())
+        saved(catalogueFood(found.first().dboId, at(2026, 12, 5), 0, portions));
 }
 
 void rememberSpeedy(const QString& name, float calories) {
-    auto entry = std::make_shared<SavedFoodDbo>();
-    entry->setName(name);
-    entry->setResultCalories(calories);
-    entry->setDate(QDateTime(QDate(2026, 12, 5), QTime(0, 0)));
-    entry->getKindImage();
-    entry->save();
+    saved(speedyFood(at(2026, 12, 5), 0, calories, name));
 }
 
 } // namespace

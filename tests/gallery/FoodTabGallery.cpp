@@ -1,17 +1,16 @@
 #include "Gallery.h"
 
 #include "core/catalogue/FoodSimpleDbo.h"
-#include "core/catalogue/NutritionInfoDbo.h"
 #include "core/settings/QVXUtil.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/settings/UDefUtil.h"
 #include "screens/food/FoodController.h"
+#include "support/DiaryEntries.h"
 #include "ui/NavigationController.h"
 #include "ui/TableView.h"
 #include "ui/controls/QVXTableView.h"
 
 #include <QApplication>
-#include <cmath>
 
 namespace {
 
@@ -27,29 +26,12 @@ int findFood(const QString& words) {
 // Records portions of a food the way the add-food screen does, with optional changes by hand.
 void eat(const QString& words, int meal, float portions, float extraCalories = 0,
          float extraPoints = 0) {
-    const int id = findFood(words);
-    const std::optional<NutritionInfoDbo> info = NutritionInfoDbo::getInfoTo(id);
-    if (!info)
-        return;
-    auto entry = std::make_shared<SavedFoodDbo>();
-    entry->setFoodItemId(id);
-    entry->setFoodTypeId(meal);
-    entry->setPortionCount(portions);
-    entry->setResultCalories(std::round(info->calories) * portions + extraCalories);
-    entry->setDate(sampleDay);
-    entry->setResultPoints(entry->standardPoints() + extraPoints);
-    entry->getKindImage();
-    entry->save();
+    if (const int id = findFood(words))
+        saved(catalogueFood(id, sampleDay, meal, portions, extraCalories, extraPoints));
 }
 
 void eatSpeedy(const QString& name, int meal, float calories) {
-    auto entry = std::make_shared<SavedFoodDbo>();
-    entry->setName(name);
-    entry->setFoodTypeId(meal);
-    entry->setResultCalories(calories);
-    entry->setDate(sampleDay);
-    entry->getKindImage();
-    entry->save();
+    saved(speedyFood(sampleDay, meal, calories, name));
 }
 
 void fullDay() {

@@ -4,7 +4,6 @@
 #include "ui/ImgUtil.h"
 #include "ui/TableView.h"
 #include "ui/TableViewCell.h"
-#include "ui/VersUtil.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -63,13 +62,14 @@ private:
         const Item& item = items()[path.section][path.row];
         QFont font = cell->textLabel()->font();
         font.setPixelSize(14);
-        VersUtil::cellSetFont(cell, font);
-        VersUtil::cellSetText(cell, QString::fromLatin1(item.name));
+        cell->textLabel()->setFont(font);
+        cell->textLabel()->setText(QString::fromLatin1(item.name));
         cell->detailTextLabel()->setText(QString::fromLatin1(item.desc));
         QPixmap icon = ImgUtil::image(QString::fromLatin1(item.icon));
         if (icon.isNull())
             icon = ImgUtil::image("recent.png");
-        VersUtil::cellSetImage(cell, icon);
+        cell->imageView()->setPixmap(icon);
+        cell->layoutContent();
         cell->setAccessoryType(ui::AccessoryType::DisclosureIndicator);
         return cell;
     }

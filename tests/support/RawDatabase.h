@@ -3,31 +3,49 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <memory>
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
-// A shipped database opened with the bare SQLite interface, so the checks see the files exactly
-// as built, not through the application's own manager. Failures throw std::runtime_error.
+// A database file opened with the bare SQLite interface, past the code under test: to see files
+// exactly as they were built or written, and to prepare files before the code reads them.
+// Every parameter is bound as text, the way the application binds. Failures throw
+// std::runtime_error with SQLite's message, which fails the case.
 class RawDatabase {
 public:
-    // Opens a file of the built resource directory ("food.db"), read-only.
+    // A file of the built resource directory ("food.db"), read-only.
     static RawDatabase shipped(const QString& name);
+    // The user's copy of a database in the data directory. A copy not yet put in place by the
+    // application's first use reads as empty, as its diary would.
+    static RawDatabase user(const QString& name);
+    // Any file, created when it does not exist.
+    static RawDatabase file(const QString& path);
+
+    // Runs one or more statements in one transaction (one file sync, not one a statement).
+    void exec(const QString& script) const;
+    // Makes the tables and indexes of another database here.
+    void copySchemaFrom(const RawDatabase& other) const;
 
     using Row = std::vector<QVariant>;
-    // Runs one statement with every parameter bound as text, the way the application binds.
     // Column values come back typed: qint64, double, QString or a null QVariant.
     std::vector<Row> rows(const QString& sql, const QStringList& params = {}) const;
     QVariant scalar(const QString& sql, const QStringList& params = {}) const;
-    // Declared type of each column of a table, in column order, as "name TYPE", with
-    // " PRIMARY KEY" after the row id column.
-    QStringList declaredColumns(const QString& table) const;
+    // Each row's columns as SQLite prints them ("300.0" for a real), joined with "|".
+    QStringList lines(const QString& sql, const QStringList& params = {}) const;
+    // The first of lines(), "" without a row.
+    QString text(const QString& sql, const QStringList& params = {}) const;
+    int count(const QString& table, const QString& where = QStringLiteral("1")) const;
 
 private:
     RawDatabase(const QString& path, int flags);
-    struct Closer {
-        void operator()(sqlite3* db) const;
-    };
+    RawDatabase() = default;
+    void each(const QString& sql, const QStringList& params,
+              const std::function<void(sqlite3_stmt*)>& row) const;
+    [[noreturn]] void fail(const QString& what) const;
+
+    QString path_;
     std::shared_ptr<sqlite3> db_;
 };

@@ -1,4 +1,4 @@
-#include "ScopedTimeZone.h"
+#include "support/ScopedTimeZone.h"
 
 #include <QtGlobal>
 #include <ctime>

@@ -1,9 +1,10 @@
-#include "TestEnv.h"
+#include "support/TestEnv.h"
 
-#include "ScopedTimeZone.h"
 #include "core/base/Clock.h"
 #include "core/base/ResetRegistry.h"
+#include "support/ScopedTimeZone.h"
 
+#include <QDir>
 #include <QLocale>
 
 namespace testenv {
@@ -17,6 +18,7 @@ void initProcess() {
 
 void resetState(const QString& dataDir) {
     ResetRegistry::resetAll();
+    qputenv("QUORVEL_RESOURCE_DIR", QUORVEL_TEST_RESOURCE_DIR);
     qputenv("QUORVEL_DATA_DIR", dataDir.toUtf8());
     qputenv("QUORVEL_SETTINGS", (dataDir + "/settings.ini").toUtf8());
     Clock::reset();
@@ -39,4 +41,16 @@ void QuorvelTest::TearDown() {
 
 QString QuorvelTest::dataDir() const {
     return dir_->path();
+}
+
+QString QuorvelTest::useOwnResources() {
+    const QString resources = dataDir() + "/resources";
+    QDir().mkpath(resources);
+    ResetRegistry::resetAll();
+    qputenv("QUORVEL_RESOURCE_DIR", resources.toUtf8());
+    return resources;
+}
+
+QString QuorvelTest::resourcePath(const QString& name) const {
+    return dataDir() + "/resources/" + name;
 }

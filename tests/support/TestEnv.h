@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// Every test case runs with its own data directory and settings file, UTC, the real clock
-// unset and all process-wide state dropped.
+// Every test case runs with its own data directory and settings file, the built resources, UTC,
+// the real clock unset and all process-wide state dropped.
 class QuorvelTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -13,6 +13,11 @@ protected:
 
     // The temporary data directory of this case.
     QString dataDir() const;
+    // Points the shipped resources at an empty folder of this case, for the case to fill with
+    // small databases or images, and returns its path.
+    QString useOwnResources();
+    // A file in this case's own resources.
+    QString resourcePath(const QString& name) const;
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;

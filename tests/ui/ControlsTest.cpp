@@ -1,4 +1,5 @@
 #include "support/TestEnv.h"
+#include "support/gui/Gui.h"
 
 #include "core/base/ResetRegistry.h"
 #include "ui/AlertView.h"
@@ -60,42 +61,28 @@ TEST_F(SegmentedControlTest, InsertingAndRemovingKeepsTheChosenSegment) {
 
 class AlertViewTest : public QuorvelTest {};
 
-TEST_F(AlertViewTest, ShowsWithoutBlockingAndClosesOnItsButton) {
-    QWidget window;
-    window.resize(320, 460);
-    window.show();
-    auto* alert = new AlertView("Error", "Please select a portion first.", "Ok");
-    QSignalSpy clicked(alert, &AlertView::clickedButtonAtIndex);
-    alert->showIn(&window);
-    // Reaching this line at all means show() did not run a loop of its own.
-    ASSERT_EQ(AlertView::current(), alert);
-    EXPECT_TRUE(alert->isVisible());
-    EXPECT_EQ(alert->geometry(), window.rect());
-
-    QPointer<AlertView> watch = alert;
-    auto* ok = window.findChild<QPushButton*>("Ok");
-    ASSERT_NE(ok, nullptr);
-    QTest::mouseClick(ok, Qt::LeftButton);
-    EXPECT_EQ(clicked.size(), 1);
-    EXPECT_EQ(AlertView::current(), nullptr);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(watch.isNull());
-}
-
-TEST_F(AlertViewTest, NewestAlertIsCurrentAndEscapeClosesIt) {
+TEST_F(AlertViewTest, ShowsWithoutBlockingTheNewestIsCurrentAndButtonOrEscapeCloseIt) {
     QWidget window;
     window.resize(320, 460);
     window.show();
     auto* first = new AlertView("First", "one", "OK");
-    auto* second = new AlertView("Second", "two", "OK");
+    auto* alert = new AlertView("Error", "Please select a portion first.", "Ok");
+    QSignalSpy clicked(alert, &AlertView::clickedButtonAtIndex);
     first->showIn(&window);
-    second->showIn(&window);
-    EXPECT_EQ(AlertView::current(), second);
-    QTest::keyClick(second, Qt::Key_Escape);
+    alert->showIn(&window);
+    // Reaching this line at all means show() did not run a loop of its own.
+    ASSERT_EQ(AlertView::current(), alert);
+    EXPECT_EQ(alert->geometry(), window.rect());
+
+    QPointer<AlertView> watch = alert;
+    gui::click(alert, "Ok");
+    EXPECT_EQ(clicked.size(), 1);
     EXPECT_EQ(AlertView::current(), first);
-    first->dismiss();
-    first->dismiss();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(watch.isNull());
+    QTest::keyClick(first, Qt::Key_Escape);
     EXPECT_EQ(AlertView::current(), nullptr);
+    first->dismiss(); // a second dismiss is harmless
 }
 
 TEST_F(AlertViewTest, ResetDropsAlertsLeftOpen) {
@@ -140,9 +127,12 @@ TEST_F(DelayedActionTest, RunsAtOnceWithoutAnimationsAndNeverAfterItsContextIsGo
     Animations::setEnabled(true);
     auto* shortLived = new QObject;
     DelayedAction::after(shortLived, 0, [&runs] { ++runs; });
+    bool later = false;
+    DelayedAction::after(&context, 0, [&later] { later = true; });
     EXPECT_EQ(runs, 1);
     delete shortLived;
-    QTest::qWait(20);
+    // Timers of the same delay run in order: once the later one ran, the first had its turn.
+    ASSERT_TRUE(gui::waitFor([&later] { return later; }));
     EXPECT_EQ(runs, 1);
 }
 

@@ -2,10 +2,8 @@
 
 #include "ui/Animations.h"
 #include "ui/BarButton.h"
-#include "ui/BarButtonItem.h"
 #include "ui/NavigationBar.h"
 #include "ui/NavigationController.h"
-#include "ui/NavigationItem.h"
 #include "ui/SlideTransition.h"
 #include "ui/TabBar.h"
 
@@ -71,32 +69,6 @@ TEST_F(NavigationTransitionTest, PushDuringASlideEndsTheFirstSlideCleanly) {
     EXPECT_EQ(second->view()->pos(), QPoint(0, 0));
     EXPECT_FALSE(first->view()->isVisible());
     EXPECT_EQ(nav->navigationBar()->backButton()->text(), "First");
-}
-
-class NavigationBarTest : public QuorvelTest {};
-
-TEST_F(NavigationBarTest, BarFollowsChangesOfTheShownItem) {
-    NavigationController nav(screen("Exercise"));
-    nav.view()->resize(320, 416);
-    nav.view()->show();
-    ViewController* editor = screen("Speedy Exercise");
-    nav.pushViewController(editor, false);
-    NavigationBar* bar = nav.navigationBar();
-    ASSERT_NE(bar->backButton(), nullptr);
-
-    // Hiding the back button after the push takes it off the bar at once.
-    editor->navigationItem()->setHidesBackButton(true);
-    EXPECT_EQ(bar->backButton(), nullptr);
-
-    // Buttons are found by their titles, also after a title change.
-    auto* item = new BarButtonItem("Save", BarButtonItem::Style::Done);
-    editor->navigationItem()->setRightBarButtonItem(item);
-    item->setTitle("Done");
-    EXPECT_EQ(bar->findChild<QAbstractButton*>("Save"), nullptr);
-    EXPECT_NE(bar->findChild<QAbstractButton*>("Done"), nullptr);
-
-    editor->setTitle("Edit Weight");
-    EXPECT_EQ(bar->title(), "Edit Weight");
 }
 
 class TabBarTest : public QuorvelTest {};

@@ -1,8 +1,10 @@
 #include "ui/PickerView.h"
 #include "support/TestEnv.h"
+#include "support/gui/Gui.h"
 #include "ui/PickerViewDataSource.h"
 #include "ui/PickerViewDelegate.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <QWheelEvent>
@@ -46,14 +48,12 @@ protected:
         picker->show();
         QApplication::processEvents();
     }
-    void drag(int component, int dy) {
+    // A drag of whole rows on a wheel, moving 16 ms a step; a rest before letting go ends any
+    // flick, so the wheel stays where the finger left it.
+    void drag(int component, qreal rows, int restMs = 150) {
         const QPoint start = picker->componentRect(component).center();
-        QTest::mousePress(picker.get(), Qt::LeftButton, {}, start);
-        for (int i = 1; i <= 4; ++i)
-            QTest::mouseMove(picker.get(), start + QPoint(0, dy * i / 4));
-        // A pause before letting go: no flick, the wheel rests where it was let go.
-        QTest::qWait(150);
-        QTest::mouseRelease(picker.get(), Qt::LeftButton, {}, start + QPoint(0, dy));
+        const QPoint end = start + QPoint(0, int(rows * picker->rowHeight(component)));
+        gui::drag(picker.get(), start, end, 4, 16, restMs);
     }
 
     PortionWheels wheels;
@@ -63,23 +63,42 @@ protected:
 } // namespace
 
 TEST_F(PickerViewTest, DraggingUpByThreeRowsSelectsThreeRowsFurtherAndTellsTheDelegate) {
-    const int h = picker->rowHeight(0);
-    drag(0, -3 * h);
+    drag(0, -3);
     EXPECT_EQ(picker->selectedRowInComponent(0), 3);
     EXPECT_EQ(wheels.chosen, (std::vector<std::pair<int, int>>{{3, 0}}));
     // Dragging far past the end stops at the last row.
-    drag(0, -40 * h);
+    drag(0, -40);
     EXPECT_EQ(picker->selectedRowInComponent(0), 20);
-    drag(1, 5 * h);
+    drag(1, 5);
     EXPECT_EQ(picker->selectedRowInComponent(1), 0);
 }
 
-TEST_F(PickerViewTest, TappingBelowTheMiddlePicksTheRowThere) {
+TEST_F(PickerViewTest, AFlickCarriesTheWheelOnByItsSpeed) {
+    drag(0, -2, 0);
+    const int flicked = picker->selectedRowInComponent(0);
+    EXPECT_GT(flicked, 4) << "let go while moving, the wheel turns on past the finger";
+    EXPECT_EQ(wheels.chosen.size(), 1u);
+    // The same flick from the same row comes to rest on the same row; a faster one goes further.
+    picker->selectRow(0, 0, false);
+    drag(0, -2, 0);
+    EXPECT_EQ(picker->selectedRowInComponent(0), flicked);
+    picker->selectRow(0, 0, false);
+    drag(0, -3, 0);
+    EXPECT_GT(picker->selectedRowInComponent(0), flicked);
+}
+
+TEST_F(PickerViewTest, ATapOffTheMiddleOrTheMouseWheelTurnsTheWheelUnderThePointer) {
     const QRect r = picker->componentRect(1);
-    QTest::mouseClick(picker.get(), Qt::LeftButton, {},
-                      QPoint(r.center().x(), r.center().y() + 2 * picker->rowHeight(1)));
+    gui::tap(picker.get(), QPoint(r.center().x(), r.center().y() + 2 * picker->rowHeight(1)));
     EXPECT_EQ(picker->selectedRowInComponent(1), 2);
     EXPECT_EQ(wheels.chosen.back(), std::make_pair(2, 1));
+
+    const QPointF at = picker->componentRect(0).center();
+    QWheelEvent down(at, picker->mapToGlobal(at), {}, QPoint(0, -240), Qt::NoButton, {},
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(picker.get(), &down);
+    EXPECT_EQ(picker->selectedRowInComponent(0), 2);
+    EXPECT_EQ(wheels.chosen.back(), std::make_pair(2, 0));
 }
 
 TEST_F(PickerViewTest, ArrowKeysMoveTheFocusedWheelAndStopAtTheEnds) {
@@ -95,15 +114,6 @@ TEST_F(PickerViewTest, ArrowKeysMoveTheFocusedWheelAndStopAtTheEnds) {
     EXPECT_EQ(picker->selectedRowInComponent(1), 3);
     // Pressing past the end changes nothing and reports nothing.
     EXPECT_EQ(wheels.chosen.size(), 3u);
-}
-
-TEST_F(PickerViewTest, MouseWheelTurnsTheWheelUnderThePointer) {
-    const QPointF at = picker->componentRect(0).center();
-    QWheelEvent down(at, picker->mapToGlobal(at), {}, QPoint(0, -240), Qt::NoButton, {},
-                     Qt::NoScrollPhase, false);
-    QApplication::sendEvent(picker.get(), &down);
-    EXPECT_EQ(picker->selectedRowInComponent(0), 2);
-    EXPECT_EQ(wheels.chosen.back(), std::make_pair(2, 0));
 }
 
 TEST_F(PickerViewTest, SelectingInCodeIsSilentAndReloadKeepsTheRowInRange) {

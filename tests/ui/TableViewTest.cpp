@@ -1,5 +1,6 @@
 #include "ui/TableView.h"
 #include "support/TestEnv.h"
+#include "support/gui/Gui.h"
 #include "ui/TableIndexBar.h"
 #include "ui/TableViewCell.h"
 
@@ -77,13 +78,7 @@ protected:
         QApplication::processEvents();
     }
     QPoint centreOf(const IndexPath& path) const { return table->rectForRow(path).center(); }
-    void swipeLeft(const IndexPath& path) {
-        const QPoint start = centreOf(path);
-        QTest::mousePress(table->viewport(), Qt::LeftButton, {}, start);
-        QTest::mouseMove(table->viewport(), start - QPoint(20, 0));
-        QTest::mouseMove(table->viewport(), start - QPoint(60, 1));
-        QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, start - QPoint(60, 1));
-    }
+    void swipeLeft(const IndexPath& path) { gui::swipeLeft(table.get(), path); }
 
     RowsModel model;
     std::unique_ptr<TableView> table;
@@ -128,32 +123,26 @@ TEST_F(TableViewTest, TapSelectsAndTellsTheDelegateAnimatedDeselectClearsIt) {
         EXPECT_FALSE(table->cellForRow(path)->isSelected());
 }
 
-TEST_F(TableViewTest, SwipeLeftShowsDeleteAndTheButtonDeletesThatRow) {
-    model.sections = {names(4, "Row ")};
-    show();
-    swipeLeft({0, 2});
-    ASSERT_NE(table->deleteButton(), nullptr);
-    EXPECT_TRUE(table->cellForRow({0, 2})->showingDeleteConfirmation());
-    EXPECT_TRUE(model.selected.empty()); // a swipe is not a tap
-    QTest::mouseClick(table->deleteButton(), Qt::LeftButton);
-    EXPECT_EQ(model.deleted, (std::vector<IndexPath>{{0, 2}}));
-    // The table reloaded by itself: three rows, the old row 3 now at 2.
-    EXPECT_EQ(table->cellForRow({0, 2})->textLabel()->text(), "Row 3");
-    EXPECT_EQ(table->deleteButton(), nullptr);
-}
-
-TEST_F(TableViewTest, ATapElsewhereOrASwipeOnAFixedRowDeletesNothing) {
+TEST_F(TableViewTest, SwipeLeftShowsDeleteWhichDeletesThatRowAndATapElsewhereDismisses) {
     model.sections = {names(4, "Row ")};
     show();
     swipeLeft({0, 1});
     ASSERT_TRUE(table->deleteConfirmationRow().isValid());
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, centreOf({0, 3}));
     EXPECT_FALSE(table->deleteConfirmationRow().isValid());
-    EXPECT_TRUE(model.selected.empty()); // the tap only dismissed the button
+    EXPECT_TRUE(model.selected.empty()) << "neither the swipe nor the dismissing tap selects";
+
+    swipeLeft({0, 2});
+    ASSERT_NE(table->deleteButton(), nullptr);
+    EXPECT_TRUE(table->cellForRow({0, 2})->showingDeleteConfirmation());
+    QTest::mouseClick(table->deleteButton(), Qt::LeftButton);
+    EXPECT_EQ(model.deleted, (std::vector<IndexPath>{{0, 2}}));
+    // The table reloaded by itself: three rows, the old row 3 now at 2.
+    EXPECT_EQ(table->cellForRow({0, 2})->textLabel()->text(), "Row 3");
+    EXPECT_EQ(table->deleteButton(), nullptr);
     model.editable = false;
     swipeLeft({0, 1});
     EXPECT_FALSE(table->deleteConfirmationRow().isValid());
-    EXPECT_TRUE(model.deleted.empty());
 }
 
 TEST_F(TableViewTest, DeleteKeyOnTheSelectedRowAsksFirstAndDeletesOnTheSecondPress) {
@@ -218,7 +207,7 @@ TEST_F(TableViewTest, AnAbsentHeaderIsAskedAgainAndAShownOneStaysUntilReload) {
     delete header.data();
 }
 
-TEST_F(TableViewTest, GroupedRowsAreInsetAndKnowTheirPlaceInTheGroup) {
+TEST_F(TableViewTest, GroupedRowsAreInsetKnowTheirPlaceAndTheFooterFollowsThem) {
     model.sections = {names(1, "A"), names(3, "B")};
     model.headerForSectionOne = false;
     show(TableView::Style::Grouped);
@@ -226,16 +215,12 @@ TEST_F(TableViewTest, GroupedRowsAreInsetAndKnowTheirPlaceInTheGroup) {
     EXPECT_EQ(table->cellForRow({0, 0})->groupPosition(), ui::GroupPosition::Single);
     EXPECT_EQ(table->cellForRow({1, 1})->groupPosition(), ui::GroupPosition::Middle);
     EXPECT_EQ(table->cellForRow({1, 2})->groupPosition(), ui::GroupPosition::Bottom);
-}
-
-TEST_F(TableViewTest, FooterViewScrollsBelowTheLastRow) {
-    model.sections = {names(3, "Row ")};
-    show();
+    const int rowsHeight = table->contentHeight();
     auto* footer = new QWidget;
     footer->resize(320, 130);
     table->setTableFooterView(footer);
-    EXPECT_EQ(table->contentHeight(), 3 * 44 + 130);
-    EXPECT_EQ(footer->geometry().top(), 3 * 44);
+    EXPECT_EQ(table->contentHeight(), rowsHeight + 130);
+    EXPECT_EQ(footer->geometry().top(), rowsHeight);
 }
 
 TEST_F(TableViewTest, SelectedRowsShowWhiteText) {
@@ -255,17 +240,17 @@ TEST_F(TableViewTest, SelectedRowsShowWhiteText) {
     EXPECT_EQ(inked({0, 0}, Qt::white), 0);
 }
 
-TEST_F(TableViewTest, DraggingUpScrollsTheListWithoutSelectingAnything) {
+TEST_F(TableViewTest, ADragMovesTheListWithTheFingerAndAFlickCarriesItOn) {
     model.sections = {names(200, "Row ")};
     show();
-    const QPoint start(160, 300);
-    QTest::mousePress(table->viewport(), Qt::LeftButton, {}, start);
-    for (int i = 1; i <= 10; ++i) {
-        QTest::mouseMove(table->viewport(), start - QPoint(0, 25 * i));
-        QTest::qWait(20);
-    }
-    QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, start - QPoint(0, 250));
-    QTest::qWait(50);
-    EXPECT_GT(table->contentOffset(), 100);
+    // Up by 250 points in ten moves 16 ms apart, then a rest before letting go.
+    gui::drag(table->viewport(), {160, 300}, {160, 50}, 10, 16, 150);
+    EXPECT_EQ(table->contentOffset(), 250);
     EXPECT_TRUE(model.selected.empty());
+    // The same drag let go while moving glides on; a touch during a glide would stop it.
+    gui::drag(table->viewport(), {160, 300}, {160, 50}, 10, 16, 0);
+    EXPECT_GT(table->contentOffset(), 500 + 200);
+    // Down past the top stops at the first row.
+    gui::drag(table->viewport(), {160, 50}, {160, 360}, 10, 4, 0);
+    EXPECT_EQ(table->contentOffset(), 0);
 }

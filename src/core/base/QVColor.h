@@ -8,9 +8,5 @@ struct QVColor {
     int b = 0;
     double a = 1.0;
 
-    double redF() const { return r / 255.0; }
-    double greenF() const { return g / 255.0; }
-    double blueF() const { return b / 255.0; }
-
     friend bool operator==(const QVColor&, const QVColor&) = default;
 };

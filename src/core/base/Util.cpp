@@ -27,16 +27,3 @@ QString Util::resourcePath(const QString& name) {
     }
     return QDir(*dir).filePath(name);
 }
-
-void Util::dictAddObject(QVariantMap& dict, const QVariant& object, const QString& key) {
-    if (object.isValid())
-        dict.insert(key, object);
-}
-
-QVColor Util::colorWithRGB(int r, int g, int b) {
-    return QVColor{r, g, b, 1.0};
-}
-
-QVColor Util::colorWithRGBA(int r, int g, int b, double a) {
-    return QVColor{r, g, b, a};
-}

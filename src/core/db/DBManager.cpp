@@ -19,8 +19,6 @@ namespace {
 
 const QString kStoredDatePattern = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 const QString kShortDatePattern = QStringLiteral("yyyy-MM-dd HH:mm");
-// Seconds between 1970-01-01 and 2001-01-01, the reference of stored double dates.
-constexpr qint64 kReferenceDateOffset = 978307200;
 
 const QString kCreateFailure =
     QStringLiteral("DBManager failed to create writable database file with message");
@@ -61,21 +59,6 @@ void DBManager::initVersion(const QString& version, const QString& fileName,
         UDefUtil::setUserDefString(version, key);
 }
 
-void DBManager::initWithDB(const QString& fileName) {
-    dbName_ = fileName;
-    initOrCreate(false);
-}
-
-void DBManager::initWithAbsolutePath(const QString& path) {
-    dbName_ = path;
-    initDatabase(path);
-}
-
-void DBManager::initResourceDB(const QString& fileName) {
-    dbName_ = fileName;
-    initDatabase(QDir(Paths::resourceDir()).filePath(fileName));
-}
-
 QString DBManager::pathToDBWithName(const QString& name) {
     return QDir(Paths::dataDir()).filePath(name);
 }
@@ -87,7 +70,6 @@ void DBManager::initOrCreate(bool reload) {
                           QStringLiteral("cannot create the directory %1").arg(dir));
     const QString path = pathToDBWithName(dbName_);
     const QString shipped = QDir(Paths::resourceDir()).filePath(dbName_);
-    lastBackupPath_.clear();
     // A new version that was being built when the program stopped; the user's file is whole.
     const QString temp = DurableFile::tempPath(path);
     if (QFileInfo::exists(temp)) {
@@ -145,7 +127,6 @@ void DBManager::carryRows(const QString& shipped, const QString& path) {
                              .arg(dbName_, backupName);
     for (const QString& line : result.report.lines)
         qInfo().noquote() << QStringLiteral("Database %1: %2").arg(dbName_, line);
-    lastBackupPath_ = result.backupPath;
     if (result.report.missing == 0)
         return;
     const QString message =
@@ -311,10 +292,6 @@ int DBManager::executeIntScalar(const QString& sql, const QStringList& params) {
     return value;
 }
 
-int DBManager::getMaxId(const QString& column, const QString& table) {
-    return executeIntScalar(QStringLiteral("select max(%1) from %2").arg(column, table));
-}
-
 qint64 DBManager::insertStmt(const QString& sql, const QStringList& params) {
     executeImmediate(sql, params);
     return sqlite3_last_insert_rowid(db_.get());
@@ -368,20 +345,8 @@ qint64 DBManager::getLongCol(sqlite3_stmt* stmt, int colIdx) {
     return sqlite3_column_int64(stmt, colIdx);
 }
 
-bool DBManager::getBoolCol(sqlite3_stmt* stmt, int colIdx) {
-    return sqlite3_column_int64(stmt, colIdx) != 0;
-}
-
 double DBManager::getDoubleCol(sqlite3_stmt* stmt, int colIdx) {
     return sqlite3_column_double(stmt, colIdx);
-}
-
-QDateTime DBManager::getDateCol(sqlite3_stmt* stmt, int colIdx) {
-    const double seconds = sqlite3_column_double(stmt, colIdx);
-    if (seconds == 0.0)
-        return QDateTime();
-    const auto msecs = static_cast<qint64>(seconds * 1000.0) + kReferenceDateOffset * 1000;
-    return QDateTime::fromMSecsSinceEpoch(msecs);
 }
 
 QDateTime DBManager::getDateAsStrCol(sqlite3_stmt* stmt, int colIdx) {
@@ -398,10 +363,6 @@ QString DBManager::dateAsString(const QDateTime& date) {
     if (!date.isValid())
         return QString();
     return date.toLocalTime().toString(kStoredDatePattern);
-}
-
-QByteArray DBManager::dateAsUTF8tring(const QDateTime& date) {
-    return dateAsString(date).toUtf8();
 }
 
 QString DBManager::getSQLiteErrMsg(int code) {

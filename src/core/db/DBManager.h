@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QDateTime>
 #include <QHash>
 #include <QList>
@@ -29,21 +28,13 @@ public:
     DBManager(const DBManager&) = delete;
     DBManager& operator=(const DBManager&) = delete;
 
-    // Opening. Each sets dbName and opens; a failure raises and leaves no connection.
+    // Opening sets dbName and opens; a failure raises and leaves no connection.
     void initVersion(const QString& version, const QString& fileName, const QString& keySuffix);
-    void initWithDB(const QString& fileName);
-    void initWithAbsolutePath(const QString& path);
-    void initResourceDB(const QString& fileName);
-    void initOrCreate(bool reload);
-    void initDatabase(const QString& path);
     static QString pathToDBWithName(const QString& name);
     void closeDb();
 
     void setReloadPolicy(ReloadPolicy policy) { reloadPolicy_ = policy; }
     const QString& dbName() const { return dbName_; }
-    bool isOpen() const { return db_ != nullptr; }
-    // Where the previous copy went at the last reload that carried rows; empty otherwise.
-    const QString& lastBackupPath() const { return lastBackupPath_; }
 
     // Statements. The returned statement is shared by every user of the same text and must be
     // finished and reset before the same text is prepared again.
@@ -55,10 +46,8 @@ public:
                             const QStringList& params = {});
     void executeImmediate(const QString& sql, const QStringList& params);
     int executeIntScalar(const QString& sql, const QStringList& params = {});
-    int getMaxId(const QString& column, const QString& table);
     qint64 insertStmt(const QString& sql, const QStringList& params);
     qint64 insertStmt(sqlite3_stmt* stmt);
-    int cachedStatementCount() const { return static_cast<int>(statements_.size()); }
 
     // Stepping and columns.
     static int sqlStep(sqlite3_stmt* stmt);
@@ -68,15 +57,17 @@ public:
     static QString getTextCol(sqlite3_stmt* stmt, int colIdx);
     static int getIntCol(sqlite3_stmt* stmt, int colIdx);
     static qint64 getLongCol(sqlite3_stmt* stmt, int colIdx);
-    static bool getBoolCol(sqlite3_stmt* stmt, int colIdx);
     static double getDoubleCol(sqlite3_stmt* stmt, int colIdx);
-    static QDateTime getDateCol(sqlite3_stmt* stmt, int colIdx);
     static QDateTime getDateAsStrCol(sqlite3_stmt* stmt, int colIdx);
     static QString dateAsString(const QDateTime& date);
-    static QByteArray dateAsUTF8tring(const QDateTime& date);
     static QString getSQLiteErrMsg(int code);
 
 private:
+    // Ensures the writable copy (copied again when reload is set) and opens it.
+    void initOrCreate(bool reload);
+    // Opens the file at the path; a failure raises.
+    void initDatabase(const QString& path);
+
     struct Closer {
         void operator()(sqlite3* db) const;
     };
@@ -93,5 +84,4 @@ private:
     std::unique_ptr<sqlite3, Closer> db_;
     QHash<QString, sqlite3_stmt*> statements_;
     ReloadPolicy reloadPolicy_ = ReloadPolicy::Replace;
-    QString lastBackupPath_;
 };

@@ -47,13 +47,6 @@ QWidget* QVXTableView::viewForHeaderInSection(ui::TableView*, int section) {
     return header;
 }
 
-int QVXTableView::cachedHeaderCount() const {
-    int count = 0;
-    for (const QPointer<QWidget>& header : sections_)
-        count += header ? 1 : 0;
-    return count;
-}
-
 void QVXTableView::resizeEvent(QResizeEvent* event) {
     PixmapView::resizeEvent(event);
     tableView_->setGeometry(0, 0, width(), height());

@@ -29,8 +29,6 @@ public:
     void deselect();
     // The cached header of the section; built through the owner when there is none.
     QWidget* viewForHeaderInSection(ui::TableView* table, int section);
-    // The cache, keyed by the section number as text.
-    int cachedHeaderCount() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -1,32 +1,22 @@
 #include "core/base/AppVars.h"
+#include "core/base/Clock.h"
 #include "core/base/ResetRegistry.h"
-#include "core/base/Util.h"
+#include "support/Dates.h"
 #include "support/TestEnv.h"
-
-#include <QDir>
 
 class SharedStateTest : public QuorvelTest {};
 
-TEST_F(SharedStateTest, VarsStartEmptyAndAreDroppedByAReset) {
-    EXPECT_TRUE(AppVars::getVars().isEmpty());
-    AppVars::getVars().insert("food_current_date", QDateTime(QDate(2026, 12, 6), QTime(0, 0)));
-    EXPECT_EQ(AppVars::getVars().value("food_current_date").toDateTime().date(),
-              QDate(2026, 12, 6));
+TEST_F(SharedStateTest, ResetDropsVarsAndTheClockFollowsASetTimeOrTheEnvironment) {
+    AppVars::getVars().insert("food_current_date", at(2026, 12, 6));
     ResetRegistry::resetAll();
     EXPECT_TRUE(AppVars::getVars().isEmpty());
-}
 
-TEST_F(SharedStateTest, AbsentObjectsLeaveTheDictionaryAlone) {
-    QVariantMap dict{{"k", 1}};
-    Util::dictAddObject(dict, QVariant(), "k");
-    EXPECT_EQ(dict.value("k"), QVariant(1));
-    Util::dictAddObject(dict, 2, "k");
-    EXPECT_EQ(dict.value("k"), QVariant(2));
-}
-
-TEST_F(SharedStateTest, ResourcePathsLieInTheResourceDirectory) {
-    const QString path = Util::resourcePath("food.db");
-    EXPECT_EQ(QFileInfo(path).fileName(), "food.db");
-    EXPECT_EQ(QDir::cleanPath(QFileInfo(path).absolutePath()),
-              QDir::cleanPath(qEnvironmentVariable("QUORVEL_RESOURCE_DIR")));
+    Clock::set(at(2026, 3, 8, 1, 30));
+    EXPECT_EQ(Clock::now(), at(2026, 3, 8, 1, 30));
+    qputenv("QUORVEL_NOW", "2026-12-06T09:30:00");
+    Clock::reset();
+    EXPECT_EQ(Clock::now(), at(2026, 12, 6, 9, 30));
+    qunsetenv("QUORVEL_NOW");
+    Clock::reset();
+    EXPECT_NE(Clock::now(), at(2026, 12, 6, 9, 30));
 }

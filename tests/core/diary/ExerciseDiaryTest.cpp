@@ -1,169 +1,140 @@
-#include "DiaryTestSupport.h"
 #include "core/base/Clock.h"
 #include "core/diary/ExerciseDayInfo.h"
 #include "core/diary/SavedExerciseDbo.h"
+#include "support/Dates.h"
+#include "support/DiaryEntries.h"
+#include "support/RawDatabase.h"
+#include "support/SampleCatalogues.h"
 
 namespace {
 
-SavedExercisePtr entry(int itemId, int minutes, float burnRate, float calories) {
-    auto exercise = std::make_shared<SavedExerciseDbo>();
-    exercise->setExerciseItemId(itemId);
-    exercise->setExerciseCategoryId(itemId == 0 ? 1 : itemId < 200 ? 2 : 3);
-    exercise->setDuration(minutes);
-    exercise->setBurnRate(burnRate);
-    exercise->setCalories(calories);
-    exercise->setDate(QDateTime(QDate(2026, 3, 7), QTime(0, 0)));
-    exercise->getKindImage();
-    return exercise;
+const QDateTime today = at(2026, 3, 7);
+
+// A sample exercise done today.
+SavedExercisePtr done(int itemId, int minutes, float burnRate, float calories) {
+    return exerciseEntry(itemId, today, minutes, burnRate, calories);
 }
 
-SavedExercisePtr speedy(const QString& name, float calories, const QDate& day = {2026, 3, 7}) {
-    auto exercise = entry(0, 0, 0, calories);
-    exercise->setName(name);
-    exercise->setDate(QDateTime(day, QTime(0, 0)));
-    return exercise;
+QStringList daysOf(const ExerciseDayList& list) {
+    QStringList days;
+    for (const auto& day : list)
+        days.append(day->date().date().toString(Qt::ISODate));
+    return days;
+}
+
+QString diary(const QString& sql) {
+    return RawDatabase::user("common.db").text(sql);
 }
 
 } // namespace
 
-class ExerciseDiaryTest : public DiaryTest {
+class ExerciseDiaryTest : public SampleCatalogueTest {
 protected:
     void SetUp() override {
-        DiaryTest::SetUp();
-        Clock::set(local(2026, 3, 7, 10, 0));
+        SampleCatalogueTest::SetUp();
+        Clock::set(at(2026, 3, 7, 10));
     }
 };
 
-TEST_F(ExerciseDiaryTest, DurationTexts) {
-    const QList<std::pair<int, QString>> cases = {
-        {0, ""}, {45, "45 min"}, {60, "1 h"}, {95, "1 h 35 min"}, {120, "2 h"}};
-    for (const auto& [minutes, text] : cases)
-        EXPECT_EQ(entry(100, minutes, 480, 100)->durationString(), text) << minutes;
-    EXPECT_EQ(speedy("Stairs", 150)->durationString(), "");
-}
+TEST_F(ExerciseDiaryTest, TextsShowTheDurationTheBurnRateFigureAndTheCorrection) {
+    const QList<std::pair<int, QString>> durations = {
+        {0, ""}, {45, "45 min"}, {60, "1 h"}, {95, "1 h 35 min"}};
+    for (const auto& [minutes, text] : durations)
+        EXPECT_EQ(done(100, minutes, 480, 100)->durationString(), text) << minutes;
 
-TEST_F(ExerciseDiaryTest, CaloriesShowTheBurnRateFigureAndTheCorrection) {
-    const auto asWorkedOut = entry(100, 30, 480, 240);
-    EXPECT_EQ(asWorkedOut->caloriesString(), "240");
-    EXPECT_EQ(asWorkedOut->caloriesDiffString(), "");
+    EXPECT_EQ(done(100, 30, 480, 240)->caloriesString(), "240");
+    EXPECT_EQ(done(100, 30, 480, 240)->caloriesDiffString(), "");
+    EXPECT_EQ(done(100, 30, 480, 265)->caloriesDiffString(), "(+25)");
+    EXPECT_EQ(done(100, 30, 480, 265)->caloriesDiffColor(), (QVColor{0, 102, 0}));
+    EXPECT_EQ(done(100, 30, 480, 230)->caloriesDiffString(), "(-10)");
+    EXPECT_EQ(done(100, 30, 480, 230)->caloriesDiffColor(), (QVColor{255, 0, 0}));
+    EXPECT_EQ(done(100, 0, 480, 240)->caloriesString(), "");
+    EXPECT_FLOAT_EQ(done(100, 30, 480, 99.5f)->calories(), 100.0f);
 
-    const auto more = entry(100, 30, 480, 265);
-    EXPECT_EQ(more->caloriesDiffString(), "(+25)");
-    EXPECT_EQ(more->caloriesDiffColor(), (QVColor{0, 102, 0}));
-
-    const auto less = entry(100, 30, 480, 230);
-    EXPECT_EQ(less->caloriesDiffString(), "(-10)");
-    EXPECT_EQ(less->caloriesDiffColor(), (QVColor{255, 0, 0}));
-
-    const auto stairs = speedy("Stairs", 150);
+    const auto stairs = speedyExercise(today, 150, "Stairs");
+    EXPECT_EQ(stairs->durationString(), "");
     EXPECT_EQ(stairs->caloriesString(), "150");
     EXPECT_EQ(stairs->caloriesDiffString(), "");
-    EXPECT_EQ(entry(100, 0, 480, 240)->caloriesString(), "");
-
-    EXPECT_FLOAT_EQ(entry(100, 30, 480, 99.5f)->calories(), 100.0f);
+    EXPECT_EQ(stairs->kindImage(), "quick.png");
 }
 
 TEST_F(ExerciseDiaryTest, StoredNamesGiveWayToTheCatalogueOnLoading) {
     storeExercise("2026-03-05 00:00:00", 200, 250, "Bicycle (old)");
     storeExercise("2026-03-05 00:00:00", 999, 90, "Retired exercise");
-    const ExerciseDayPtr day = ExerciseDayInfo::getExerciseOn(local(2026, 3, 5));
+    const ExerciseDayPtr day = ExerciseDayInfo::getExerciseOn(at(2026, 3, 5));
     ASSERT_TRUE(day);
     ASSERT_EQ(day->items().size(), 3);
     EXPECT_EQ(day->items().at(2).first()->name(), "Road bike");
-    EXPECT_EQ(day->items().at(2).first()->duration(), 30);
+    EXPECT_EQ(day->items().at(2).first()->kindImage(), "bike.png");
     // An exercise the catalogue no longer has is still shown and counted, with the speedy ones.
     EXPECT_EQ(day->items().at(0).first()->name(), "Retired exercise");
     EXPECT_EQ(day->itemsTotal(), (QList<float>{90, 0, 250}));
-    EXPECT_EQ(day->items().at(2).first()->kindImage(), "bike.png");
 
-    auto renamed = entry(100, 30, 480, 240);
+    auto renamed = done(100, 30, 480, 240);
     renamed->setName("Old name");
     EXPECT_EQ(renamed->rowParams(),
               (QStringList{"100", "Jogging", "30.00", "480.00", "240.00", "2026-03-07 00:00:00"}));
-    EXPECT_EQ(speedy("Stairs", 150)->kindImage(), "quick.png");
 }
 
-TEST_F(ExerciseDiaryTest, RecentExercisesKeepThirtyRows) {
+TEST_F(ExerciseDiaryTest, RecentExercisesKeepThirtyRowsAndEverySpeedyEntry) {
     for (int id = 300; id < 330; ++id)
-        entry(id, 20, 300, 100)->save();
-    ASSERT_EQ(commonScalar("select count(*) from recent_exercise"), "30");
-
+        saved(done(id, 20, 300, 100));
     // A full list still loses its oldest row before a listed exercise is found there.
-    entry(310, 20, 300, 100)->save();
-    EXPECT_EQ(commonScalar("select count(*) from recent_exercise"), "29");
-    EXPECT_EQ(commonScalar("select count(*) from recent_exercise where exercise_item_id = 300"),
-              "0");
-
-    entry(335, 20, 300, 100)->save();
-    entry(336, 20, 300, 100)->save();
-    EXPECT_EQ(commonScalar("select count(*) from recent_exercise"), "30");
-    EXPECT_EQ(commonScalar("select exercise_item_id from recent_exercise order by id desc"), "336");
+    saved(done(310, 20, 300, 100));
+    EXPECT_EQ(diary("select count(*) from recent_exercise"), "29");
+    EXPECT_EQ(diary("select count(*) from recent_exercise where exercise_item_id = 300"), "0");
+    saved(done(335, 20, 300, 100));
+    saved(speedyExercise(today, 150, "Stairs"));
+    saved(speedyExercise(today, 150, "Stairs"));
+    EXPECT_EQ(diary("select count(*) from recent_exercise"), "30");
+    EXPECT_EQ(diary("select group_concat(name || ' ' || calories) from (select * from"
+                    " recent_exercise order by id desc limit 2)"),
+              "Stairs 150.0,Stairs 150.0");
 }
 
-TEST_F(ExerciseDiaryTest, EverySpeedyEntryIsRemembered) {
-    speedy("Stairs", 150)->save();
-    speedy("Stairs", 150)->save();
-    EXPECT_EQ(commonScalar("select count(*) from recent_exercise where name = 'Stairs'"), "2");
-    EXPECT_EQ(commonScalar("select calories from recent_exercise"), "150.0");
-}
-
-TEST_F(ExerciseDiaryTest, LoadingPlacesTodayAmongTheStoredDays) {
-    EXPECT_EQ(daysOf(ExerciseDayInfo::getExerciseInfo()), (QStringList{"2026-03-07"}));
-    EXPECT_EQ(ExerciseDayInfo::getExerciseInfo().first()->date(), local(2026, 3, 7, 8, 0));
-
+TEST_F(ExerciseDiaryTest, LoadingPlacesTodayAtEightAmongTheStoredDays) {
+    EXPECT_EQ(ExerciseDayInfo::getExerciseInfo().first()->date(), at(2026, 3, 7, 8));
     storeExercise("2026-03-03 00:00:00", 100, 240);
     storeExercise("2026-03-05 00:00:00", 100, 240);
     EXPECT_EQ(daysOf(ExerciseDayInfo::getExerciseInfo()),
               (QStringList{"2026-03-03", "2026-03-05", "2026-03-07"}));
-    Clock::set(local(2026, 3, 4, 23, 0));
+    Clock::set(at(2026, 3, 4, 23));
     const ExerciseDayList list = ExerciseDayInfo::getExerciseInfo();
     EXPECT_EQ(daysOf(list), (QStringList{"2026-03-03", "2026-03-04", "2026-03-05"}));
-    EXPECT_FLOAT_EQ(list.at(1)->total(), 0.0f);
     EXPECT_EQ(list.at(1)->itemsTotal(), (QList<float>{0, 0, 0}));
 }
 
-TEST_F(ExerciseDiaryTest, SavedEntriesGoFirstInTheirCategory) {
-    const auto jog = entry(100, 30, 480, 240);
-    jog->save();
-    const auto sprint = entry(101, 10, 720, 120);
-    sprint->save();
-    const auto stairs = speedy("Stairs", 150);
-    stairs->save();
-    const ExerciseDayPtr today = ExerciseDayInfo::getExerciseOn(Clock::now());
-    EXPECT_EQ(today->items().at(1), (ExerciseDayInfo::Group{sprint, jog}));
-    EXPECT_EQ(today->items().at(0), (ExerciseDayInfo::Group{stairs}));
-    EXPECT_EQ(today->itemsTotal(), (QList<float>{150, 360, 0}));
-    EXPECT_FLOAT_EQ(today->total(), 510.0f);
+TEST_F(ExerciseDiaryTest, SavedEntriesGoFirstInTheirCategoryAndEditedOnesKeepTheirPlace) {
+    const auto jog = saved(done(100, 30, 480, 240));
+    const auto sprint = saved(done(101, 10, 720, 120));
+    const auto stairs = saved(speedyExercise(today, 150, "Stairs"));
+    const ExerciseDayPtr day = ExerciseDayInfo::getExerciseOn(Clock::now());
+    EXPECT_EQ(day->items().at(1), (ExerciseDayInfo::Group{sprint, jog}));
+    EXPECT_EQ(day->items().at(0), (ExerciseDayInfo::Group{stairs}));
+    EXPECT_EQ(day->itemsTotal(), (QList<float>{150, 360, 0}));
 
-    speedy("Later", 80, {2026, 3, 9})->save();
+    auto edited = done(100, 45, 480, 360);
+    edited->setDboId(jog->dboId());
+    edited->update();
+    EXPECT_EQ(day->items().at(1).at(1), edited);
+    EXPECT_FLOAT_EQ(day->total(), 630.0f);
+    EXPECT_EQ(diary(QString("select duration from saved_exercise where id = %1").arg(jog->dboId())),
+              "45.0");
+
+    saved(speedyExercise(at(2026, 3, 9), 80));
     EXPECT_EQ(daysOf(ExerciseDayInfo::exerciseList()), (QStringList{"2026-03-07", "2026-03-09"}));
 }
 
-TEST_F(ExerciseDiaryTest, AnEditedEntryKeepsItsPlace) {
-    const auto jog = entry(100, 30, 480, 240);
-    jog->save();
-    entry(101, 10, 720, 120)->save();
-    auto edited = entry(100, 45, 480, 360);
-    edited->setDboId(jog->dboId());
-    edited->update();
-    const ExerciseDayPtr today = ExerciseDayInfo::getExerciseOn(Clock::now());
-    EXPECT_EQ(today->items().at(1).at(1), edited);
-    EXPECT_FLOAT_EQ(today->total(), 480.0f);
-    EXPECT_EQ(commonScalar(
-                  QString("select duration from saved_exercise where id = %1").arg(jog->dboId())),
-              "45.0");
-}
-
 TEST_F(ExerciseDiaryTest, RemovingTheLastEntryDropsAPastDayButNotToday) {
-    speedy("Yesterday", 100, {2026, 3, 6})->save();
-    speedy("Today", 100)->save();
-    EXPECT_TRUE(ExerciseDayInfo::getExerciseOn(local(2026, 3, 6))->removeExerciseAtIndexPath(0, 0));
-    EXPECT_FALSE(ExerciseDayInfo::getExerciseOn(local(2026, 3, 6, 12, 0)));
+    saved(speedyExercise(at(2026, 3, 6), 100));
+    saved(speedyExercise(today, 100));
+    EXPECT_TRUE(ExerciseDayInfo::getExerciseOn(at(2026, 3, 6))->removeExerciseAtIndexPath(0, 0));
+    EXPECT_FALSE(ExerciseDayInfo::getExerciseOn(at(2026, 3, 6, 12)));
 
-    const ExerciseDayPtr today = ExerciseDayInfo::getExerciseOn(Clock::now());
-    EXPECT_FALSE(today->removeExerciseAtIndexPath(5, 0));
-    EXPECT_TRUE(today->removeExerciseAtIndexPath(0, 0));
-    EXPECT_EQ(ExerciseDayInfo::getExerciseOn(Clock::now()), today);
-    EXPECT_FLOAT_EQ(today->total(), 0.0f);
-    EXPECT_EQ(commonScalar("select count(*) from saved_exercise"), "0");
+    const ExerciseDayPtr day = ExerciseDayInfo::getExerciseOn(Clock::now());
+    EXPECT_FALSE(day->removeExerciseAtIndexPath(5, 0));
+    EXPECT_TRUE(day->removeExerciseAtIndexPath(0, 0));
+    EXPECT_EQ(ExerciseDayInfo::getExerciseOn(Clock::now()), day);
+    EXPECT_FLOAT_EQ(day->total(), 0.0f);
+    EXPECT_EQ(diary("select count(*) from saved_exercise"), "0");
 }

@@ -22,7 +22,7 @@ protected:
     }
 };
 
-TEST_F(CalorieBudgetTest, FreshProfileAllowance) {
+TEST_F(CalorieBudgetTest, FreshProfileAllowanceIsStoredAsAFloatAndNothingBoundsIt) {
     EXPECT_EQ(digits(CalorieBudget::basalRate()), "1323.1042");
     EXPECT_EQ(digits(CalorieBudget::calcCalories()), "1587.7251");
     SettingsStore::drop();
@@ -30,6 +30,13 @@ TEST_F(CalorieBudgetTest, FreshProfileAllowance) {
     EXPECT_EQ(stored.metaType().id(), QMetaType::Float);
     EXPECT_EQ(digits(stored.toFloat()), "1587.7251");
     EXPECT_EQ(CalorieBudget::allowanceText(), "1588");
+    // An unreadable activity level counts as the first.
+    for (const QVariant& level : {QVariant("very"), QVariant(9)}) {
+        UDefUtil::setUserDef(level, SettingsKeys::activity);
+        EXPECT_EQ(digits(CalorieBudget::allowance()), "1587.7251");
+    }
+    UDefUtil::setUserDefDouble(2.0, SettingsKeys::intensity);
+    EXPECT_EQ(digits(CalorieBudget::calcCalories()), "-612.2749");
 }
 
 TEST_F(CalorieBudgetTest, WorkedProfiles) {
@@ -46,20 +53,6 @@ TEST_F(CalorieBudgetTest, WorkedProfiles) {
     UDefUtil::setUserDefDouble(0.25, SettingsKeys::intensity);
     EXPECT_EQ(digits(CalorieBudget::activeRate()), "2116.9668");
     EXPECT_EQ(digits(CalorieBudget::calcCalories()), "1841.9668");
-}
-
-TEST_F(CalorieBudgetTest, NothingBoundsTheAllowanceFromBelow) {
-    UDefUtil::setUserDefDouble(2.0, SettingsKeys::intensity);
-    EXPECT_EQ(digits(CalorieBudget::calcCalories()), "-612.2749");
-    EXPECT_EQ(digits(UDefUtil::getUserDefFloat(SettingsKeys::allowedCalories, 0)), "-612.2749");
-}
-
-TEST_F(CalorieBudgetTest, UnreadableActivityCountsAsTheFirstLevel) {
-    for (const QVariant& level : {QVariant("very"), QVariant(9)}) {
-        UDefUtil::setUserDef(level, SettingsKeys::activity);
-        EXPECT_EQ(digits(CalorieBudget::allowance()), "1587.7251")
-            << level.toString().toStdString();
-    }
 }
 
 TEST_F(CalorieBudgetTest, AdjustmentSurvivesOnlyUnchangedAllowances) {

@@ -69,16 +69,7 @@ protected:
             .value(row);
     }
     static SavedFoodPtr saveStew(const QDateTime& day, int meal, float portions, float extra) {
-        auto entry = std::make_shared<SavedFoodDbo>();
-        entry->setFoodItemId(stewId);
-        entry->setFoodTypeId(meal);
-        entry->setPortionCount(portions);
-        entry->setResultCalories(250 * portions + extra);
-        entry->setDate(day);
-        entry->setResultPoints(entry->standardPoints() + 0.5f);
-        entry->getKindImage();
-        entry->save();
-        return entry;
+        return saved(catalogueFood(stewId, day, meal, portions, extra, 0.5f));
     }
     static std::string savedRows() {
         return rows("select food_item_id, food_type_id, portions_count, result_calories, "

@@ -9,6 +9,7 @@
 #include "screens/food/FoodTableCell.h"
 #include "screens/overview/OverviewInfoPanel.h"
 #include "support/ScopedTimeZone.h"
+#include "support/gui/Gui.h"
 #include "ui/BarButton.h"
 #include "ui/Label.h"
 #include "ui/NavigationController.h"
@@ -44,16 +45,7 @@ Item butter() {
 // Saved as the add-food screen saves it: calories of the portions, optionally changed by hand.
 SavedFoodPtr saveCatalogue(const Item& item, const QDateTime& day, int meal, float portions,
                            float extraCalories = 0) {
-    auto entry = std::make_shared<SavedFoodDbo>();
-    entry->setFoodItemId(item.id);
-    entry->setFoodTypeId(meal);
-    entry->setPortionCount(portions);
-    entry->setResultCalories(std::round(item.info.calories) * portions + extraCalories);
-    entry->setDate(day);
-    entry->setResultPoints(entry->standardPoints());
-    entry->getKindImage();
-    entry->save();
-    return entry;
+    return saved(catalogueFood(item.id, day, meal, portions, extraCalories));
 }
 
 class FoodControllerTest : public QuorvelTest {
@@ -82,11 +74,7 @@ protected:
     }
 
     ui::TableView* list() const { return food->dayTable()->tableView(); }
-    void click(const char* name) {
-        auto* button = nav->view()->findChild<QAbstractButton*>(name);
-        ASSERT_NE(button, nullptr) << name;
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
+    void click(const char* name) { gui::click(nav->view(), name); }
     QString shownDay() const { return food->dayLabel()->text(); }
     QString header(int section) const {
         QWidget* view = food->viewForHeader(list(), section);
@@ -125,7 +113,7 @@ TEST_F(FoodControllerTest, OpensOnTodayAndSharesTheDayWithTheEditors) {
     }
 
     // No date only changes the day bar.
-    saveSpeedy(at(2026, 12, 6), 0, 300);
+    saved(speedyFood(at(2026, 12, 6), 0, 300));
     food->refreshData();
     food->setCurrDate(QDateTime());
     EXPECT_EQ(shownDay(), "No date");
@@ -162,10 +150,10 @@ TEST_F(FoodControllerTest, DayArrowsMoveOneCalendarDayAlsoOverClockChanges) {
 }
 
 TEST_F(FoodControllerTest, MealsListTheirEntriesNewestFirstUnderTheirTotals) {
-    saveSpeedy(at(2026, 12, 6), 0, 200, "Porridge");
-    saveSpeedy(at(2026, 12, 6), 0, 150, "Coffee");
-    saveSpeedy(at(2026, 12, 6), 2, 640, "Stew");
-    saveSpeedy(at(2026, 12, 7), 1, 999, "Tomorrow");
+    saved(speedyFood(at(2026, 12, 6), 0, 200, "Porridge"));
+    saved(speedyFood(at(2026, 12, 6), 0, 150, "Coffee"));
+    saved(speedyFood(at(2026, 12, 6), 2, 640, "Stew"));
+    saved(speedyFood(at(2026, 12, 7), 1, 999, "Tomorrow"));
     food->refreshData();
 
     EXPECT_EQ(list()->numberOfRows(0), 2);
@@ -190,7 +178,7 @@ TEST_F(FoodControllerTest, RowsShowPortionsOrCaloriesAndThePoints) {
     const Item item = butter();
     ASSERT_GT(item.id, 0);
     ASSERT_GT(item.info.calories, 2.0f);
-    saveSpeedy(at(2026, 12, 6), 3, 250, "Cake");
+    saved(speedyFood(at(2026, 12, 6), 3, 250, "Cake"));
     saveCatalogue(item, at(2026, 12, 6), 0, 0.5f);
     saveCatalogue(item, at(2026, 12, 6), 1, 1.5f, 20);
     food->refreshData();
@@ -224,8 +212,8 @@ TEST_F(FoodControllerTest, RowsShowPortionsOrCaloriesAndThePoints) {
 }
 
 TEST_F(FoodControllerTest, DeletingTheOnlyEntryOfAPastDayEmptiesTheDay) {
-    const SavedFoodPtr kept = saveSpeedy(at(2026, 12, 6), 0, 100, "Today's");
-    saveSpeedy(at(2026, 12, 3), 1, 400, "Lunch");
+    const SavedFoodPtr kept = saved(speedyFood(at(2026, 12, 6), 0, 100, "Today's"));
+    saved(speedyFood(at(2026, 12, 3), 1, 400, "Lunch"));
     food->setCurrDate(at(2026, 12, 3));
     ASSERT_EQ(list()->numberOfRows(1), 1);
     EXPECT_EQ(panelValue(1), "400");
@@ -239,13 +227,13 @@ TEST_F(FoodControllerTest, DeletingTheOnlyEntryOfAPastDayEmptiesTheDay) {
     EXPECT_EQ(FoodDayInfo::getFoodOn(at(2026, 12, 3)), nullptr);
     EXPECT_EQ(panelValue(1), "0");
     EXPECT_EQ(header(1), "");
-    EXPECT_EQ(count("saved_food"), 1);
-    EXPECT_EQ(count("saved_food", QString("id = %1").arg(kept->dboId())), 1);
+    EXPECT_EQ(diary().count("saved_food"), 1);
+    EXPECT_EQ(diary().count("saved_food", QString("id = %1").arg(kept->dboId())), 1);
 }
 
 TEST_F(FoodControllerTest, TheDeleteKeyRemovesTheSelectedEntryOnly) {
-    saveSpeedy(at(2026, 12, 6), 2, 500, "Pasta");
-    saveSpeedy(at(2026, 12, 6), 2, 120, "Salad");
+    saved(speedyFood(at(2026, 12, 6), 2, 500, "Pasta"));
+    saved(speedyFood(at(2026, 12, 6), 2, 120, "Salad"));
     food->refreshData();
     list()->selectRow({2, 1});
     list()->setFocus();
@@ -256,13 +244,13 @@ TEST_F(FoodControllerTest, TheDeleteKeyRemovesTheSelectedEntryOnly) {
     EXPECT_EQ(cell(2, 0)->info()->name(), "Salad");
     EXPECT_EQ(header(2), "Dinner : 120");
     EXPECT_EQ(panelValue(1), "120");
-    EXPECT_EQ(count("saved_food"), 1);
+    EXPECT_EQ(diary().count("saved_food"), 1);
 }
 
 TEST_F(FoodControllerTest, RefreshAndComingIntoViewPickUpADayThatGotItsFirstEntry) {
     food->setCurrDate(at(2026, 12, 1));
     EXPECT_EQ(food->dayData(), nullptr);
-    saveSpeedy(at(2026, 12, 1), 1, 75, "Apple");
+    saved(speedyFood(at(2026, 12, 1), 1, 75, "Apple"));
     EXPECT_EQ(list()->numberOfRows(1), 0);
     food->refreshData();
     ASSERT_NE(food->dayData(), nullptr);
@@ -271,7 +259,7 @@ TEST_F(FoodControllerTest, RefreshAndComingIntoViewPickUpADayThatGotItsFirstEntr
 
     // An editor moved to a day without entries and saved there.
     AppVars::getVars().insert("food_current_date", at(2026, 12, 9));
-    saveSpeedy(at(2026, 12, 9), 3, 320, "Popcorn");
+    saved(speedyFood(at(2026, 12, 9), 3, 320, "Popcorn"));
     food->refreshData();
     food->viewWillAppear();
     EXPECT_EQ(shownDay(), longDate(at(2026, 12, 9)));

@@ -4,6 +4,9 @@
 #include "core/base/RefresherDelegate.h"
 #include "core/diary/SavedFoodDbo.h"
 #include "core/text/ConvertUtil.h"
+#include "support/Dates.h"
+#include "support/DiaryEntries.h"
+#include "support/RawDatabase.h"
 #include "support/TestEnv.h"
 #include "ui/Label.h"
 #include "ui/ViewController.h"
@@ -16,21 +19,10 @@
 
 #include "ui/NavigationController.h"
 
-inline QDateTime at(int y, int m, int d, int h = 0, int min = 0) {
-    return QDateTime(QDate(y, m, d), QTime(h, min));
+// The user's diary, read past the code under test.
+inline RawDatabase diary() {
+    return RawDatabase::user("common.db");
 }
-// Runs a statement on a database file of the data directory, past the code under test: each
-// row's columns joined with "|".
-QStringList dbRun(const QString& file, const QString& sql, bool write = false);
-// The first column of the first row of a query on the user's diary, or "" without one.
-inline QString scalar(const QString& sql) {
-    return dbRun("common.db", sql).value(0);
-}
-inline int count(const QString& table, const QString& where = "1") {
-    return scalar(QString("select count(*) from %1 where %2").arg(table, where)).toInt();
-}
-SavedFoodPtr saveSpeedy(const QDateTime& day, int meal, float calories,
-                        const QString& name = "Snack");
 
 // The screen under the food editors in their tests: counts the refreshes it is told of.
 class RecordingOwner : public ui::ViewController, public RefresherDelegate {
@@ -53,7 +45,7 @@ protected:
 
     // Rows of a query on the user's diary, joined with line breaks.
     static std::string rows(const QString& sql) {
-        return dbRun("common.db", sql).join('\n').toStdString();
+        return diary().lines(sql).join('\n').toStdString();
     }
     static void addCatalogueFood(int id, const QString& name, double calories, double fat,
                                  double fiber);

@@ -6,6 +6,7 @@
 #include "screens/food/Details/FoodMenuCell.h"
 #include "screens/food/Details/FoodMenuController.h"
 #include "screens/food/Details/QuickCalories.h"
+#include "support/gui/Gui.h"
 #include "ui/BarButton.h"
 #include "ui/BarButtonItem.h"
 #include "ui/Label.h"
@@ -32,7 +33,7 @@ struct RefreshCounter : RefresherDelegate {
 };
 
 QStringList recentNames() {
-    return dbRun("common.db", "select name from recent_food order by id");
+    return diary().lines("select name from recent_food order by id");
 }
 
 int totalRows(const FoodGroups& groups) {
@@ -66,17 +67,8 @@ protected:
         return qobject_cast<FoodMenuController*>(nav->topViewController());
     }
     // Taps a row of the level on top, the way a finger does.
-    void tap(const ui::IndexPath& path) {
-        ui::TableView* list = top()->tableView();
-        list->scrollToRow(path);
-        QApplication::processEvents();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->rectForRow(path).center());
-        QApplication::processEvents();
-    }
-    void type(const QString& text) {
-        QTest::keyClicks(top()->searchBar()->field(), text);
-        QApplication::processEvents();
-    }
+    void tap(const ui::IndexPath& path) { gui::tapRow(top()->tableView(), path); }
+    void type(const QString& text) { gui::type(top()->searchBar()->field(), text); }
     void openRestaurant(const QString& name) {
         tap({1, 0});
         const QString letter = name.left(1).toUpper();
@@ -243,10 +235,8 @@ TEST_F(FoodMenuTest, KindAndTypeLevelsShowTheirItemsByLetterAndSearchWithinThem)
 
 TEST_F(FoodMenuTest, ARememberedSpeedyEntryOpensWithItsWholeCalories) {
     FoodSimpleDbo::getRecentFood(); // the user's database is made on first use
-    dbRun(
-        "common.db",
-        "insert into recent_food (food_item_id, name, calories) values (0, 'Birthday cake', 249.6)",
-        true);
+    diary().exec("insert into recent_food (food_item_id, name, calories) values (0, 'Birthday "
+                 "cake', 249.6)");
     tap({0, 0});
     tap({0, 0});
     auto* speedy = qobject_cast<QuickCalories*>(nav->topViewController());
@@ -259,7 +249,7 @@ TEST_F(FoodMenuTest, ARememberedSpeedyEntryOpensWithItsWholeCalories) {
 
 TEST_F(FoodMenuTest, DeletingARememberedEntryForgetsOnlyThatRow) {
     for (const char* name : {"Apple pie", "Birthday cake", "Chips"})
-        saveSpeedy(at(2026, 12, 6), 0, 300, name);
+        saved(speedyFood(at(2026, 12, 6), 0, 300, name));
     ASSERT_EQ(recentNames(), QStringList({"Apple pie", "Birthday cake", "Chips"}));
     // Only recent foods can be deleted.
     EXPECT_FALSE(menu->canEditRow(menu->tableView(), {0, 0}));

@@ -8,6 +8,7 @@
 #include "screens/food/FoodController.h"
 #include "screens/food/FoodTableCell.h"
 #include "screens/overview/OverviewInfoPanel.h"
+#include "support/gui/Gui.h"
 #include "ui/AlertView.h"
 #include "ui/BarButton.h"
 #include "ui/NavigationBar.h"
@@ -51,19 +52,9 @@ protected:
     ui::ViewController* top() const { return nav->topViewController(); }
     template <class Screen> Screen* topAs() const { return qobject_cast<Screen*>(top()); }
 
-    void clickBar(const char* title) {
-        auto* button = nav->navigationBar()->findChild<QAbstractButton*>(title);
-        ASSERT_NE(button, nullptr) << title;
-        ASSERT_TRUE(button->isEnabled()) << title;
-        QTest::mouseClick(button, Qt::LeftButton);
-        QApplication::processEvents();
-    }
+    void clickBar(const char* title) { gui::click(nav->navigationBar(), title); }
     static void tapRow(ui::TableView* table, const ui::IndexPath& path) {
-        table->scrollToRow(path);
-        QApplication::processEvents();
-        const QRect rect = table->rectForRow(path);
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, rect.center());
-        QApplication::processEvents();
+        gui::tapRow(table, path);
     }
     // The first row of the first section that has rows.
     static ui::IndexPath firstRow(ui::TableView* table) {
@@ -81,10 +72,7 @@ protected:
         tapRow(menu->tableView(), mainRow);
         return topAs<FoodMenuController>();
     }
-    static void type(ui::SearchBar* bar, const QString& text) {
-        bar->field()->setFocus();
-        QTest::keyClicks(bar->field(), text);
-    }
+    static void type(ui::SearchBar* bar, const QString& text) { gui::type(bar->field(), text); }
     // One whole portion on the wheels, then Save.
     void saveOnePortion(int meal = 0) {
         auto* add = topAs<AddFoodController>();
@@ -131,7 +119,7 @@ TEST_F(FoodTabFlowTest, EveryPathAddsItsFood) {
     EXPECT_EQ(namesIn(0), QStringList{butter.name});
     EXPECT_EQ(foodTotal(),
               QString::number(qRound(NutritionInfoDbo::getInfoTo(butter.dboId)->calories)));
-    EXPECT_EQ(scalar("select date from saved_food"), "2026-12-06 00:00:00");
+    EXPECT_EQ(diary().text("select date from saved_food"), "2026-12-06 00:00:00");
 
     // Restaurants, then a restaurant, then one of its foods.
     FoodMenuController* restaurants = openLevel({1, 0});
@@ -177,8 +165,8 @@ TEST_F(FoodTabFlowTest, EveryPathAddsItsFood) {
     tapRow(recent->tableView(), {0, 0});
     saveOnePortion(3);
 
-    EXPECT_EQ(count("saved_food", "portions_count = 1"), 6);
-    EXPECT_EQ(count("recent_food"), chosen.size());
+    EXPECT_EQ(diary().count("saved_food", "portions_count = 1"), 6);
+    EXPECT_EQ(diary().count("recent_food"), chosen.size());
     EXPECT_EQ(namesIn(3).first(), again.name);
     for (int meal = 0; meal < 4; ++meal)
         EXPECT_FALSE(namesIn(meal).isEmpty()) << meal;
@@ -197,8 +185,8 @@ TEST_F(FoodTabFlowTest, SpeedyEntriesAreAddedAndRememberedForNextTime) {
     ASSERT_EQ(top(), food);
     EXPECT_EQ(namesIn(3), QStringList{"Street food"});
     EXPECT_EQ(foodTotal(), "250");
-    EXPECT_EQ(count("saved_food", "food_item_id = 0 and result_calories = 250"), 1);
-    EXPECT_EQ(count("recent_food", "food_item_id = 0 and name = 'Street food'"), 1);
+    EXPECT_EQ(diary().count("saved_food", "food_item_id = 0 and result_calories = 250"), 1);
+    EXPECT_EQ(diary().count("recent_food", "food_item_id = 0 and name = 'Street food'"), 1);
 
     // Remembered with the whole calories it was saved with, and opened filled in.
     FoodMenuController* recent = openLevel({0, 0});
@@ -210,8 +198,8 @@ TEST_F(FoodTabFlowTest, SpeedyEntriesAreAddedAndRememberedForNextTime) {
     EXPECT_EQ(speedy->calories()->text(), "250");
     clickBar("Done");
     EXPECT_EQ(namesIn(0), QStringList{"Street food"});
-    EXPECT_EQ(count("saved_food"), 2);
-    EXPECT_EQ(count("recent_food"), 1);
+    EXPECT_EQ(diary().count("saved_food"), 2);
+    EXPECT_EQ(diary().count("recent_food"), 1);
 }
 
 TEST_F(FoodTabFlowTest, EditingMovesAnEntryToItsNewMealOnTheSameDay) {
@@ -240,7 +228,7 @@ TEST_F(FoodTabFlowTest, EditingMovesAnEntryToItsNewMealOnTheSameDay) {
                       speedy->foodType()->segmentRect(2).center());
     clickBar("Done");
     EXPECT_EQ(namesIn(2), QStringList{"Soup"});
-    EXPECT_EQ(count("saved_food", "name = 'Soup' and food_type_id = 2"), 1);
+    EXPECT_EQ(diary().count("saved_food", "name = 'Soup' and food_type_id = 2"), 1);
 
     // The catalogue entry opens the add screen on its portion and moves to lunch.
     tapRow(dayList(), {0, 0});
@@ -253,7 +241,7 @@ TEST_F(FoodTabFlowTest, EditingMovesAnEntryToItsNewMealOnTheSameDay) {
     clickBar("Save");
     EXPECT_EQ(dayList()->numberOfRows(0), 0);
     EXPECT_EQ(dayList()->numberOfRows(1), 1);
-    EXPECT_EQ(count("saved_food", "food_type_id = 1 and food_item_id <> 0"), 1);
+    EXPECT_EQ(diary().count("saved_food", "food_type_id = 1 and food_item_id <> 0"), 1);
     EXPECT_EQ(food->currDate(), at(2026, 12, 6));
 }
 
@@ -274,7 +262,7 @@ TEST_F(FoodTabFlowTest, ANewEntryMovedToTheNextDayIsSavedThereAndTheTabFollows) 
     EXPECT_EQ(food->dayLabel()->text(),
               ConvertUtil::date2str(at(2026, 12, 7), ConvertUtil::LongStyle));
     EXPECT_EQ(dayList()->numberOfRows(1), 1);
-    EXPECT_EQ(scalar("select date from saved_food"), "2026-12-07 00:00:00");
+    EXPECT_EQ(diary().text("select date from saved_food"), "2026-12-07 00:00:00");
     clickBar("Today");
     EXPECT_EQ(dayList()->numberOfRows(1), 0);
 }
@@ -293,7 +281,7 @@ TEST_F(FoodTabFlowTest, DeletingFromTheDayAndFromTheRecentList) {
     QTest::mouseClick(dayList()->deleteButton(), Qt::LeftButton);
     EXPECT_EQ(namesIn(0), QStringList{"Tea"});
     EXPECT_EQ(foodTotal(), "100");
-    EXPECT_EQ(count("saved_food"), 1);
+    EXPECT_EQ(diary().count("saved_food"), 1);
 
     // Forgetting one remembered entry keeps the other and the diary.
     FoodMenuController* recent = openLevel({0, 0});
@@ -303,7 +291,7 @@ TEST_F(FoodTabFlowTest, DeletingFromTheDayAndFromTheRecentList) {
     recent->tableView()->showDeleteConfirmation({0, 0});
     QTest::mouseClick(recent->tableView()->deleteButton(), Qt::LeftButton);
     EXPECT_EQ(recent->tableView()->numberOfRows(0), 1);
-    EXPECT_EQ(count("recent_food"), 1);
-    EXPECT_EQ(count("recent_food", QString("name = '%1'").arg(forgotten)), 0);
-    EXPECT_EQ(count("saved_food"), 1);
+    EXPECT_EQ(diary().count("recent_food"), 1);
+    EXPECT_EQ(diary().count("recent_food", QString("name = '%1'").arg(forgotten)), 0);
+    EXPECT_EQ(diary().count("saved_food"), 1);
 }

@@ -91,8 +91,8 @@ TEST_F(QuickCaloriesTest, DoneSavesASpeedyEntryAndRemembersIt) {
 }
 
 TEST_F(QuickCaloriesTest, EditingShowsTheEntryAndAMealChangeMovesIt) {
-    const SavedFoodPtr entry = saveSpeedy(at(2026, 12, 3), 0, 250, "Soup");
-    saveSpeedy(at(2026, 12, 3), 0, 100, "Bread");
+    const SavedFoodPtr entry = saved(speedyFood(at(2026, 12, 3), 0, 250, "Soup"));
+    saved(speedyFood(at(2026, 12, 3), 0, 100, "Bread"));
     QuickCalories* screen = openEdit(entry);
     EXPECT_EQ(screen->foodId(), entry->dboId());
     EXPECT_EQ(screen->calories()->text(), "250.00");

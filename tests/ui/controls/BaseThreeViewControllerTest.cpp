@@ -1,6 +1,7 @@
 #include "support/TestEnv.h"
 
 #include "core/base/Clock.h"
+#include "support/Dates.h"
 #include "support/ScopedTimeZone.h"
 #include "ui/SegmentedControl.h"
 #include "ui/TableView.h"
@@ -17,10 +18,6 @@
 #include <memory>
 
 namespace {
-
-QDateTime at(int y, int m, int d, int h = 8, int min = 0) {
-    return QDateTime(QDate(y, m, d), QTime(h, min));
-}
 
 // A frame screen that counts its date changes, as the Overview and Weight screens react.
 class CountingFrame : public BaseThreeViewController {
@@ -48,19 +45,15 @@ protected:
     }
 };
 
-TEST_F(BaseThreeViewControllerTest, StartsOnTheMonthViewAtTodaysDate) {
+TEST_F(BaseThreeViewControllerTest, StartsOnTheMonthViewAtTodayAndDatesAreEightOClock) {
     build(at(2026, 12, 9, 14, 20));
     EXPECT_EQ(frame->view(), frame->viewAtIndex(0));
-    EXPECT_EQ(frame->currDate(), at(2026, 12, 9));
+    EXPECT_EQ(frame->currDate(), at(2026, 12, 9, 8));
     EXPECT_EQ(frame->dayLabel()->text(), "December 9, 2026");
-}
-
-TEST_F(BaseThreeViewControllerTest, CurrentDateIsEightOClockOfItsDay) {
-    build(at(2026, 12, 9, 14, 20));
     frame->setCurrDate(at(2026, 12, 20, 23, 59));
-    EXPECT_EQ(frame->currDate(), at(2026, 12, 20));
+    EXPECT_EQ(frame->currDate(), at(2026, 12, 20, 8));
     EXPECT_EQ(frame->changes, 1);
-    EXPECT_EQ(frame->calendar()->visibleMonth()->pressedButton()->date(), at(2026, 12, 20));
+    EXPECT_EQ(frame->calendar()->visibleMonth()->pressedButton()->date(), at(2026, 12, 20, 8));
     EXPECT_EQ(frame->dayLabel()->text(), "December 20, 2026");
 }
 
@@ -70,20 +63,20 @@ TEST_F(BaseThreeViewControllerTest, DayStepsStayAtEightAcrossDaylightSavingChang
     // Daylight-saving time ends on 1 November 2026 and starts on 14 March 2027.
     frame->setCurrDate(at(2026, 10, 31, 23, 59));
     frame->plusDay();
-    EXPECT_EQ(frame->currDate(), at(2026, 11, 1));
+    EXPECT_EQ(frame->currDate(), at(2026, 11, 1, 8));
     frame->plusDay();
-    EXPECT_EQ(frame->currDate(), at(2026, 11, 2));
+    EXPECT_EQ(frame->currDate(), at(2026, 11, 2, 8));
     frame->minusDay();
     frame->minusDay();
-    EXPECT_EQ(frame->currDate(), at(2026, 10, 31));
+    EXPECT_EQ(frame->currDate(), at(2026, 10, 31, 8));
 
     frame->setCurrDate(at(2027, 3, 13, 0, 30));
     frame->plusDay();
-    EXPECT_EQ(frame->currDate(), at(2027, 3, 14));
+    EXPECT_EQ(frame->currDate(), at(2027, 3, 14, 8));
     frame->plusDay();
-    EXPECT_EQ(frame->currDate(), at(2027, 3, 15));
+    EXPECT_EQ(frame->currDate(), at(2027, 3, 15, 8));
     frame->minusDay();
-    EXPECT_EQ(frame->currDate(), at(2027, 3, 14));
+    EXPECT_EQ(frame->currDate(), at(2027, 3, 14, 8));
     EXPECT_EQ(frame->changes, 9);
 }
 
@@ -93,7 +86,7 @@ TEST_F(BaseThreeViewControllerTest, NoDateShowsNoDateAndChangesNothingElse) {
     EXPECT_EQ(frame->dayLabel()->text(), "No date");
     EXPECT_FALSE(frame->currDate().isValid());
     EXPECT_EQ(frame->changes, 0);
-    EXPECT_EQ(frame->calendar()->date(), at(2026, 12, 9));
+    EXPECT_EQ(frame->calendar()->date(), at(2026, 12, 9, 8));
     frame->plusDay();
     EXPECT_FALSE(frame->currDate().isValid());
     EXPECT_EQ(frame->changes, 0);
@@ -104,14 +97,14 @@ TEST_F(BaseThreeViewControllerTest, DayBarButtonsAndCalendarTouchesMoveTheDate) 
     frame->setSelectedIndex(1);
     EXPECT_EQ(frame->view(), frame->viewAtIndex(1));
     QTest::mouseClick(dayButton("plusDay"), Qt::LeftButton);
-    EXPECT_EQ(frame->currDate(), at(2026, 12, 10));
+    EXPECT_EQ(frame->currDate(), at(2026, 12, 10, 8));
     QTest::mouseClick(dayButton("minusDay"), Qt::LeftButton);
     QTest::mouseClick(dayButton("minusDay"), Qt::LeftButton);
-    EXPECT_EQ(frame->currDate(), at(2026, 12, 8));
+    EXPECT_EQ(frame->currDate(), at(2026, 12, 8, 8));
 
     DateButton* day = frame->calendar()->visibleMonth()->buttonFor(QDate(2026, 12, 17));
     QTest::mousePress(day, Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(frame->currDate(), at(2026, 12, 17));
+    EXPECT_EQ(frame->currDate(), at(2026, 12, 17, 8));
     EXPECT_EQ(frame->dayLabel()->text(), "December 17, 2026");
     EXPECT_EQ(frame->changes, 4);
 }
@@ -130,9 +123,9 @@ TEST_F(BaseThreeViewControllerTest, SegmentTapSwitchesViewsWithoutTouchingTheDat
 TEST_F(BaseThreeViewControllerTest, DataAreaFollowsTheCalendarsHeight) {
     build(at(2026, 12, 9, 14, 20)); // five rows
     EXPECT_EQ(frame->dataView()->geometry(), QRect(0, 264, 320, 103));
-    frame->calendar()->changeMonthTo(at(2027, 5, 1)); // six rows
+    frame->calendar()->changeMonthTo(at(2027, 5, 1, 8)); // six rows
     EXPECT_EQ(frame->dataView()->geometry(), QRect(0, 308, 320, 59));
-    frame->calendar()->changeMonthTo(at(2026, 2, 1)); // four rows
+    frame->calendar()->changeMonthTo(at(2026, 2, 1, 8)); // four rows
     EXPECT_EQ(frame->dataView()->geometry(), QRect(0, 220, 320, 147));
 }
 

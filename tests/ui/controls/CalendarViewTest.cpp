@@ -1,13 +1,14 @@
 #include "support/TestEnv.h"
 
 #include "core/base/Clock.h"
+#include "support/Dates.h"
 #include "support/ScopedTimeZone.h"
+#include "support/gui/Gui.h"
 #include "ui/controls/CalendarViewOwner.h"
 #include "ui/controls/DateButton.h"
 #include "ui/controls/MonthView.h"
 #include "ui/controls/QVXCalendarView.h"
 
-#include <QAbstractButton>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
@@ -28,10 +29,6 @@ struct RecordingOwner : CalendarViewOwner {
     std::optional<int> getCalendarNumbersOffset() const override { return offset; }
     void overCustom(DateButton* button) override { customised.insert(button); }
 };
-
-QDateTime at(int y, int m, int d, int h = 8, int min = 0) {
-    return QDateTime(QDate(y, m, d), QTime(h, min));
-}
 
 class CalendarViewTest : public QuorvelTest {
 protected:
@@ -61,27 +58,16 @@ protected:
     void touch(DateButton* b) { QTest::mousePress(b, Qt::LeftButton, {}, QPoint(20, 20)); }
 };
 
-TEST_F(CalendarViewTest, GridRowsFollowTheMonthsFirstAndLastWeekday) {
+TEST_F(CalendarViewTest, GridRowsFollowTheMonthsFirstAndLastWeekdayWithGreyDaysAround) {
     build(at(2015, 2, 10, 13)); // February of a common year, starting on Sunday
     EXPECT_EQ(grid()->weeksCount(), 4);
-    EXPECT_EQ(grid()->gridButtons().front()->date(), at(2015, 2, 1));
     EXPECT_EQ(calendar->height(), 44 + 4 * 44);
-
     calendar->changeMonthTo(at(2015, 8, 20)); // 31 days from a Saturday
     EXPECT_EQ(grid()->weeksCount(), 6);
-    EXPECT_EQ(grid()->gridButtons().front()->date(), at(2015, 7, 26));
-    EXPECT_EQ(grid()->gridButtons().back()->date(), at(2015, 9, 5));
+    EXPECT_EQ(grid()->gridButtons().front()->date(), at(2015, 7, 26, 8));
+    EXPECT_EQ(grid()->gridButtons().back()->date(), at(2015, 9, 5, 8));
     EXPECT_EQ(calendar->height(), 44 + 6 * 44);
-
-    calendar->changeMonthTo(at(2015, 10, 2)); // ends on a Saturday
-    EXPECT_EQ(grid()->weeksCount(), 5);
-    EXPECT_EQ(grid()->gridButtons().back()->date(), at(2015, 10, 31));
-    EXPECT_EQ(owner.heightChanges, 2);
-    EXPECT_TRUE(owner.dates.empty());
-}
-
-TEST_F(CalendarViewTest, LeadingAndTrailingDaysAreGreyAndNumberedByTheirMonth) {
-    build(at(2026, 12, 6, 9, 30));
+    calendar->changeMonthTo(at(2026, 12, 6)); // from a Tuesday to a Thursday
     const std::vector<DateButton*> days = grid()->gridButtons();
     ASSERT_EQ(days.size(), 35u);
     EXPECT_EQ(days[0]->text(), "29");
@@ -90,11 +76,13 @@ TEST_F(CalendarViewTest, LeadingAndTrailingDaysAreGreyAndNumberedByTheirMonth) {
     EXPECT_EQ(days[33]->text(), "1");
     EXPECT_FALSE(days[33]->inCurrMonth());
     EXPECT_EQ(calendar->monthLabel()->text(), "December 2026");
+    EXPECT_EQ(owner.heightChanges, 2);
+    EXPECT_TRUE(owner.dates.empty());
 }
 
 TEST_F(CalendarViewTest, TodayItsWeekAndTheSelectionHaveTheirOwnStates) {
     build(at(2026, 12, 9, 9, 30)); // a Wednesday
-    EXPECT_EQ(calendar->date(), at(2026, 12, 9));
+    EXPECT_EQ(calendar->date(), at(2026, 12, 9, 8));
     EXPECT_EQ(button(2026, 12, 9)->state(), DateButton::TodaySelected);
     touch(button(2026, 12, 9)); // the selected day again: nothing happens
     EXPECT_TRUE(owner.dates.empty());
@@ -108,69 +96,49 @@ TEST_F(CalendarViewTest, TodayItsWeekAndTheSelectionHaveTheirOwnStates) {
     EXPECT_EQ(button(2026, 12, 10)->state(), DateButton::TodayWeek);
     EXPECT_EQ(button(2026, 12, 20)->state(), DateButton::Selected);
     EXPECT_EQ(marked(), std::vector<DateButton*>{button(2026, 12, 20)});
-    EXPECT_EQ(owner.dates, (std::vector<QDateTime>{at(2026, 12, 10), at(2026, 12, 20)}));
+    EXPECT_EQ(owner.dates, (std::vector<QDateTime>{at(2026, 12, 10, 8), at(2026, 12, 20, 8)}));
 }
 
-TEST_F(CalendarViewTest, TouchingAGreyDaySlidesToItsMonthAndSelectsIt) {
+TEST_F(CalendarViewTest, GreyDaysAndArrowsSlideToTheirMonthAndTellTheOwner) {
     build(at(2026, 12, 9, 9, 30));
     touch(button(2027, 1, 2));
-    EXPECT_EQ(calendar->currMonth().date().month(), 1);
     EXPECT_EQ(calendar->monthLabel()->text(), "January 2027");
-    ASSERT_FALSE(owner.dates.empty());
-    EXPECT_EQ(owner.dates.back(), at(2027, 1, 2));
+    EXPECT_EQ(owner.dates.back(), at(2027, 1, 2, 8));
     EXPECT_EQ(marked(), std::vector<DateButton*>{button(2027, 1, 2)});
     EXPECT_EQ(grid()->pressedButton(), button(2027, 1, 2));
-
     touch(button(2026, 12, 31));
     EXPECT_EQ(calendar->monthLabel()->text(), "December 2026");
-    EXPECT_EQ(owner.dates.back(), at(2026, 12, 31));
     EXPECT_EQ(marked(), std::vector<DateButton*>{button(2026, 12, 31)});
-}
 
-TEST_F(CalendarViewTest, ArrowsSelectTheFirstOfTheMonthAndTellTheOwner) {
-    build(at(2026, 12, 9, 9, 30));
-    auto* forward = calendar->findChild<QAbstractButton*>("forwardMonth");
-    auto* back = calendar->findChild<QAbstractButton*>("backMonth");
-    ASSERT_TRUE(forward && back);
-    QTest::mouseClick(forward, Qt::LeftButton);
-    EXPECT_EQ(calendar->date(), at(2027, 1, 1));
-    EXPECT_EQ(owner.dates, std::vector<QDateTime>{at(2027, 1, 1)});
+    // The arrows select the first of the month.
+    owner.dates.clear();
+    gui::click(calendar.get(), "forwardMonth");
+    EXPECT_EQ(calendar->date(), at(2027, 1, 1, 8));
     EXPECT_EQ(marked(), std::vector<DateButton*>{button(2027, 1, 1)});
-    QTest::mouseClick(back, Qt::LeftButton);
-    QTest::mouseClick(back, Qt::LeftButton);
-    EXPECT_EQ(calendar->date(), at(2026, 11, 1));
-    EXPECT_EQ(calendar->monthLabel()->text(), "November 2026");
+    gui::click(calendar.get(), "backMonth");
+    gui::click(calendar.get(), "backMonth");
+    EXPECT_EQ(owner.dates.back(), at(2026, 11, 1, 8));
     EXPECT_EQ(owner.dates.size(), 3u);
 }
 
-TEST_F(CalendarViewTest, OwnerSetSelectionsAreNotReportedBack) {
-    build(at(2026, 12, 9, 9, 30));
-    calendar->changeSelection(at(2026, 12, 24, 23, 59));
-    EXPECT_EQ(calendar->date(), at(2026, 12, 24));
-    EXPECT_EQ(marked(), std::vector<DateButton*>{button(2026, 12, 24)});
-    calendar->changeMonthTo(at(2027, 3, 15));
-    EXPECT_EQ(calendar->monthLabel()->text(), "March 2027");
-    EXPECT_TRUE(owner.dates.empty());
-    // A selected date set by the owner, though, is shown and reported.
-    calendar->changeMonthTo(at(2026, 12, 9));
-    calendar->setSelectedDate(at(2026, 12, 3, 17, 45));
-    EXPECT_EQ(marked(), std::vector<DateButton*>{button(2026, 12, 3)});
-    EXPECT_EQ(owner.dates, std::vector<QDateTime>{at(2026, 12, 3)});
-}
-
-TEST_F(CalendarViewTest, SelectionOutsideTheGridMarksNothingAndFreesTheFormerDay) {
+TEST_F(CalendarViewTest, OwnerSetSelectionsAreNotReportedBackAndOutsideTheGridMarkNothing) {
     build(at(2026, 12, 9, 9, 30));
     touch(button(2026, 12, 15));
-    calendar->changeSelection(at(2027, 2, 14));
+    owner.dates.clear();
+    calendar->changeSelection(at(2026, 12, 24, 23, 59));
+    EXPECT_EQ(calendar->date(), at(2026, 12, 24, 8));
+    EXPECT_EQ(marked(), std::vector<DateButton*>{button(2026, 12, 24)});
+    calendar->changeSelection(at(2027, 2, 14, 8));
     EXPECT_TRUE(marked().empty());
     EXPECT_EQ(grid()->pressedButton(), nullptr);
-    owner.dates.clear();
-    touch(button(2026, 12, 15));
-    EXPECT_EQ(owner.dates, std::vector<QDateTime>{at(2026, 12, 15)});
-    calendar->changeSelection(at(2027, 2, 14));
-    calendar->changeMonthTo(at(2027, 2, 14));
+    calendar->changeMonthTo(at(2027, 2, 14, 8));
     EXPECT_EQ(marked(), std::vector<DateButton*>{button(2027, 2, 14)});
-    EXPECT_EQ(owner.dates.size(), 1u);
+    EXPECT_TRUE(owner.dates.empty());
+    // A selected date set by the owner, though, is shown and reported.
+    calendar->changeMonthTo(at(2026, 12, 9, 8));
+    calendar->setSelectedDate(at(2026, 12, 3, 17, 45));
+    EXPECT_EQ(marked(), std::vector<DateButton*>{button(2026, 12, 3)});
+    EXPECT_EQ(owner.dates, std::vector<QDateTime>{at(2026, 12, 3, 8)});
 }
 
 TEST_F(CalendarViewTest, DaysStayAtEightAcrossBothDaylightSavingChanges) {
@@ -183,17 +151,9 @@ TEST_F(CalendarViewTest, DaysStayAtEightAcrossBothDaylightSavingChanges) {
             EXPECT_EQ(day->date().time(), QTime(8, 0)) << day->date().toString().toStdString();
         for (DateButton* day : grid()->gridButtons())
             EXPECT_EQ(day->isToday(), day->date().date() == now.date());
-        QTest::mouseClick(calendar->findChild<QAbstractButton*>("forwardMonth"), Qt::LeftButton);
+        gui::click(calendar.get(), "forwardMonth");
         EXPECT_EQ(calendar->date().time(), QTime(8, 0));
     }
-}
-
-TEST_F(CalendarViewTest, EveryStyledButtonReachesTheOwner) {
-    build(at(2026, 12, 9, 9, 30));
-    owner.customised.clear();
-    calendar->refresh();
-    const std::vector<DateButton*> days = grid()->gridButtons();
-    EXPECT_EQ(owner.customised, std::set<DateButton*>(days.begin(), days.end()));
 }
 
 // The top pixel row where the number's ink starts.
@@ -211,15 +171,19 @@ int inkTop(DateButton* b) {
     return -1;
 }
 
-TEST_F(CalendarViewTest, OwnersOffsetMovesTheNumbersDown) {
+TEST_F(CalendarViewTest, EveryButtonReachesTheOwnerAndItsOffsetMovesTheNumbersDown) {
     build(at(2026, 12, 9, 9, 30));
+    owner.customised.clear();
+    calendar->refresh();
+    const std::vector<DateButton*> days = grid()->gridButtons();
+    EXPECT_EQ(owner.customised, std::set<DateButton*>(days.begin(), days.end()));
     EXPECT_EQ(button(2026, 12, 9)->offset(), 0);
     const int plain = inkTop(button(2026, 12, 9));
 
     owner.offset = 4;
     build(at(2026, 12, 9, 9, 30));
     EXPECT_EQ(button(2026, 12, 9)->offset(), 4);
-    calendar->changeMonthTo(at(2027, 1, 9));
+    calendar->changeMonthTo(at(2027, 1, 9, 8));
     EXPECT_EQ(button(2027, 1, 9)->offset(), 4);
     EXPECT_EQ(inkTop(button(2027, 1, 9)), plain + 4);
 }

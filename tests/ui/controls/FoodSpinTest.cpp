@@ -1,4 +1,5 @@
 #include "support/TestEnv.h"
+#include "support/gui/Gui.h"
 
 #include "ui/controls/FoodSpin.h"
 #include "ui/controls/ImageButton.h"
@@ -6,7 +7,6 @@
 
 #include <QFontMetrics>
 #include <QLabel>
-#include <QTest>
 #include <vector>
 
 namespace {
@@ -86,16 +86,20 @@ TEST_F(FoodSpinTest, MinusBelowZeroStopsAtZeroAndAtZeroChangesNothing) {
     EXPECT_EQ(spin.valueLabel()->text(), "0");
 }
 
-TEST_F(FoodSpinTest, ButtonsPressedWithTheMouseStepTheValue) {
+TEST_F(FoodSpinTest, ButtonsInTheBottomCornersStepTheValueAndReadOnlySpinsHaveNone) {
     spin.show();
     spin.setNewValue(10);
-    QTest::mouseClick(spin.plusButton(), Qt::LeftButton);
-    QTest::mouseClick(spin.plusButton(), Qt::LeftButton);
-    QTest::mouseClick(spin.minusButton(), Qt::LeftButton);
+    // What a click at the bottom corners reaches.
+    QWidget* plus = spin.childAt(spin.width() - 5, spin.height() - 5);
+    QWidget* minus = spin.childAt(5, spin.height() - 5);
+    ASSERT_TRUE(plus == spin.plusButton() && minus == spin.minusButton());
+    gui::tap(plus);
+    gui::tap(plus);
+    gui::tap(minus);
     EXPECT_FLOAT_EQ(spin.value(), 11);
-    // The buttons are what a click at the bottom corners reaches.
-    EXPECT_EQ(spin.childAt(5, spin.height() - 5), spin.minusButton());
-    EXPECT_EQ(spin.childAt(spin.width() - 5, spin.height() - 5), spin.plusButton());
+    FoodSpin small(QRect(5, 6, 10, 10), false);
+    EXPECT_EQ(small.geometry(), QRect(5, 6, 90, 50));
+    EXPECT_EQ(small.plusButton(), nullptr);
 }
 
 TEST_F(FoodSpinTest, NumberAndChangeAreCentredAsOnePair) {
@@ -109,12 +113,6 @@ TEST_F(FoodSpinTest, NumberAndChangeAreCentredAsOnePair) {
     const int left = numberEnd - numberWidth;
     const int right = spin.width() - (numberEnd + changeWidth);
     EXPECT_LE(std::abs(left - right), 1);
-}
-
-TEST_F(FoodSpinTest, SmallFramesGrowAndReadOnlySpinsHaveNoButtons) {
-    FoodSpin small(QRect(5, 6, 10, 10), false);
-    EXPECT_EQ(small.geometry(), QRect(5, 6, 90, 50));
-    EXPECT_EQ(small.plusButton(), nullptr);
 }
 
 } // namespace

@@ -1,0 +1,59 @@
+#include "support/gui/Gui.h"
+
+#include "ui/TableView.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+
+namespace gui {
+
+void settle() {
+    QApplication::processEvents();
+}
+
+void click(QWidget* root, const QString& name) {
+    QAbstractButton* button = nullptr;
+    for (QAbstractButton* candidate : root->findChildren<QAbstractButton*>(name))
+        if (candidate->isVisible() && candidate->isEnabled())
+            button = candidate;
+    ASSERT_NE(button, nullptr) << "no visible, enabled " << name.toStdString();
+    QTest::mouseClick(button, Qt::LeftButton);
+    settle();
+}
+
+void tap(QWidget* widget, QPoint at) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    settle();
+}
+
+void tapRow(ui::TableView* table, const ui::IndexPath& path) {
+    table->scrollToRow(path);
+    settle();
+    tap(table->viewport(), table->rectForRow(path).center());
+}
+
+void swipeLeft(ui::TableView* table, const ui::IndexPath& path) {
+    const QPoint start = table->rectForRow(path).center();
+    drag(table->viewport(), start, start - QPoint(60, 1), 3);
+}
+
+void drag(QWidget* widget, QPoint from, QPoint to, int steps, int stepMs, int restMs) {
+    QTest::mousePress(widget, Qt::LeftButton, {}, from);
+    for (int i = 1; i <= steps; ++i)
+        QTest::mouseMove(widget, from + (to - from) * i / steps, stepMs);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, to, restMs);
+    settle();
+}
+
+void type(QWidget* field, const QString& text) {
+    field->setFocus();
+    QTest::keyClicks(field, text);
+    settle();
+}
+
+bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
+    return QTest::qWaitFor(condition, timeoutMs);
+}
+
+} // namespace gui
