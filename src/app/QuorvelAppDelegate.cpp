@@ -2,7 +2,6 @@
 
 #include "app/DatabaseFailureReporter.h"
 #include "app/PlaceholderController.h"
-#include "core/settings/QVXUtil.h"
 #include "core/settings/WelcomeCounter.h"
 #include "ui/AlertView.h"
 #include "ui/ImgUtil.h"
@@ -11,16 +10,8 @@
 
 #ifdef QUORVEL_HAVE_SCREENS
 #include "screens/food/FoodController.h"
+#include "ui/Metrics.h"
 #endif
-
-namespace {
-
-QColor appTint() {
-    const QVColor c = QVXUtil::appTintColor();
-    return QColor(c.r, c.g, c.b, qRound(c.a * 255));
-}
-
-} // namespace
 
 QuorvelAppDelegate::QuorvelAppDelegate() = default;
 
@@ -41,7 +32,7 @@ ui::ViewController* QuorvelAppDelegate::appendController() {
                                {"Exercise", "tab_exercise.png"},
                                {"Weight", "tab_weight.png"},
                                {"My Profile", "tab_profile.png"}};
-    const QColor tint = appTint();
+    const QColor tint = ui::Metrics::tintColor();
     QList<ui::ViewController*> navs;
     for (const Tab& tab : tabs) {
         const QString title = QString::fromLatin1(tab.title);

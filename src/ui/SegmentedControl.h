@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/KeyboardFocusRing.h"
+#include "ui/Metrics.h"
 
 #include <QColor>
 #include <QStringList>
@@ -54,7 +55,7 @@ private:
     QStringList titles_;
     int selected_ = kNoSegment;
     Style style_ = Style::Plain;
-    QColor tint_{146, 128, 91};
+    QColor tint_ = Metrics::tintColor();
 };
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/KeyboardFocusRing.h"
+#include "ui/Metrics.h"
 #include "ui/TabBarItem.h"
 
 #include <QList>
@@ -13,7 +14,7 @@ namespace ui {
 class TabBar : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kHeight = 49;
+    static constexpr int kHeight = Metrics::TabBarHeight;
 
     explicit TabBar(QWidget* parent = nullptr);
 

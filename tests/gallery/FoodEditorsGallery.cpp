@@ -5,11 +5,11 @@
 #include "core/catalogue/FoodSimpleDbo.h"
 #include "core/catalogue/NutritionInfoDbo.h"
 #include "core/diary/SavedFoodDbo.h"
-#include "core/settings/QVXUtil.h"
 #include "screens/food/Details/AddFoodController.h"
 #include "screens/food/Details/QuickCalories.h"
 #include "screens/food/Details/SelectFoodController.h"
 #include "ui/AlertView.h"
+#include "ui/Metrics.h"
 #include "ui/NavigationController.h"
 #include "ui/PickerView.h"
 #include "ui/TextField.h"
@@ -39,8 +39,7 @@ struct EditorScreen {
     EditorScreen() {
         host->setFixedSize(320, 460);
         auto* nav = new ui::NavigationController(root, host.get());
-        const QVColor c = QVXUtil::appTintColor();
-        nav->setTintColor(QColor(c.r, c.g, c.b));
+        nav->setTintColor(ui::Metrics::tintColor());
         nav->view()->setParent(host.get());
         nav->view()->setGeometry(host->rect());
         AppVars::getVars().insert("food_current_date", sampleDay);

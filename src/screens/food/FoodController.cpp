@@ -5,7 +5,6 @@
 #include "core/catalogue/FoodSimpleDbo.h"
 #include "core/dates/DateUtil.h"
 #include "core/overview/OverviewDayInfo.h"
-#include "core/settings/QVXUtil.h"
 #include "core/text/ConvertUtil.h"
 #include "screens/food/Details/AddFoodController.h"
 #include "screens/food/Details/FoodMenuController.h"
@@ -16,6 +15,7 @@
 #include "ui/AlertView.h"
 #include "ui/BarButtonItem.h"
 #include "ui/Label.h"
+#include "ui/Metrics.h"
 #include "ui/NavigationController.h"
 #include "ui/NavigationItem.h"
 #include "ui/TableView.h"
@@ -31,11 +31,6 @@ namespace {
 
 const char* const currentDateKey = "food_current_date";
 const int headerHeight = 23;
-
-QColor tint() {
-    const QVColor c = QVXUtil::appTintColor();
-    return QColor(c.r, c.g, c.b);
-}
 
 } // namespace
 
@@ -66,13 +61,13 @@ void FoodController::appendNavigation() {
 
 QWidget* FoodController::buildDayView() {
     auto* view = new QWidget;
-    view->resize(ViewWidth, ViewHeight);
+    view->resize(ui::Metrics::ScreenWidth, ui::Metrics::ContentHeight);
     auto* bar = new QWidget(view);
     bar->setObjectName("dayBar");
-    bar->setGeometry(0, 0, ViewWidth, DayBarHeight);
+    bar->setGeometry(0, 0, ui::Metrics::ScreenWidth, DayBarHeight);
     bar->setAutoFillBackground(true);
     QPalette palette = bar->palette();
-    palette.setColor(QPalette::Window, tint());
+    palette.setColor(QPalette::Window, ui::Metrics::tintColor());
     bar->setPalette(palette);
 
     QAbstractButton* left = newNavButton("left.png", QPoint(10, 0), [this] { minusDay(); });
@@ -85,11 +80,12 @@ QWidget* FoodController::buildDayView() {
     right->setParent(bar);
     right->setObjectName("plusDay");
 
-    dayTable_ = new QVXTableView(QRect(0, DayBarHeight, ViewWidth, TableHeight), this, view);
+    dayTable_ =
+        new QVXTableView(QRect(0, DayBarHeight, ui::Metrics::ScreenWidth, TableHeight), this, view);
     dayTable_->setObjectName("dayTable");
     dayTable_->tableView()->setObjectName("Day table");
-    daysummarypanel_ =
-        new OverviewInfoPanel(QRect(0, DayBarHeight + TableHeight, ViewWidth, 130), view);
+    daysummarypanel_ = new OverviewInfoPanel(
+        QRect(0, DayBarHeight + TableHeight, ui::Metrics::ScreenWidth, 130), view);
     daysummarypanel_->setObjectName("daysummarypanel");
 
     // The table takes whatever height the stack gives the screen; the bar and the summary keep
@@ -241,7 +237,7 @@ QWidget* FoodController::tableViewForHeaderInSection(QVXTableView* table, int se
         return nullptr;
     auto* header = new PixmapView(ControlImages::image(QStringLiteral("section2.png")));
     header->setOpacity(0.9);
-    header->resize(ViewWidth, headerHeight);
+    header->resize(ui::Metrics::ScreenWidth, headerHeight);
     // A pattern colour needs a brush, which the plain label of the toolkit does not take.
     auto* label = new QLabel(QStringLiteral("%1 : %2").arg(tableViewSectionName(list, section),
                                                            tableViewSectionInfo(list, section)),

@@ -24,8 +24,6 @@ class FoodController : public BaseMultiViewController,
                        public QVXTableViewDataSource {
     Q_OBJECT
 public:
-    static constexpr int ViewWidth = 320;
-    static constexpr int ViewHeight = 367;
     static constexpr int DayBarHeight = 44;
     static constexpr int TableHeight = 263;
 

@@ -1,6 +1,6 @@
 #include "ui/controls/BaseMultiViewController.h"
 
-#include "core/settings/QVXUtil.h"
+#include "ui/Metrics.h"
 #include "ui/NavigationItem.h"
 #include "ui/SegmentedControl.h"
 #include "ui/controls/ControlImages.h"
@@ -34,8 +34,7 @@ void BaseMultiViewController::appendNavigation() {
     segments_ = new ui::SegmentedControl(headers_);
     segments_->setObjectName("segments");
     segments_->setSegmentedControlStyle(ui::SegmentedControl::Style::Bar);
-    const QVColor tint = QVXUtil::appTintColor();
-    segments_->setTintColor(QColor(tint.r, tint.g, tint.b));
+    segments_->setTintColor(ui::Metrics::tintColor());
     segments_->setFixedSize(SegmentWidth * static_cast<int>(headers_.size()), SegmentHeight);
     connect(segments_, &ui::SegmentedControl::valueChanged, this,
             &BaseMultiViewController::segmentControlSelectedIndexChanged);

@@ -1,8 +1,8 @@
 #include "ui/controls/BaseThreeViewController.h"
 
 #include "core/dates/DateUtil.h"
-#include "core/settings/QVXUtil.h"
 #include "core/text/ConvertUtil.h"
+#include "ui/Metrics.h"
 #include "ui/TableView.h"
 #include "ui/TableViewCell.h"
 #include "ui/ViewUtil.h"
@@ -71,7 +71,7 @@ QWidget* BaseThreeViewController::viewAtIndex(int index) {
 
 QWidget* BaseThreeViewController::buildMonthView() {
     auto* view = new QWidget;
-    view->resize(ViewWidth, ViewHeight);
+    view->resize(ui::Metrics::ScreenWidth, ui::Metrics::ContentHeight);
     calendar_ = new QVXCalendarView(view);
     calendar_->setObjectName("calendar");
     ui::ViewUtil::setTag(calendar_, CalendarTag);
@@ -83,12 +83,12 @@ QWidget* BaseThreeViewController::buildMonthView() {
     ui::ViewUtil::setTag(dataView_, DataViewTag);
     dataView_->setAutoFillBackground(true);
     setBrush(dataView_, QPalette::Window, QColor(254, 253, 189));
-    dataView_->setGeometry(0, top, ViewWidth, ViewHeight - top);
+    dataView_->setGeometry(0, top, ui::Metrics::ScreenWidth, ui::Metrics::ContentHeight - top);
 
     downLine_ = new PixmapView(ControlImages::image("cal_shadow_dark.png"), view);
     downLine_->setObjectName("downLine");
     downLine_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    downLine_->setGeometry(0, top, ViewWidth, shadowHeight);
+    downLine_->setGeometry(0, top, ui::Metrics::ScreenWidth, shadowHeight);
     // The calendar stays above the data area while it grows over it.
     calendar_->raise();
     downLine_->raise();
@@ -97,14 +97,13 @@ QWidget* BaseThreeViewController::buildMonthView() {
 
 QWidget* BaseThreeViewController::buildDayView() {
     auto* view = new QWidget;
-    view->resize(ViewWidth, ViewHeight);
+    view->resize(ui::Metrics::ScreenWidth, ui::Metrics::ContentHeight);
     auto* bar = new QWidget(view);
     bar->setObjectName("dayBar");
     ui::ViewUtil::setTag(bar, DayBarTag);
-    bar->setGeometry(0, 0, ViewWidth, DayBarHeight);
+    bar->setGeometry(0, 0, ui::Metrics::ScreenWidth, DayBarHeight);
     bar->setAutoFillBackground(true);
-    const QVColor tint = QVXUtil::appTintColor();
-    setBrush(bar, QPalette::Window, QColor(tint.r, tint.g, tint.b));
+    setBrush(bar, QPalette::Window, ui::Metrics::tintColor());
 
     QAbstractButton* left = newNavButton("left.png", QPoint(10, 0), [this] { minusDay(); });
     left->setParent(bar);
@@ -120,8 +119,9 @@ QWidget* BaseThreeViewController::buildDayView() {
     right->setParent(bar);
     right->setObjectName("plusDay");
 
-    dayTable_ =
-        new QVXTableView(QRect(0, DayBarHeight, ViewWidth, ViewHeight - DayBarHeight), this, view);
+    dayTable_ = new QVXTableView(
+        QRect(0, DayBarHeight, ui::Metrics::ScreenWidth, ui::Metrics::ContentHeight - DayBarHeight),
+        this, view);
     dayTable_->setObjectName("dayTable");
     dayTable_->tableView()->setObjectName("Day table");
     ui::ViewUtil::setTag(dayTable_->tableView(), DayTableTag);
@@ -167,8 +167,9 @@ void BaseThreeViewController::dateChanged(CalendarView* calendar) {
 
 void BaseThreeViewController::calendarHeightChanged(CalendarView* calendar) {
     const int top = calendar->calendarHeight();
-    ui::ViewUtil::setFrame(dataView_, QRect(0, top, ViewWidth, ViewHeight - top));
-    ui::ViewUtil::setFrame(downLine_, QRect(0, top, ViewWidth, shadowHeight));
+    ui::ViewUtil::setFrame(
+        dataView_, QRect(0, top, ui::Metrics::ScreenWidth, ui::Metrics::ContentHeight - top));
+    ui::ViewUtil::setFrame(downLine_, QRect(0, top, ui::Metrics::ScreenWidth, shadowHeight));
 }
 
 void BaseThreeViewController::overCustom(DateButton*) {}
@@ -215,7 +216,7 @@ QWidget* BaseThreeViewController::tableViewForHeaderInSection(QVXTableView* tabl
     ui::TableView* list = table->tableView();
     auto* header = new PixmapView(ControlImages::image("section.png"));
     header->setOpacity(0.9);
-    header->resize(ViewWidth, 18);
+    header->resize(ui::Metrics::ScreenWidth, 18);
     const QBrush color = tableViewSectionColor(list, section);
     headerLabel(header, QRect(15, 2, 160, 18), tableViewSectionName(list, section), color,
                 Qt::AlignLeft);

@@ -22,8 +22,6 @@ class BaseThreeViewController : public BaseMultiViewController,
                                 public QVXTableViewDataSource {
     Q_OBJECT
 public:
-    static constexpr int ViewWidth = 320;
-    static constexpr int ViewHeight = 367;
     static constexpr int DayBarHeight = 44;
 
     enum Tag {

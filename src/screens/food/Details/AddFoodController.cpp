@@ -14,6 +14,7 @@
 #include "ui/AlertView.h"
 #include "ui/BarButtonItem.h"
 #include "ui/Label.h"
+#include "ui/Metrics.h"
 #include "ui/NavigationController.h"
 #include "ui/NavigationItem.h"
 #include "ui/PickerView.h"
@@ -29,7 +30,6 @@ namespace {
 
 const char* const currentDateKey = "food_current_date";
 const char* const editedMealKey = "food_current_foodTypeId";
-const int screenHeight = 416;
 const int wheelWidth = 70;
 const int wheelRowHeight = 40;
 
@@ -66,7 +66,7 @@ AddFoodController::~AddFoodController() {
 
 void AddFoodController::loadView() {
     QVXViewController::loadView();
-    view()->resize(ScreenWidth, screenHeight);
+    view()->resize(ui::Metrics::ScreenWidth, ui::Metrics::FullContentHeight);
     createContent(view());
 }
 
@@ -80,18 +80,18 @@ void AddFoodController::createContent(QWidget* view) {
     foodType_ = meals->foodType();
 
     auto* servingBar = new QWidget(view);
-    servingBar->setGeometry(0, 88, ScreenWidth, 26);
+    servingBar->setGeometry(0, 88, ui::Metrics::ScreenWidth, 26);
     servingBar->setAutoFillBackground(true);
     QPalette palette = servingBar->palette();
     palette.setColor(QPalette::Window, QColor(40, 42, 57));
     servingBar->setPalette(palette);
-    servingLabel_ =
-        ui::Label::make(servingBar, QRect(4, 0, ScreenWidth - 8, 26), 16, false, Qt::white);
+    servingLabel_ = ui::Label::make(servingBar, QRect(4, 0, ui::Metrics::ScreenWidth - 8, 26), 16,
+                                    false, Qt::white);
     servingLabel_->setObjectName("servingLabel");
     servingLabel_->setText(QStringLiteral(" Serving"));
 
     auto* wheelsBack = new PixmapView(ControlImages::image("picker_bg.png"), view);
-    wheelsBack->setGeometry(0, 114, ScreenWidth, 202);
+    wheelsBack->setGeometry(0, 114, ui::Metrics::ScreenWidth, 202);
     portion_ = new ui::PickerView(wheelsBack);
     portion_->setObjectName("portion");
     portion_->setDataSource(this);
@@ -105,7 +105,7 @@ void AddFoodController::createContent(QWidget* view) {
     infoPanel_->setObjectName("infoPanel");
 
     auto* bottom = new PixmapView(ControlImages::image("bottom_panel.png"), view);
-    bottom->setGeometry(0, screenHeight - 100, ScreenWidth, 100);
+    bottom->setGeometry(0, ui::Metrics::FullContentHeight - 100, ui::Metrics::ScreenWidth, 100);
     points_ = new FoodSpin(QRect(4, 4, 152, 92), true, bottom);
     points_->setObjectName("points");
     points_->setUnit(QStringLiteral("score"));

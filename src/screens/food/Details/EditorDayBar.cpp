@@ -1,17 +1,15 @@
 #include "screens/food/Details/EditorDayBar.h"
 
-#include "core/settings/QVXUtil.h"
 #include "core/text/ConvertUtil.h"
 #include "ui/BarPainter.h"
 #include "ui/Label.h"
+#include "ui/Metrics.h"
 #include "ui/controls/ControlImages.h"
 #include "ui/controls/ImageButton.h"
 
 #include <QPainter>
 
 namespace {
-
-const int barWidth = 320;
 
 QAbstractButton* arrow(const QString& image, int x, QWidget* parent) {
     auto* button = new ImageButton(ControlImages::image(image), ImageButton::Fit::Stretch, parent);
@@ -26,7 +24,7 @@ EditorDayBar::EditorDayBar(bool withArrows, QWidget* parent)
     : QWidget(parent), monthLabel_(ui::Label::make(this, QRect(54, 0, 212, Height), 16, true,
                                                    Qt::white, Qt::AlignCenter)) {
     setObjectName("dayBar");
-    resize(barWidth, Height);
+    resize(ui::Metrics::ScreenWidth, Height);
     monthLabel_->setObjectName("monthLabel");
     if (!withArrows)
         return;
@@ -42,7 +40,6 @@ void EditorDayBar::showDate(const QDateTime& date) {
 }
 
 void EditorDayBar::paintEvent(QPaintEvent*) {
-    const QVColor tint = QVXUtil::appTintColor();
     QPainter p(this);
-    ui::BarPainter::paintBar(p, rect(), QColor(tint.r, tint.g, tint.b));
+    ui::BarPainter::paintBar(p, rect(), ui::Metrics::tintColor());
 }

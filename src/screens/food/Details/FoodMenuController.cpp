@@ -1,6 +1,5 @@
 #include "screens/food/Details/FoodMenuController.h"
 
-#include "core/settings/QVXUtil.h"
 #include "screens/food/Details/AddFoodController.h"
 #include "screens/food/Details/FoodMenuCell.h"
 #include "screens/food/Details/FoodMenuMainRows.h"
@@ -9,6 +8,7 @@
 #include "ui/BarButtonItem.h"
 #include "ui/DelayedAction.h"
 #include "ui/Label.h"
+#include "ui/Metrics.h"
 #include "ui/NavigationController.h"
 #include "ui/NavigationItem.h"
 #include "ui/SearchBar.h"
@@ -21,16 +21,10 @@
 namespace {
 
 const QString itemsKey = QStringLiteral("items");
-constexpr int fullHeight = 416;
 constexpr int shortRowHeight = 44;
 constexpr int tallRowHeight = 70;
 constexpr int mainMenuFooterHeight = 10;
 constexpr int keyboardCloseDelayMs = 100;
-
-QColor tint() {
-    const QVColor c = QVXUtil::appTintColor();
-    return QColor(c.r, c.g, c.b);
-}
 
 } // namespace
 
@@ -69,14 +63,14 @@ void FoodMenuController::loadView() {
     QVXViewController::loadView();
     QWidget* root = ui::ViewController::view();
     // Without the tab bar the level has the whole screen under the navigation bar.
-    root->resize(ScreenWidth, fullHeight);
+    root->resize(ui::Metrics::ScreenWidth, ui::Metrics::FullContentHeight);
     root->installEventFilter(this);
 
     searchBar_ = new ui::SearchBar(root);
     searchBar_->setObjectName(QStringLiteral("searchBar"));
     searchBar_->setPlaceholder(QStringLiteral("Enter food item name"));
     searchBar_->setAutocorrectionEnabled(false);
-    searchBar_->setTintColor(tint());
+    searchBar_->setTintColor(ui::Metrics::tintColor());
     connect(searchBar_, &ui::SearchBar::textDidChange, this,
             &FoodMenuController::searchBarTextDidChange);
     connect(searchBar_, &ui::SearchBar::searchButtonClicked, this,

@@ -1,6 +1,7 @@
 #include "screens/food/Details/FoodMenuSectionHeaders.h"
 
 #include "ui/Label.h"
+#include "ui/Metrics.h"
 #include "ui/controls/ControlImages.h"
 #include "ui/controls/PixmapView.h"
 
@@ -23,7 +24,7 @@ QWidget* FoodMenuSectionHeaders::getSectionByKey(int section) {
         return known;
     auto* header = new PixmapView(ControlImages::image(QStringLiteral("section2.png")));
     header->setObjectName(QStringLiteral("section%1").arg(key));
-    header->resize(320, Height);
+    header->resize(ui::Metrics::ScreenWidth, Height);
     ui::Label* label = ui::Label::make(header, QRect(10, 0, 20, Height), 16, true, Qt::white);
     label->setObjectName(QStringLiteral("letter"));
     label->setShadow(QColor(191, 191, 191), QPoint(0, 1));

@@ -1,17 +1,16 @@
 #include "screens/food/Details/MealToolbar.h"
 
-#include "core/settings/QVXUtil.h"
 #include "ui/BarButtonItem.h"
+#include "ui/Metrics.h"
 #include "ui/SegmentedControl.h"
 
 MealToolbar::MealToolbar(QWidget* parent)
     : ui::Toolbar(parent),
       foodType_(new ui::SegmentedControl({"Breakfast", "Lunch", "Dinner", "Snacks"})) {
     setObjectName("mealBar");
-    const QVColor c = QVXUtil::appTintColor();
-    const QColor tint(c.r, c.g, c.b);
+    const QColor tint = ui::Metrics::tintColor();
     setTintColor(tint);
-    resize(320, kHeight);
+    resize(ui::Metrics::ScreenWidth, kHeight);
     foodType_->setObjectName("foodType");
     foodType_->setSegmentedControlStyle(ui::SegmentedControl::Style::Bar);
     foodType_->setTintColor(tint);

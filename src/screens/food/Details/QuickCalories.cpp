@@ -9,6 +9,7 @@
 #include "screens/food/Details/EditorDayBar.h"
 #include "screens/food/Details/MealToolbar.h"
 #include "ui/BarButtonItem.h"
+#include "ui/Metrics.h"
 #include "ui/NavigationController.h"
 #include "ui/NavigationItem.h"
 #include "ui/SegmentedControl.h"
@@ -20,7 +21,6 @@ namespace {
 
 const char* const currentDateKey = "food_current_date";
 const char* const editedMealKey = "food_current_foodTypeId";
-const int screenHeight = 416;
 
 ui::TextField* field(QWidget* parent, const QRect& frame, const QString& placeholder) {
     auto* f = new ui::TextField(parent);
@@ -62,7 +62,7 @@ QuickCalories::~QuickCalories() {
 void QuickCalories::loadView() {
     QVXViewController::loadView();
     QWidget* root = view();
-    root->resize(ScreenWidth, screenHeight);
+    root->resize(ui::Metrics::ScreenWidth, ui::Metrics::FullContentHeight);
 
     dayBar_ = new EditorDayBar(!isEditMode_, root);
     connect(dayBar_, &EditorDayBar::minusDay, this, &QuickCalories::minusDay);
