@@ -5,7 +5,6 @@
 #include "core/catalogue/FoodSimpleDbo.h"
 #include "core/dates/DateUtil.h"
 #include "core/overview/OverviewDayInfo.h"
-#include "core/text/ConvertUtil.h"
 #include "screens/food/Details/AddFoodController.h"
 #include "screens/food/Details/FoodMenuController.h"
 #include "screens/food/Details/QuickCalories.h"
@@ -20,10 +19,10 @@
 #include "ui/NavigationItem.h"
 #include "ui/TableView.h"
 #include "ui/controls/ControlImages.h"
+#include "ui/controls/DayBar.h"
 #include "ui/controls/PixmapView.h"
 #include "ui/controls/QVXTableView.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -62,30 +61,15 @@ void FoodController::appendNavigation() {
 QWidget* FoodController::buildDayView() {
     auto* view = new QWidget;
     view->resize(ui::Metrics::ScreenWidth, ui::Metrics::ContentHeight);
-    auto* bar = new QWidget(view);
-    bar->setObjectName("dayBar");
-    bar->setGeometry(0, 0, ui::Metrics::ScreenWidth, DayBarHeight);
-    bar->setAutoFillBackground(true);
-    QPalette palette = bar->palette();
-    palette.setColor(QPalette::Window, ui::Metrics::tintColor());
-    bar->setPalette(palette);
+    dayBar_ = new DayBar(view);
+    connect(dayBar_, &DayBar::dateStepped, this, &FoodController::setCurrDate);
 
-    QAbstractButton* left = newNavButton("left.png", QPoint(10, 0), [this] { minusDay(); });
-    left->setParent(bar);
-    left->setObjectName("minusDay");
-    dayLabel_ =
-        ui::Label::make(bar, QRect(54, 0, 212, DayBarHeight), 16, true, Qt::white, Qt::AlignCenter);
-    dayLabel_->setObjectName("dayLabel");
-    QAbstractButton* right = newNavButton("right.png", QPoint(266, 0), [this] { plusDay(); });
-    right->setParent(bar);
-    right->setObjectName("plusDay");
-
-    dayTable_ =
-        new QVXTableView(QRect(0, DayBarHeight, ui::Metrics::ScreenWidth, TableHeight), this, view);
+    dayTable_ = new QVXTableView(QRect(0, DayBar::Height, ui::Metrics::ScreenWidth, TableHeight),
+                                 this, view);
     dayTable_->setObjectName("dayTable");
     dayTable_->tableView()->setObjectName("Day table");
     daysummarypanel_ = new OverviewInfoPanel(
-        QRect(0, DayBarHeight + TableHeight, ui::Metrics::ScreenWidth, 130), view);
+        QRect(0, DayBar::Height + TableHeight, ui::Metrics::ScreenWidth, 130), view);
     daysummarypanel_->setObjectName("daysummarypanel");
 
     // The table takes whatever height the stack gives the screen; the bar and the summary keep
@@ -93,9 +77,9 @@ QWidget* FoodController::buildDayView() {
     auto* layout = new QVBoxLayout(view);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    bar->setFixedHeight(DayBarHeight);
+    dayBar_->setFixedHeight(DayBar::Height);
     daysummarypanel_->setFixedHeight(OverviewInfoPanel::PanelHeight);
-    layout->addWidget(bar);
+    layout->addWidget(dayBar_);
     layout->addWidget(dayTable_, 1);
     layout->addWidget(daysummarypanel_);
     return view;
@@ -103,24 +87,26 @@ QWidget* FoodController::buildDayView() {
 
 void FoodController::setCurrDate(const QDateTime& date) {
     if (!date.isValid()) {
-        dayLabel_->setText(QStringLiteral("No date"));
+        dayBar_->setDate(date);
         return;
     }
     currDate_ = DateUtil::trunc(date);
-    dayLabel_->setText(ConvertUtil::date2str(currDate_, ConvertUtil::LongStyle));
+    dayBar_->setDate(currDate_);
     setDayData(FoodDayInfo::getFoodOn(currDate_));
     showSummary();
     AppVars::getVars().insert(currentDateKey, currDate_);
 }
 
+ui::Label* FoodController::dayLabel() const {
+    return dayBar_->label();
+}
+
 void FoodController::plusDay() {
-    if (currDate_.isValid())
-        setCurrDate(DateUtil::addDays(currDate_, 1));
+    dayBar_->stepDays(1);
 }
 
 void FoodController::minusDay() {
-    if (currDate_.isValid())
-        setCurrDate(DateUtil::addDays(currDate_, -1));
+    dayBar_->stepDays(-1);
 }
 
 void FoodController::setToday() {

@@ -8,6 +8,7 @@
 #include <QBrush>
 #include <QDateTime>
 
+class DayBar;
 class FoodMenuController;
 class OverviewInfoPanel;
 class QVXTableView;
@@ -24,7 +25,6 @@ class FoodController : public BaseMultiViewController,
                        public QVXTableViewDataSource {
     Q_OBJECT
 public:
-    static constexpr int DayBarHeight = 44;
     static constexpr int TableHeight = 263;
 
     explicit FoodController(QObject* parent = nullptr);
@@ -32,7 +32,8 @@ public:
 
     QDateTime currDate() const { return currDate_; }
     const FoodDayPtr& dayData() const { return dayData_; }
-    ui::Label* dayLabel() const { return dayLabel_; }
+    DayBar* dayBar() const { return dayBar_; }
+    ui::Label* dayLabel() const;
     QVXTableView* dayTable() const { return dayTable_; }
     OverviewInfoPanel* daysummarypanel() const { return daysummarypanel_; }
     FoodMenuController* foodMenu() const { return foodMenu_; }
@@ -81,7 +82,7 @@ private:
 
     QDateTime currDate_;
     FoodDayPtr dayData_;
-    ui::Label* dayLabel_ = nullptr;
+    DayBar* dayBar_ = nullptr;
     QVXTableView* dayTable_ = nullptr;
     OverviewInfoPanel* daysummarypanel_ = nullptr;
     FoodMenuController* foodMenu_ = nullptr;

@@ -3,8 +3,6 @@
 #include "ui/Metrics.h"
 #include "ui/NavigationItem.h"
 #include "ui/SegmentedControl.h"
-#include "ui/controls/ControlImages.h"
-#include "ui/controls/ImageButton.h"
 
 BaseMultiViewController::BaseMultiViewController(QObject* parent) : ui::ViewController(parent) {}
 
@@ -59,14 +57,4 @@ void BaseMultiViewController::setSelectedIndex(int index) {
 
 int BaseMultiViewController::selectedIndex() const {
     return segments_ ? segments_->selectedSegmentIndex() : ui::SegmentedControl::kNoSegment;
-}
-
-QAbstractButton* BaseMultiViewController::newNavButton(const QString& imageName,
-                                                       const QPoint& point,
-                                                       const std::function<void()>& action) {
-    auto* button = new ImageButton(ControlImages::image(imageName));
-    button->setObjectName(imageName);
-    button->setGeometry(point.x(), point.y(), 45, 44);
-    QObject::connect(button, &QAbstractButton::clicked, button, [action] { action(); });
-    return button;
 }

@@ -1,17 +1,17 @@
 #include "ui/controls/BaseThreeViewController.h"
 
 #include "core/dates/DateUtil.h"
-#include "core/text/ConvertUtil.h"
 #include "ui/Metrics.h"
+#include "ui/Label.h"
 #include "ui/TableView.h"
 #include "ui/TableViewCell.h"
 #include "ui/ViewUtil.h"
 #include "ui/controls/ControlImages.h"
+#include "ui/controls/DayBar.h"
 #include "ui/controls/PixmapView.h"
 #include "ui/controls/QVXCalendarView.h"
 #include "ui/controls/QVXTableView.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 
 namespace {
@@ -98,30 +98,14 @@ QWidget* BaseThreeViewController::buildMonthView() {
 QWidget* BaseThreeViewController::buildDayView() {
     auto* view = new QWidget;
     view->resize(ui::Metrics::ScreenWidth, ui::Metrics::ContentHeight);
-    auto* bar = new QWidget(view);
-    bar->setObjectName("dayBar");
-    ui::ViewUtil::setTag(bar, DayBarTag);
-    bar->setGeometry(0, 0, ui::Metrics::ScreenWidth, DayBarHeight);
-    bar->setAutoFillBackground(true);
-    setBrush(bar, QPalette::Window, ui::Metrics::tintColor());
+    dayBar_ = new DayBar(view);
+    ui::ViewUtil::setTag(dayBar_, DayBarTag);
+    ui::ViewUtil::setTag(dayBar_->label(), DayLabelTag);
+    connect(dayBar_, &DayBar::dateStepped, this, &BaseThreeViewController::setCurrDate);
 
-    QAbstractButton* left = newNavButton("left.png", QPoint(10, 0), [this] { minusDay(); });
-    left->setParent(bar);
-    left->setObjectName("minusDay");
-    dayLabel_ = new QLabel(bar);
-    dayLabel_->setObjectName("dayLabel");
-    ui::ViewUtil::setTag(dayLabel_, DayLabelTag);
-    dayLabel_->setGeometry(54, 0, 212, DayBarHeight);
-    dayLabel_->setFont(boldFont(16));
-    dayLabel_->setAlignment(Qt::AlignCenter);
-    setBrush(dayLabel_, QPalette::WindowText, Qt::white);
-    QAbstractButton* right = newNavButton("right.png", QPoint(266, 0), [this] { plusDay(); });
-    right->setParent(bar);
-    right->setObjectName("plusDay");
-
-    dayTable_ = new QVXTableView(
-        QRect(0, DayBarHeight, ui::Metrics::ScreenWidth, ui::Metrics::ContentHeight - DayBarHeight),
-        this, view);
+    dayTable_ = new QVXTableView(QRect(0, DayBar::Height, ui::Metrics::ScreenWidth,
+                                       ui::Metrics::ContentHeight - DayBar::Height),
+                                 this, view);
     dayTable_->setObjectName("dayTable");
     dayTable_->tableView()->setObjectName("Day table");
     ui::ViewUtil::setTag(dayTable_->tableView(), DayTableTag);
@@ -133,26 +117,28 @@ QWidget* BaseThreeViewController::buildDayView() {
 void BaseThreeViewController::setCurrDate(const QDateTime& date) {
     if (!date.isValid()) {
         currDate_ = QDateTime();
-        if (dayLabel_)
-            dayLabel_->setText(QStringLiteral("No date"));
+        if (dayBar_)
+            dayBar_->setDate(currDate_);
         return;
     }
     currDate_ = DateUtil::safeTrunc(date);
-    if (dayLabel_)
-        dayLabel_->setText(ConvertUtil::date2str(currDate_, ConvertUtil::LongStyle));
+    if (dayBar_)
+        dayBar_->setDate(currDate_);
     if (calendar_ && calendar_->date() != currDate_)
         calendar_->changeSelection(currDate_);
     currDateChanged();
 }
 
+ui::Label* BaseThreeViewController::dayLabel() const {
+    return dayBar_ ? dayBar_->label() : nullptr;
+}
+
 void BaseThreeViewController::plusDay() {
-    if (currDate_.isValid())
-        setCurrDate(DateUtil::addDays(currDate_, 1));
+    dayBar_->stepDays(1);
 }
 
 void BaseThreeViewController::minusDay() {
-    if (currDate_.isValid())
-        setCurrDate(DateUtil::addDays(currDate_, -1));
+    dayBar_->stepDays(-1);
 }
 
 void BaseThreeViewController::currDateChanged() {}

@@ -6,7 +6,6 @@
 #include "core/catalogue/FoodSimpleDbo.h"
 #include "core/dates/DateUtil.h"
 #include "core/diary/SavedFoodDbo.h"
-#include "screens/food/Details/EditorDayBar.h"
 #include "screens/food/Details/MealToolbar.h"
 #include "screens/food/Details/NutritionInfoPanel.h"
 #include "screens/food/Details/PortionWheels.h"
@@ -20,6 +19,7 @@
 #include "ui/PickerView.h"
 #include "ui/SegmentedControl.h"
 #include "ui/controls/ControlImages.h"
+#include "ui/controls/DayBar.h"
 #include "ui/controls/FoodSpin.h"
 #include "ui/controls/PixmapView.h"
 
@@ -71,12 +71,12 @@ void AddFoodController::loadView() {
 }
 
 void AddFoodController::createContent(QWidget* view) {
-    dayBar_ = new EditorDayBar(!isEditMode_, view);
-    connect(dayBar_, &EditorDayBar::minusDay, this, &AddFoodController::minusDay);
-    connect(dayBar_, &EditorDayBar::plusDay, this, &AddFoodController::plusDay);
+    dayBar_ = new DayBar(view);
+    dayBar_->setArrowsVisible(!isEditMode_);
+    connect(dayBar_, &DayBar::dateStepped, this, &AddFoodController::dayStepped);
 
     auto* meals = new MealToolbar(view);
-    meals->move(0, EditorDayBar::Height);
+    meals->move(0, DayBar::Height);
     foodType_ = meals->foodType();
 
     auto* servingBar = new QWidget(view);
@@ -119,24 +119,26 @@ void AddFoodController::createContent(QWidget* view) {
 }
 
 ui::Label* AddFoodController::monthLabel() const {
-    return dayBar_->monthLabel();
+    return dayBar_->label();
 }
 
 void AddFoodController::setDate(const QDateTime& date) {
     date_ = date;
-    dayBar_->showDate(date_);
+    dayBar_->setDate(date_);
     if (!isEditMode_)
         AppVars::getVars().insert(currentDateKey, date_);
 }
 
 void AddFoodController::plusDay() {
-    if (date_.isValid())
-        setDate(DateUtil::addDays(date_, 1));
+    dayBar_->stepDays(1);
 }
 
 void AddFoodController::minusDay() {
-    if (date_.isValid())
-        setDate(DateUtil::addDays(date_, -1));
+    dayBar_->stepDays(-1);
+}
+
+void AddFoodController::dayStepped(const QDateTime& date) {
+    setDate(date);
 }
 
 void AddFoodController::viewWillAppear() {

@@ -9,7 +9,7 @@
 #include <QDateTime>
 #include <QPointer>
 
-class EditorDayBar;
+class DayBar;
 class NutritionInfoPanel;
 class RefresherDelegate;
 class SavedFoodDbo;
@@ -83,6 +83,7 @@ protected:
     void loadView() override;
 
 private:
+    void dayStepped(const QDateTime& date);
     void createContent(QWidget* view);
     void showItemNutrition(float portions);
 
@@ -92,7 +93,7 @@ private:
     RefresherDelegate* owner_ = nullptr;
     QDateTime date_;
 
-    EditorDayBar* dayBar_ = nullptr;
+    DayBar* dayBar_ = nullptr;
     ui::SegmentedControl* foodType_ = nullptr;
     ui::PickerView* portion_ = nullptr;
     ui::Label* servingLabel_ = nullptr;

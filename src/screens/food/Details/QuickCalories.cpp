@@ -6,7 +6,6 @@
 #include "core/dates/DateUtil.h"
 #include "core/diary/SavedFoodDbo.h"
 #include "core/text/ConvertUtil.h"
-#include "screens/food/Details/EditorDayBar.h"
 #include "screens/food/Details/MealToolbar.h"
 #include "ui/BarButtonItem.h"
 #include "ui/Metrics.h"
@@ -15,6 +14,7 @@
 #include "ui/SegmentedControl.h"
 #include "ui/TextField.h"
 #include "ui/controls/ControlImages.h"
+#include "ui/controls/DayBar.h"
 #include "ui/controls/PixmapView.h"
 
 namespace {
@@ -64,11 +64,11 @@ void QuickCalories::loadView() {
     QWidget* root = view();
     root->resize(ui::Metrics::ScreenWidth, ui::Metrics::FullContentHeight);
 
-    dayBar_ = new EditorDayBar(!isEditMode_, root);
-    connect(dayBar_, &EditorDayBar::minusDay, this, &QuickCalories::minusDay);
-    connect(dayBar_, &EditorDayBar::plusDay, this, &QuickCalories::plusDay);
+    dayBar_ = new DayBar(root);
+    dayBar_->setArrowsVisible(!isEditMode_);
+    connect(dayBar_, &DayBar::dateStepped, this, &QuickCalories::dayStepped);
     auto* meals = new MealToolbar(root);
-    meals->move(0, EditorDayBar::Height);
+    meals->move(0, DayBar::Height);
     foodType_ = meals->foodType();
 
     auto* card = new PixmapView(ControlImages::image("quick_table_bg.png"), root);
@@ -87,25 +87,24 @@ void QuickCalories::loadView() {
 }
 
 ui::Label* QuickCalories::monthLabel() const {
-    return dayBar_->monthLabel();
+    return dayBar_->label();
 }
 
 void QuickCalories::setDate(const QDateTime& date) {
     date_ = date;
-    dayBar_->showDate(date_);
+    dayBar_->setDate(date_);
 }
 
 void QuickCalories::plusDay() {
-    if (!date_.isValid())
-        return;
-    setDate(DateUtil::addDays(date_, 1));
-    AppVars::getVars().insert(currentDateKey, date_);
+    dayBar_->stepDays(1);
 }
 
 void QuickCalories::minusDay() {
-    if (!date_.isValid())
-        return;
-    setDate(DateUtil::addDays(date_, -1));
+    dayBar_->stepDays(-1);
+}
+
+void QuickCalories::dayStepped(const QDateTime& date) {
+    setDate(date);
     AppVars::getVars().insert(currentDateKey, date_);
 }
 

@@ -7,7 +7,7 @@
 #include <QDateTime>
 #include <QPointer>
 
-class EditorDayBar;
+class DayBar;
 class SavedFoodDbo;
 
 namespace ui {
@@ -57,6 +57,7 @@ protected:
     void loadView() override;
 
 private:
+    void dayStepped(const QDateTime& date);
     void updateDone(const QString& nameText, const QString& caloriesText);
     static float caloriesOf(const QString& text);
 
@@ -65,7 +66,7 @@ private:
     QDateTime date_;
 
     ui::BarButtonItem* done_;
-    EditorDayBar* dayBar_ = nullptr;
+    DayBar* dayBar_ = nullptr;
     ui::SegmentedControl* foodType_ = nullptr;
     QPointer<ui::TextField> calories_;
     QPointer<ui::TextField> name_;
