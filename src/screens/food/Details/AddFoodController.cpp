@@ -1,25 +1,16 @@
 #include "screens/food/Details/AddFoodController.h"
 
-#include "core/base/AppVars.h"
-#include "core/base/Clock.h"
-#include "core/base/RefresherDelegate.h"
 #include "core/catalogue/FoodSimpleDbo.h"
-#include "core/dates/DateUtil.h"
 #include "core/diary/SavedFoodDbo.h"
-#include "screens/food/Details/MealToolbar.h"
 #include "screens/food/Details/NutritionInfoPanel.h"
 #include "screens/food/Details/PortionWheels.h"
 #include "screens/food/Details/SelectFoodController.h"
 #include "ui/AlertView.h"
-#include "ui/BarButtonItem.h"
 #include "ui/Label.h"
 #include "ui/Metrics.h"
-#include "ui/NavigationController.h"
-#include "ui/NavigationItem.h"
 #include "ui/PickerView.h"
 #include "ui/SegmentedControl.h"
 #include "ui/controls/ControlImages.h"
-#include "ui/controls/DayBar.h"
 #include "ui/controls/FoodSpin.h"
 #include "ui/controls/PixmapView.h"
 
@@ -28,8 +19,6 @@
 
 namespace {
 
-const char* const currentDateKey = "food_current_date";
-const char* const editedMealKey = "food_current_foodTypeId";
 const int wheelWidth = 70;
 const int wheelRowHeight = 40;
 
@@ -44,14 +33,7 @@ float deviationOf(const QString& text) {
 } // namespace
 
 AddFoodController::AddFoodController(bool editMode, QObject* parent)
-    : QVXViewController(parent), isEditMode_(editMode) {
-    setHidesBottomBarWhenPushed(true);
-    auto* back = new ui::BarButtonItem(QStringLiteral("Back"));
-    connect(back, &ui::BarButtonItem::triggered, this, &AddFoodController::doCancel);
-    navigationItem()->setLeftBarButtonItem(back);
-    auto* save = new ui::BarButtonItem(QStringLiteral("Save"), ui::BarButtonItem::Style::Done);
-    connect(save, &ui::BarButtonItem::triggered, this, &AddFoodController::doSave);
-    navigationItem()->setRightBarButtonItem(save);
+    : FoodEntryEditor(editMode, QStringLiteral("Save"), parent) {
     view();
 }
 
@@ -65,20 +47,11 @@ AddFoodController::~AddFoodController() {
 }
 
 void AddFoodController::loadView() {
-    QVXViewController::loadView();
-    view()->resize(ui::Metrics::ScreenWidth, ui::Metrics::FullContentHeight);
+    FoodEntryEditor::loadView();
     createContent(view());
 }
 
 void AddFoodController::createContent(QWidget* view) {
-    dayBar_ = new DayBar(view);
-    dayBar_->setArrowsVisible(!isEditMode_);
-    connect(dayBar_, &DayBar::dateStepped, this, &AddFoodController::dayStepped);
-
-    auto* meals = new MealToolbar(view);
-    meals->move(0, DayBar::Height);
-    foodType_ = meals->foodType();
-
     auto* servingBar = new QWidget(view);
     servingBar->setGeometry(0, 88, ui::Metrics::ScreenWidth, 26);
     servingBar->setAutoFillBackground(true);
@@ -118,39 +91,16 @@ void AddFoodController::createContent(QWidget* view) {
     calories_->setDelegate(this);
 }
 
-ui::Label* AddFoodController::monthLabel() const {
-    return dayBar_->label();
-}
-
-void AddFoodController::setDate(const QDateTime& date) {
-    date_ = date;
-    dayBar_->setDate(date_);
-    if (!isEditMode_)
-        AppVars::getVars().insert(currentDateKey, date_);
-}
-
-void AddFoodController::plusDay() {
-    dayBar_->stepDays(1);
-}
-
-void AddFoodController::minusDay() {
-    dayBar_->stepDays(-1);
-}
-
-void AddFoodController::dayStepped(const QDateTime& date) {
-    setDate(date);
+std::optional<FoodSimpleDbo> AddFoodController::item() const {
+    return foodMenu_ ? foodMenu_->selectedItem() : std::nullopt;
 }
 
 void AddFoodController::viewWillAppear() {
-    QVXViewController::viewWillAppear();
-    const std::optional<FoodSimpleDbo> item =
-        foodMenu_ ? foodMenu_->selectedItem() : std::optional<FoodSimpleDbo>();
-    if (item)
-        setTitle(item->name);
-    if (isEditMode_)
+    FoodEntryEditor::viewWillAppear();
+    if (const std::optional<FoodSimpleDbo> shown = item())
+        setTitle(shown->name);
+    if (isEditMode())
         return;
-    const QVariant shared = AppVars::getVars().value(currentDateKey);
-    setDate(shared.isValid() ? shared.toDateTime() : Clock::now());
     portion_->selectRow(0, 0, false);
     portion_->selectRow(0, 1, false);
     showItemNutrition(0);
@@ -160,10 +110,9 @@ void AddFoodController::viewWillAppear() {
 }
 
 void AddFoodController::showItemNutrition(float portions) {
-    const std::optional<FoodSimpleDbo> item =
-        foodMenu_ ? foodMenu_->selectedItem() : std::optional<FoodSimpleDbo>();
+    const std::optional<FoodSimpleDbo> food = item();
     const std::optional<NutritionInfoDbo> info =
-        item ? NutritionInfoDbo::getInfoTo(item->dboId) : std::nullopt;
+        food ? NutritionInfoDbo::getInfoTo(food->dboId) : std::nullopt;
     infoPanel_->setInfo(info);
     infoPanel_->setPortionSizeAndRedraw(portions);
     servingLabel_->setText(QStringLiteral(" Serving: %1").arg(info ? info->serving : QString()));
@@ -172,8 +121,7 @@ void AddFoodController::showItemNutrition(float portions) {
 void AddFoodController::setSavedFoodData(const SavedFoodDbo* entry) {
     if (!entry)
         return;
-    foodId_ = entry->dboId();
-    setDate(entry->date());
+    loadEntry(*entry);
     const float count = entry->portionCount();
     portion_->selectRow(PortionWheels::wholeRowFor(count), 0, false);
     portion_->selectRow(PortionWheels::partRowFor(count), 1, false);
@@ -182,8 +130,6 @@ void AddFoodController::setSavedFoodData(const SavedFoodDbo* entry) {
     calories_->setValue(entry->resultCalories());
     points_->setValueAdd(deviationOf(entry->pointsDiffString()));
     points_->setValue(entry->resultPoints());
-    foodType_->setSelectedSegmentIndex(entry->foodTypeId());
-    AppVars::getVars().insert(editedMealKey, entry->foodTypeId());
 }
 
 float AddFoodController::portionCount() const {
@@ -215,9 +161,8 @@ void AddFoodController::spinValueChangedTo(FoodSpin* spin, float) {
 }
 
 void AddFoodController::doSave() {
-    const std::optional<FoodSimpleDbo> item =
-        foodMenu_ ? foodMenu_->selectedItem() : std::optional<FoodSimpleDbo>();
-    if (!item)
+    const std::optional<FoodSimpleDbo> food = item();
+    if (!food)
         return;
     const float count = portionCount();
     if (count == 0.0f) {
@@ -227,28 +172,13 @@ void AddFoodController::doSave() {
         alert->show();
         return;
     }
-    auto entry = std::make_shared<SavedFoodDbo>();
-    entry->setDboId(foodId_);
-    entry->setFoodItemId(item->dboId);
-    entry->setFoodTypeId(foodType_->selectedSegmentIndex());
+    const SavedFoodPtr entry = makeEntry();
+    entry->setFoodItemId(food->dboId);
     entry->setPortionCount(count);
     entry->setResultCalories(calories_->value());
     entry->setResultPoints(points_->value());
-    entry->setDate(DateUtil::trunc(date_));
     entry->getKindImage();
-    if (isEditMode_)
-        entry->update();
-    else
-        entry->save();
-    if (owner_)
-        owner_->refreshData();
-    if (ui::NavigationController* nav = navigationController())
-        nav->popToRootViewController();
-}
-
-void AddFoodController::doCancel() {
-    if (ui::NavigationController* nav = navigationController())
-        nav->popViewController();
+    store(*entry);
 }
 
 int AddFoodController::numberOfComponents(ui::PickerView*) {
