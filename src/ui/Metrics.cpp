@@ -5,8 +5,11 @@
 namespace ui {
 
 QColor Metrics::tintColor() {
-    const QVColor c = QVXUtil::appTintColor();
-    return QColor(c.r, c.g, c.b, qRound(c.a * 255));
+    return colorOf(QVXUtil::appTintColor());
+}
+
+QColor Metrics::colorOf(const QVColor& color) {
+    return QColor(color.r, color.g, color.b, qRound(color.a * 255));
 }
 
 } // namespace ui

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/base/QVColor.h"
+
 #include <QColor>
 
 namespace ui {
@@ -18,6 +20,8 @@ struct Metrics {
 
     // The application's tint (QVXUtil::appTintColor) as a colour to paint with.
     static QColor tintColor();
+    // A plain colour value of the core as a colour to paint with.
+    static QColor colorOf(const QVColor& color);
 };
 
 static_assert(Metrics::ContentHeight == 367 && Metrics::FullContentHeight == 416);
