@@ -5,8 +5,16 @@ namespace {
 using Row = FoodMenuMainRows::Row;
 using Choice = FoodMenuMainRows::Choice;
 
+// A fixed row opens the level its name says.
+Row fixedRow(Choice choice, const char* name, const char* desc, const char* image,
+             std::optional<MenuStage> opens) {
+    const QString title = QString::fromLatin1(name);
+    return {choice, title, QString::fromLatin1(desc), QString::fromLatin1(image), opens, title};
+}
+
+// A kind or a type opens the list of its items under its name.
 Row catalogueRow(Choice choice, const FoodSimpleDbo& row) {
-    return {choice, row.name, row.desc, row.icon, row.dboId};
+    return {choice, row.name, row.desc, row.icon, MenuStage::Items, row.name, row.dboId};
 }
 
 } // namespace
@@ -31,18 +39,16 @@ std::optional<Row> FoodMenuMainRows::row(const ui::IndexPath& path) {
     switch (path.section) {
     case 0:
         if (path.row == 0)
-            return Row{Choice::RecentFoods, QStringLiteral("Recent Food Items"),
-                       QStringLiteral("Pick recently consumed items"),
-                       QStringLiteral("recent.png")};
-        return Row{Choice::SpeedyCalories, QStringLiteral("Speedy Food Calories"),
-                   QStringLiteral("Enter only calories"), QStringLiteral("quick_add.png")};
+            return fixedRow(Choice::RecentFoods, "Recent Food Items",
+                            "Pick recently consumed items", "recent.png", MenuStage::Recent);
+        return fixedRow(Choice::SpeedyCalories, "Speedy Food Calories", "Enter only calories",
+                        "quick_add.png", std::nullopt);
     case 1:
         if (path.row == 0)
-            return Row{Choice::Restaurants, QStringLiteral("Browse Restaurants"),
-                       QStringLiteral("Browse food from restaurants"),
-                       QStringLiteral("restaurant.png")};
-        return Row{Choice::SearchDatabase, QStringLiteral("Search Database"),
-                   QStringLiteral("Search food database"), QStringLiteral("database.png")};
+            return fixedRow(Choice::Restaurants, "Browse Restaurants",
+                            "Browse food from restaurants", "restaurant.png", MenuStage::Groups);
+        return fixedRow(Choice::SearchDatabase, "Search Database", "Search food database",
+                        "database.png", MenuStage::Search);
     case 2:
         return catalogueRow(Choice::Kind, FoodSimpleDbo::getFoodKinds().at(path.row));
     default:
