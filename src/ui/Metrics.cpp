@@ -8,6 +8,13 @@ QColor Metrics::tintColor() {
     return colorOf(QVXUtil::appTintColor());
 }
 
+QFont Metrics::font(int pointSize, bool bold) {
+    QFont font;
+    font.setPixelSize(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
 QColor Metrics::colorOf(const QVColor& color) {
     return QColor(color.r, color.g, color.b, qRound(color.a * 255));
 }

@@ -3,6 +3,7 @@
 #include "core/base/QVColor.h"
 
 #include <QColor>
+#include <QFont>
 
 namespace ui {
 
@@ -22,6 +23,8 @@ struct Metrics {
     static QColor tintColor();
     // A plain colour value of the core as a colour to paint with.
     static QColor colorOf(const QVColor& color);
+    // The system font at a size in points (pixels at scale 1).
+    static QFont font(int pointSize, bool bold = false);
 };
 
 static_assert(Metrics::ContentHeight == 367 && Metrics::FullContentHeight == 416);

@@ -188,10 +188,7 @@ QWidget* DiaryDayController::tableViewForHeaderInSection(QVXTableView* table, in
                              header);
     label->setObjectName(QStringLiteral("header%1").arg(section));
     label->setGeometry(5, 2, 250, 18);
-    QFont font;
-    font.setPixelSize(14);
-    font.setBold(true);
-    label->setFont(font);
+    label->setFont(ui::Metrics::font(14, true));
     QPalette palette = label->palette();
     palette.setBrush(QPalette::WindowText, tableViewSectionColor(list, section));
     label->setPalette(palette);

@@ -1,5 +1,6 @@
 #include "screens/common/DiaryEntryCell.h"
 
+#include "ui/Metrics.h"
 #include "ui/controls/ControlImages.h"
 
 #include <QPainter>
@@ -11,13 +12,6 @@ const int nameWidth = 271;
 const int nameWidthWithDelete = 200;
 const int rightEdge = 312;
 const int secondLineY = 22;
-
-QFont pixelFont(int size, bool bold) {
-    QFont font;
-    font.setPixelSize(size);
-    font.setBold(bold);
-    return font;
-}
 
 } // namespace
 
@@ -45,7 +39,7 @@ void DiaryEntryCell::drawContentView(QPainter& painter, const QRect& rect) {
     if (!image.isNull())
         painter.drawPixmap(QRect(origin + QPoint(6, 6), QSize(32, 32)), image);
 
-    const QFont nameFont = pixelFont(14, true);
+    const QFont nameFont = ui::Metrics::font(14, true);
     painter.setFont(nameFont);
     painter.setPen(selected ? QColor(Qt::white) : QColor(Qt::black));
     const int width = showingDeleteConfirmation() ? nameWidthWithDelete : nameWidth;
@@ -53,7 +47,7 @@ void DiaryEntryCell::drawContentView(QPainter& painter, const QRect& rect) {
     painter.drawText(QRect(origin + QPoint(textX, 6), QSize(width, 16)),
                      Qt::AlignLeft | Qt::AlignVCenter, name);
 
-    const QFont lineFont = pixelFont(13, false);
+    const QFont lineFont = ui::Metrics::font(13, false);
     const QFontMetrics metrics(lineFont);
     painter.setFont(lineFont);
     const int top = origin.y() + secondLineY;

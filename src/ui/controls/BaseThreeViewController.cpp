@@ -1,8 +1,8 @@
 #include "ui/controls/BaseThreeViewController.h"
 
 #include "core/dates/DateUtil.h"
-#include "ui/Metrics.h"
 #include "ui/Label.h"
+#include "ui/Metrics.h"
 #include "ui/TableView.h"
 #include "ui/TableViewCell.h"
 #include "ui/ViewUtil.h"
@@ -18,13 +18,6 @@ namespace {
 
 const int shadowHeight = 18;
 
-QFont boldFont(int pixels) {
-    QFont font;
-    font.setPixelSize(pixels);
-    font.setBold(true);
-    return font;
-}
-
 void setBrush(QWidget* widget, QPalette::ColorRole role, const QBrush& brush) {
     QPalette palette = widget->palette();
     palette.setBrush(role, brush);
@@ -35,7 +28,7 @@ QLabel* headerLabel(QWidget* parent, const QRect& frame, const QString& text, co
                     Qt::Alignment alignment) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(frame);
-    label->setFont(boldFont(14));
+    label->setFont(ui::Metrics::font(14, true));
     label->setAlignment(alignment | Qt::AlignVCenter);
     setBrush(label, QPalette::WindowText, color);
     return label;

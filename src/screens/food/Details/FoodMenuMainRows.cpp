@@ -5,12 +5,24 @@ namespace {
 using Row = FoodMenuMainRows::Row;
 using Choice = FoodMenuMainRows::Choice;
 
-// A fixed row opens the level its name says.
-Row fixedRow(Choice choice, const char* name, const char* desc, const char* image,
-             std::optional<MenuStage> opens) {
-    const QString title = QString::fromLatin1(name);
-    return {choice, title, QString::fromLatin1(desc), QString::fromLatin1(image), opens, title};
-}
+// The four fixed rows, sections 0 and 1; each opens the level its name says.
+struct FixedRow {
+    Choice choice;
+    const char* name;
+    const char* desc;
+    const char* image;
+    std::optional<MenuStage> opens;
+};
+const FixedRow fixedRows[] = {
+    {Choice::RecentFoods, "Recent Food Items", "Pick recently consumed items", "recent.png",
+     MenuStage::Recent},
+    {Choice::SpeedyCalories, "Speedy Food Calories", "Enter only calories", "quick_add.png",
+     std::nullopt},
+    {Choice::Restaurants, "Browse Restaurants", "Browse food from restaurants", "restaurant.png",
+     MenuStage::Groups},
+    {Choice::SearchDatabase, "Search Database", "Search food database", "database.png",
+     MenuStage::Search},
+};
 
 // A kind or a type opens the list of its items under its name.
 Row catalogueRow(Choice choice, const FoodSimpleDbo& row) {
@@ -38,17 +50,13 @@ std::optional<Row> FoodMenuMainRows::row(const ui::IndexPath& path) {
         return std::nullopt;
     switch (path.section) {
     case 0:
-        if (path.row == 0)
-            return fixedRow(Choice::RecentFoods, "Recent Food Items",
-                            "Pick recently consumed items", "recent.png", MenuStage::Recent);
-        return fixedRow(Choice::SpeedyCalories, "Speedy Food Calories", "Enter only calories",
-                        "quick_add.png", std::nullopt);
-    case 1:
-        if (path.row == 0)
-            return fixedRow(Choice::Restaurants, "Browse Restaurants",
-                            "Browse food from restaurants", "restaurant.png", MenuStage::Groups);
-        return fixedRow(Choice::SearchDatabase, "Search Database", "Search food database",
-                        "database.png", MenuStage::Search);
+    case 1: {
+        const FixedRow& fixed = fixedRows[path.section * 2 + path.row];
+        const QString name = QString::fromLatin1(fixed.name);
+        return Row{
+            fixed.choice, name, QString::fromLatin1(fixed.desc), QString::fromLatin1(fixed.image),
+            fixed.opens,  name};
+    }
     case 2:
         return catalogueRow(Choice::Kind, FoodSimpleDbo::getFoodKinds().at(path.row));
     default:
