@@ -5,14 +5,14 @@
 
 #include <QPainter>
 
+// Row geometry in points: the image, the name line (narrower while Delete shows), where the
+// second line starts and where its right-hand run ends.
 namespace {
-
-const int textX = 44;
-const int nameWidth = 271;
+const QRect imageFrame(6, 6, 32, 32);
+const QRect nameFrame(44, 6, 271, 16);
 const int nameWidthWithDelete = 200;
+const QPoint secondLine(44, 22);
 const int rightEdge = 312;
-const int secondLineY = 22;
-
 } // namespace
 
 const QColor DiaryEntryCell::lightGray(170, 170, 170);
@@ -37,21 +37,23 @@ void DiaryEntryCell::drawContentView(QPainter& painter, const QRect& rect) {
     const QPoint origin = rect.topLeft();
     const QPixmap image = entryImage().isEmpty() ? QPixmap() : ControlImages::image(entryImage());
     if (!image.isNull())
-        painter.drawPixmap(QRect(origin + QPoint(6, 6), QSize(32, 32)), image);
+        painter.drawPixmap(imageFrame.translated(origin), image);
 
     const QFont nameFont = ui::Metrics::font(14, true);
     painter.setFont(nameFont);
     painter.setPen(selected ? QColor(Qt::white) : QColor(Qt::black));
-    const int width = showingDeleteConfirmation() ? nameWidthWithDelete : nameWidth;
-    const QString name = QFontMetrics(nameFont).elidedText(entryName(), Qt::ElideRight, width);
-    painter.drawText(QRect(origin + QPoint(textX, 6), QSize(width, 16)),
-                     Qt::AlignLeft | Qt::AlignVCenter, name);
+    QRect nameRect = nameFrame.translated(origin);
+    if (showingDeleteConfirmation())
+        nameRect.setWidth(nameWidthWithDelete);
+    const QString name =
+        QFontMetrics(nameFont).elidedText(entryName(), Qt::ElideRight, nameRect.width());
+    painter.drawText(nameRect, Qt::AlignLeft | Qt::AlignVCenter, name);
 
     const QFont lineFont = ui::Metrics::font(13, false);
     const QFontMetrics metrics(lineFont);
     painter.setFont(lineFont);
-    const int top = origin.y() + secondLineY;
-    drawPieces(painter, leftPieces(), origin.x() + textX, top, selected);
+    const int top = origin.y() + secondLine.y();
+    drawPieces(painter, leftPieces(), origin.x() + secondLine.x(), top, selected);
     const Pieces right = rightPieces();
     int total = 0;
     for (const Piece& piece : right)
