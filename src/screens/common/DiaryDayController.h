@@ -47,15 +47,17 @@ public:
     // Takes the day the editors left in the shared variable, or today.
     void viewWillAppear() override;
 
-    // Table hooks of the day table: a section per group, a row per entry.
+    // Table hooks of the day table: a section per group, a row per entry, and a header only
+    // over a section with entries.
     int numberOfSections(ui::TableView* table) override;
     int numberOfRows(ui::TableView* table, int section) override;
+    int heightForRow(ui::TableView* table, const ui::IndexPath& path) override;
+    int heightForHeader(ui::TableView* table, int section) override;
+    // Choosing an entry opens its editor; every entry can be swiped away.
+    void didSelectRow(ui::TableView* table, const ui::IndexPath& path) override;
     bool canEditRow(ui::TableView* table, const ui::IndexPath& path) override;
     void commitEditingStyle(ui::TableView* table, ui::EditingStyle style,
                             const ui::IndexPath& path) override;
-    int heightForRow(ui::TableView* table, const ui::IndexPath& path) override;
-    int heightForHeader(ui::TableView* table, int section) override;
-    void didSelectRow(ui::TableView* table, const ui::IndexPath& path) override;
     // "name : total" over "section2.png"; none for a section without entries.
     QWidget* tableViewForHeaderInSection(QVXTableView* table, int section) override;
     virtual QString tableViewSectionName(ui::TableView* table, int section) const = 0;
