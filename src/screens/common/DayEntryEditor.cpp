@@ -23,7 +23,10 @@ DayEntryEditor::DayEntryEditor(bool editMode, const QString& dateKey, const QStr
     navigationItem()->setRightBarButtonItem(save_);
 }
 
-DayEntryEditor::~DayEntryEditor() = default;
+DayEntryEditor::~DayEntryEditor() {
+    for (const std::function<void()>& detach : std::as_const(detachers_))
+        detach();
+}
 
 void DayEntryEditor::loadView() {
     QVXViewController::loadView();

@@ -3,7 +3,10 @@
 #include "ui/controls/QVXViewController.h"
 
 #include <QDateTime>
+#include <QList>
+#include <QPointer>
 #include <QStringList>
+#include <functional>
 
 class DayBar;
 class RefresherDelegate;
@@ -69,6 +72,15 @@ protected:
     }
     // The owner refreshes and the tab returns to its first screen.
     void finishSave();
+    // Makes this screen the widget's delegate until the screen goes: a view torn down after
+    // its screen must not call back into it.
+    template <class Widget, class Delegate> void attachDelegate(Widget* widget, Delegate* screen) {
+        widget->setDelegate(screen);
+        detachers_.append([guard = QPointer<Widget>(widget)] {
+            if (guard)
+                guard->setDelegate(nullptr);
+        });
+    }
 
 private:
     bool isEditMode_;
@@ -77,4 +89,5 @@ private:
     QDateTime date_;
     DayBar* dayBar_ = nullptr;
     ui::BarButtonItem* save_;
+    QList<std::function<void()>> detachers_;
 };

@@ -37,15 +37,6 @@ AddFoodController::AddFoodController(bool editMode, QObject* parent)
     view();
 }
 
-AddFoodController::~AddFoodController() {
-    // The spins may outlive this object for a moment while the view is torn down, or be
-    // gone already when the view went first.
-    if (calories_)
-        calories_->setDelegate(nullptr);
-    if (points_)
-        points_->setDelegate(nullptr);
-}
-
 void AddFoodController::loadView() {
     FoodEntryEditor::loadView();
     createContent(view());
@@ -83,12 +74,12 @@ void AddFoodController::createContent(QWidget* view) {
     points_->setObjectName("points");
     points_->setUnit(QStringLiteral("score"));
     points_->setStep(0.25f);
-    points_->setDelegate(this);
+    attachDelegate(points_.data(), this);
     calories_ = new FoodSpin(QRect(164, 4, 152, 92), true, bottom);
     calories_->setObjectName("calories");
     calories_->setUnit(QStringLiteral("calories"));
     calories_->setStep(1);
-    calories_->setDelegate(this);
+    attachDelegate(calories_.data(), this);
 }
 
 std::optional<FoodSimpleDbo> AddFoodController::item() const {

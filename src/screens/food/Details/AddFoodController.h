@@ -28,7 +28,6 @@ class AddFoodController : public FoodEntryEditor,
     Q_OBJECT
 public:
     explicit AddFoodController(bool editMode, QObject* parent = nullptr);
-    ~AddFoodController() override;
 
     // Holds the catalogue item being recorded.
     SelectFoodController* foodMenu() const { return foodMenu_; }

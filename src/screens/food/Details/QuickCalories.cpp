@@ -27,15 +27,6 @@ QuickCalories::QuickCalories(bool editMode, QObject* parent)
     view();
 }
 
-QuickCalories::~QuickCalories() {
-    // The fields may outlive this object for a moment while the view is torn down, or be
-    // gone already when the view went first.
-    if (calories_)
-        calories_->setDelegate(nullptr);
-    if (name_)
-        name_->setDelegate(nullptr);
-}
-
 void QuickCalories::loadView() {
     FoodEntryEditor::loadView();
     QWidget* root = view();
@@ -45,13 +36,13 @@ void QuickCalories::loadView() {
     calories_ = field(card, QRect(12, 12, 264, 36), QStringLiteral("Speedy Calories Consumed"));
     calories_->setObjectName("calories");
     calories_->setKeyboardType(ui::TextField::KeyboardType::DecimalPad);
-    calories_->setDelegate(this);
+    attachDelegate(calories_.data(), this);
     connect(calories_, &ui::TextField::editingDidEnd, calories_,
             &ui::TextField::resignFirstResponder);
     name_ = field(card, QRect(12, 56, 264, 36), QStringLiteral("Note/Food name"));
     name_->setObjectName("name");
     name_->setKeyboardType(ui::TextField::KeyboardType::AsciiCapable);
-    name_->setDelegate(this);
+    attachDelegate(name_.data(), this);
 }
 
 void QuickCalories::viewWillAppear() {

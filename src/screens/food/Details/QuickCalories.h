@@ -15,7 +15,6 @@ class QuickCalories : public FoodEntryEditor, public ui::TextFieldDelegate {
     Q_OBJECT
 public:
     explicit QuickCalories(bool editMode, QObject* parent = nullptr);
-    ~QuickCalories() override;
 
     void setNameString(const QString& text);
     void setCalsString(const QString& text);
