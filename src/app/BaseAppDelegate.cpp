@@ -1,5 +1,6 @@
 #include "app/BaseAppDelegate.h"
 
+#include "ui/Metrics.h"
 #include "ui/NavigationController.h"
 #include "ui/ViewController.h"
 
@@ -16,7 +17,7 @@ void BaseAppDelegate::applicationDidFinishLaunching() {
     window_ = std::make_unique<QWidget>();
     window_->setObjectName(QStringLiteral("window"));
     window_->setWindowTitle(QStringLiteral("Quorvel"));
-    window_->setFixedSize(kScreenWidth, kScreenHeight);
+    window_->setFixedSize(ui::Metrics::ScreenWidth, ui::Metrics::ScreenHeight);
     appendControllers(window_.get());
     window_->show();
     window_->activateWindow();

@@ -15,10 +15,6 @@ class ViewController;
 class BaseAppDelegate : public QObject {
     Q_OBJECT
 public:
-    // The phone screen in logical points.
-    static constexpr int kScreenWidth = 320;
-    static constexpr int kScreenHeight = 460;
-
     BaseAppDelegate();
     ~BaseAppDelegate() override;
 

@@ -4,7 +4,6 @@
 #include "app/PlaceholderController.h"
 #include "core/base/UserNotices.h"
 #include "core/db/QVUtil.h"
-#include "core/settings/QVXUtil.h"
 #include "core/settings/WelcomeCounter.h"
 #include "ui/AlertView.h"
 #include "ui/ImgUtil.h"
@@ -14,16 +13,8 @@
 #ifdef QUORVEL_HAVE_SCREENS
 #include "screens/food/FoodController.h"
 #include "screens/profile/ProfileController.h"
+#include "ui/Metrics.h"
 #endif
-
-namespace {
-
-QColor appTint() {
-    const QVColor c = QVXUtil::appTintColor();
-    return QColor(c.r, c.g, c.b, qRound(c.a * 255));
-}
-
-} // namespace
 
 QuorvelAppDelegate::QuorvelAppDelegate() = default;
 
@@ -44,7 +35,7 @@ ui::ViewController* QuorvelAppDelegate::appendController() {
                                {"Exercise", "tab_exercise.png"},
                                {"Weight", "tab_weight.png"},
                                {"My Profile", "tab_profile.png"}};
-    const QColor tint = appTint();
+    const QColor tint = ui::Metrics::tintColor();
     QList<ui::ViewController*> navs;
     for (const Tab& tab : tabs) {
         const QString title = QString::fromLatin1(tab.title);

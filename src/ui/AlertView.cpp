@@ -1,6 +1,7 @@
 #include "ui/AlertView.h"
 
 #include "core/base/ResetRegistry.h"
+#include "ui/Metrics.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -139,7 +140,7 @@ void AlertView::showIn(QWidget* host) {
         host->installEventFilter(this);
     } else {
         setWindowTitle(title());
-        resize(320, 460);
+        resize(Metrics::ScreenWidth, Metrics::ScreenHeight);
     }
     openAlerts().removeAll(this);
     openAlerts().append(this);

@@ -2,6 +2,7 @@
 
 #include "ui/BarButtonItem.h"
 #include "ui/BarPainter.h"
+#include "ui/Metrics.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -12,13 +13,6 @@ namespace {
 constexpr int kHeight = 30;
 constexpr int kPadding = 10;
 constexpr int kMaxWidth = 110;
-
-QFont buttonFont() {
-    QFont f;
-    f.setPixelSize(12);
-    f.setBold(true);
-    return f;
-}
 } // namespace
 
 BarButton::BarButton(BarButtonItem* item, const QColor& tint, QWidget* parent)
@@ -61,7 +55,7 @@ void BarButton::setTint(const QColor& tint) {
 QSize BarButton::sizeHint() const {
     if (item_ && item_->kind() == BarButtonItem::Kind::SystemAdd)
         return {34, kHeight};
-    const int textWidth = QFontMetrics(buttonFont()).horizontalAdvance(text());
+    const int textWidth = QFontMetrics(Metrics::font(12, true)).horizontalAdvance(text());
     // The back face keeps room for its point on the left.
     const int extra = shape_ == Shape::Back ? kPadding + 14 : kPadding * 2;
     return {std::min(std::max(textWidth + extra, 40), kMaxWidth), kHeight};
@@ -101,11 +95,11 @@ void BarButton::paintEvent(QPaintEvent*) {
         p.drawLine(QPointF(c.x(), c.y() - 6), QPointF(c.x(), c.y() + 6));
         return;
     }
-    p.setFont(buttonFont());
+    p.setFont(Metrics::font(12, true));
     QRectF textRect =
         shape_ == Shape::Back ? r.adjusted(kPadding + 4, 0, -5, 0) : r.adjusted(4, 0, -4, 0);
     const QString shown =
-        QFontMetrics(buttonFont())
+        QFontMetrics(Metrics::font(12, true))
             .elidedText(text(), Qt::ElideRight, static_cast<int>(textRect.width()));
     BarPainter::paintEmbossedText(p, textRect, Qt::AlignCenter, shown, isEnabled());
     if (hasFocus()) {

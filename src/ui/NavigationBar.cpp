@@ -3,6 +3,7 @@
 #include "ui/BarButton.h"
 #include "ui/BarButtonItem.h"
 #include "ui/BarPainter.h"
+#include "ui/Metrics.h"
 #include "ui/NavigationItem.h"
 
 #include <QPainter>
@@ -11,13 +12,6 @@ namespace ui {
 
 namespace {
 constexpr int kMargin = 5;
-
-QFont titleFont() {
-    QFont f;
-    f.setPixelSize(20);
-    f.setBold(true);
-    return f;
-}
 } // namespace
 
 NavigationBar::NavigationBar(QWidget* parent) : QWidget(parent) {
@@ -126,9 +120,9 @@ void NavigationBar::paintEvent(QPaintEvent*) {
         rightEdge = right_->geometry().left() - 6;
     const int half = std::min(width() / 2 - leftEdge, rightEdge - width() / 2);
     const QRect titleRect(width() / 2 - half, 0, 2 * half, height());
-    p.setFont(titleFont());
-    const QString shown =
-        QFontMetrics(titleFont()).elidedText(item_->title(), Qt::ElideRight, titleRect.width());
+    p.setFont(Metrics::font(20, true));
+    const QString shown = QFontMetrics(Metrics::font(20, true))
+                              .elidedText(item_->title(), Qt::ElideRight, titleRect.width());
     BarPainter::paintEmbossedText(p, titleRect, Qt::AlignCenter, shown);
 }
 

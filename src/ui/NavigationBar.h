@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/BarButton.h"
+#include "ui/Metrics.h"
 #include "ui/NavigationItem.h"
 
 #include <QColor>
@@ -14,7 +15,7 @@ namespace ui {
 class NavigationBar : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kHeight = 44;
+    static constexpr int kHeight = Metrics::NavigationBarHeight;
 
     explicit NavigationBar(QWidget* parent = nullptr);
 
@@ -42,7 +43,7 @@ private:
     void clearWidgets();
     void layoutWidgets();
 
-    QColor tint_{146, 128, 91};
+    QColor tint_ = Metrics::tintColor();
     QPointer<NavigationItem> item_;
     bool canGoBack_ = false;
     QString previousTitle_;

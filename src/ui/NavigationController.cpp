@@ -1,5 +1,6 @@
 #include "ui/NavigationController.h"
 
+#include "ui/Metrics.h"
 #include "ui/NavigationBar.h"
 #include "ui/NavigationItem.h"
 #include "ui/SlideTransition.h"
@@ -24,7 +25,7 @@ NavigationController::~NavigationController() {
 void NavigationController::loadView() {
     auto* view = new QWidget;
     view->setObjectName(QStringLiteral("navigationView"));
-    view->resize(320, 416);
+    view->resize(Metrics::ScreenWidth, Metrics::FullContentHeight);
     bar_ = new NavigationBar(view);
     content_ = new QWidget(view);
     content_->setObjectName(QStringLiteral("navigationContent"));

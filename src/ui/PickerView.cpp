@@ -3,6 +3,7 @@
 #include <QPixmap>
 
 #include "ui/Animations.h"
+#include "ui/Metrics.h"
 #include "ui/PickerViewDataSource.h"
 #include "ui/PickerViewDelegate.h"
 #include "ui/PickerWheel.h"
@@ -32,7 +33,7 @@ PickerView::PickerView(QWidget* parent) : QWidget(parent) {
 PickerView::~PickerView() = default;
 
 QSize PickerView::sizeHint() const {
-    return {320, 216};
+    return {Metrics::ScreenWidth, 216};
 }
 
 void PickerView::setDataSource(PickerViewDataSource* source) {
@@ -182,7 +183,9 @@ void PickerView::paintEvent(QPaintEvent*) {
     // chosen rows stay as crisp as the others.
     QLinearGradient glass(0, selectionBand().top(), 0, selectionBand().bottom());
     glass.setColorAt(0, QColor(255, 255, 255, 70));
-    glass.setColorAt(1, QColor(146, 128, 91, 70));
+    QColor tint = Metrics::tintColor();
+    tint.setAlpha(70);
+    glass.setColorAt(1, tint);
     if (band)
         p.fillRect(selectionBand(), glass);
     for (int c = 0; c < numberOfComponents(); ++c) {

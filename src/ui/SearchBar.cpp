@@ -17,7 +17,7 @@ SearchBar::SearchBar(QWidget* parent) : QWidget(parent), field_(new TextField(th
                                          "black; }"));
     connect(field_, &QLineEdit::textEdited, this, &SearchBar::textDidChange);
     connect(field_, &QLineEdit::returnPressed, this, &SearchBar::searchButtonClicked);
-    resize(320, kHeight);
+    resize(Metrics::ScreenWidth, kHeight);
 }
 
 QString SearchBar::text() const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Metrics.h"
+
 #include <QColor>
 #include <QWidget>
 
@@ -42,7 +44,7 @@ protected:
 
 private:
     TextField* field_;
-    QColor tint_{146, 128, 91};
+    QColor tint_ = Metrics::tintColor();
     bool autocorrection_ = true;
 };
 

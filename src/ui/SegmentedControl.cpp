@@ -2,9 +2,6 @@
 
 #include "ui/BarPainter.h"
 
-#include <QFocusEvent>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -16,7 +13,7 @@ constexpr int kBarHeight = 30;
 constexpr int kPlainHeight = 44;
 } // namespace
 
-SegmentedControl::SegmentedControl(QWidget* parent) : QWidget(parent) {
+SegmentedControl::SegmentedControl(QWidget* parent) : ChoiceRow(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
 }
@@ -30,8 +27,8 @@ SegmentedControl::SegmentedControl(const QStringList& titles, QWidget* parent)
 void SegmentedControl::insertSegmentWithTitle(const QString& title, int index, bool) {
     index = std::clamp(index, 0, numberOfSegments());
     titles_.insert(index, title);
-    if (selected_ >= index)
-        ++selected_;
+    if (chosen_ >= index)
+        ++chosen_;
     update();
 }
 
@@ -39,16 +36,16 @@ void SegmentedControl::removeSegmentAtIndex(int index, bool) {
     if (index < 0 || index >= numberOfSegments())
         return;
     titles_.removeAt(index);
-    if (selected_ == index)
-        selected_ = kNoSegment;
-    else if (selected_ > index)
-        --selected_;
+    if (chosen_ == index)
+        chosen_ = kNoSegment;
+    else if (chosen_ > index)
+        --chosen_;
     update();
 }
 
 void SegmentedControl::removeAllSegments() {
     titles_.clear();
-    selected_ = kNoSegment;
+    chosen_ = kNoSegment;
     update();
 }
 
@@ -64,7 +61,7 @@ void SegmentedControl::setTitleForSegmentAtIndex(const QString& title, int index
 }
 
 void SegmentedControl::setSelectedSegmentIndex(int index) {
-    selected_ = index >= 0 && index < numberOfSegments() ? index : kNoSegment;
+    chosen_ = index >= 0 && index < numberOfSegments() ? index : kNoSegment;
     update();
 }
 
@@ -83,42 +80,12 @@ QSize SegmentedControl::sizeHint() const {
             style_ == Style::Plain ? kPlainHeight : kBarHeight};
 }
 
-QRect SegmentedControl::segmentRect(int index) const {
-    if (index < 0 || index >= numberOfSegments())
-        return {};
-    const int left = width() * index / numberOfSegments();
-    const int right = width() * (index + 1) / numberOfSegments();
-    return {left, 0, right - left, height()};
-}
-
-void SegmentedControl::pick(int index) {
-    if (index < 0 || index >= numberOfSegments() || index == selected_)
+void SegmentedControl::choose(int index) {
+    if (index < 0 || index >= numberOfSegments() || index == chosen_)
         return;
-    selected_ = index;
+    chosen_ = index;
     update();
     emit valueChanged(index);
-}
-
-void SegmentedControl::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    for (int i = 0; i < numberOfSegments(); ++i)
-        if (segmentRect(i).contains(event->position().toPoint()))
-            pick(i);
-}
-
-void SegmentedControl::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Left)
-        pick(selected_ <= 0 ? 0 : selected_ - 1);
-    else if (event->key() == Qt::Key_Right)
-        pick(selected_ + 1);
-    else
-        QWidget::keyPressEvent(event);
-}
-
-void SegmentedControl::focusInEvent(QFocusEvent* event) {
-    focusRing_.focusIn(event);
-    QWidget::focusInEvent(event);
 }
 
 void SegmentedControl::paintEvent(QPaintEvent*) {
@@ -137,7 +104,7 @@ void SegmentedControl::paintEvent(QPaintEvent*) {
     for (int i = 0; i < numberOfSegments(); ++i) {
         const QRectF r = segmentRect(i);
         QLinearGradient g(r.topLeft(), r.bottomLeft());
-        const QColor c = i == selected_ ? chosen : base;
+        const QColor c = i == chosen_ ? chosen : base;
         g.setColorAt(0.0, BarPainter::shade(c, bar ? 1.3 : 1.0));
         g.setColorAt(0.5, BarPainter::shade(c, bar ? 1.08 : 0.98));
         g.setColorAt(0.51, c);
@@ -167,15 +134,15 @@ void SegmentedControl::paintEvent(QPaintEvent*) {
         p.setFont(font);
         const QString shown =
             QFontMetrics(font).elidedText(titles_.at(i), Qt::ElideRight, r.width());
-        if (bar || i == selected_) {
+        if (bar || i == chosen_) {
             BarPainter::paintEmbossedText(p, r, Qt::AlignCenter, shown, isEnabled());
         } else {
             p.setPen(QColor(80, 80, 80));
             p.drawText(r, Qt::AlignCenter, shown);
         }
     }
-    if (focusRing_.shows(*this) && selected_ >= 0) {
-        KeyboardFocusRing::paint(p, QRectF(segmentRect(selected_)).adjusted(2.5, 2.5, -2.5, -2.5),
+    if (showsFocusRing()) {
+        KeyboardFocusRing::paint(p, QRectF(segmentRect(chosen_)).adjusted(2.5, 2.5, -2.5, -2.5),
                                  QColor(255, 255, 255, 170));
     }
 }

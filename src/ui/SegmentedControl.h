@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/KeyboardFocusRing.h"
+#include "ui/ChoiceRow.h"
+#include "ui/Metrics.h"
 
 #include <QColor>
 #include <QStringList>
@@ -10,7 +11,7 @@ namespace ui {
 
 // A row of mutually exclusive titled segments. valueChanged fires when the user picks another
 // segment (click, or Left/Right with focus); setting the index from code does not fire it.
-class SegmentedControl : public QWidget {
+class SegmentedControl : public ChoiceRow {
     Q_OBJECT
 public:
     enum class Style { Plain, Bordered, Bar };
@@ -27,7 +28,7 @@ public:
     QString titleForSegmentAtIndex(int index) const;
     void setTitleForSegmentAtIndex(const QString& title, int index);
 
-    int selectedSegmentIndex() const { return selected_; }
+    int selectedSegmentIndex() const { return chosen_; }
     void setSelectedSegmentIndex(int index);
 
     Style segmentedControlStyle() const { return style_; }
@@ -35,26 +36,22 @@ public:
     QColor tintColor() const { return tint_; }
     void setTintColor(const QColor& tint);
 
-    QRect segmentRect(int index) const;
+    QRect segmentRect(int index) const { return choiceRect(index); }
     QSize sizeHint() const override;
 
 signals:
     void valueChanged(int index);
 
 protected:
+    int choiceCount() const override { return numberOfSegments(); }
+    // Another segment becomes the chosen one and tells of it.
+    void choose(int index) override;
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
 
 private:
-    KeyboardFocusRing focusRing_;
-    void pick(int index);
-
     QStringList titles_;
-    int selected_ = kNoSegment;
     Style style_ = Style::Plain;
-    QColor tint_{146, 128, 91};
+    QColor tint_ = Metrics::tintColor();
 };
 
 } // namespace ui

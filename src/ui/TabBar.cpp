@@ -1,9 +1,6 @@
 #include "ui/TabBar.h"
 
-#include <QFocusEvent>
-#include <QKeyEvent>
 #include <QLinearGradient>
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace ui {
@@ -24,7 +21,7 @@ QPixmap tinted(const QPixmap& source, const QColor& color) {
 
 } // namespace
 
-TabBar::TabBar(QWidget* parent) : QWidget(parent) {
+TabBar::TabBar(QWidget* parent) : ChoiceRow(parent) {
     setObjectName(QStringLiteral("tabBar"));
     setFixedHeight(kHeight);
     setFocusPolicy(Qt::TabFocus);
@@ -32,54 +29,18 @@ TabBar::TabBar(QWidget* parent) : QWidget(parent) {
 
 void TabBar::setItems(const QList<TabBarItem>& items) {
     items_ = items;
-    if (selected_ >= count())
-        selected_ = count() - 1;
-    if (selected_ < 0 && count() > 0)
-        selected_ = 0;
+    if (chosen_ >= count())
+        chosen_ = count() - 1;
+    if (chosen_ < 0 && count() > 0)
+        chosen_ = 0;
     update();
 }
 
 void TabBar::setSelectedIndex(int index) {
     if (index < 0 || index >= count())
         return;
-    selected_ = index;
+    chosen_ = index;
     update();
-}
-
-QRect TabBar::tabRect(int index) const {
-    if (index < 0 || index >= count())
-        return {};
-    const int left = width() * index / count();
-    const int right = width() * (index + 1) / count();
-    return {left, 0, right - left, height()};
-}
-
-int TabBar::tabAt(const QPoint& pos) const {
-    for (int i = 0; i < count(); ++i)
-        if (tabRect(i).contains(pos))
-            return i;
-    return -1;
-}
-
-void TabBar::mousePressEvent(QMouseEvent* event) {
-    const int index = tabAt(event->position().toPoint());
-    if (index < 0 || event->button() != Qt::LeftButton)
-        return;
-    emit tabActivated(index);
-}
-
-void TabBar::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Left && selected_ > 0)
-        emit tabActivated(selected_ - 1);
-    else if (event->key() == Qt::Key_Right && selected_ + 1 < count())
-        emit tabActivated(selected_ + 1);
-    else
-        QWidget::keyPressEvent(event);
-}
-
-void TabBar::focusInEvent(QFocusEvent* event) {
-    focusRing_.focusIn(event);
-    QWidget::focusInEvent(event);
 }
 
 void TabBar::paintEvent(QPaintEvent*) {
@@ -100,7 +61,7 @@ void TabBar::paintEvent(QPaintEvent*) {
     p.setFont(font);
     for (int i = 0; i < count(); ++i) {
         const QRect r = tabRect(i);
-        const bool on = i == selected_;
+        const bool on = i == chosen_;
         if (on) {
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(255, 255, 255, 38));
@@ -117,8 +78,8 @@ void TabBar::paintEvent(QPaintEvent*) {
         p.setPen(color);
         p.drawText(QRect(r.left(), 34, r.width(), 13), Qt::AlignCenter, items_[i].title);
     }
-    if (focusRing_.shows(*this) && selected_ >= 0) {
-        KeyboardFocusRing::paint(p, QRectF(tabRect(selected_)).adjusted(1.5, 1.5, -1.5, -1.5),
+    if (showsFocusRing()) {
+        KeyboardFocusRing::paint(p, QRectF(tabRect(chosen_)).adjusted(1.5, 1.5, -1.5, -1.5),
                                  QColor(255, 255, 255, 140));
     }
 }

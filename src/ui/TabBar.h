@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/KeyboardFocusRing.h"
+#include "ui/ChoiceRow.h"
+#include "ui/Metrics.h"
 #include "ui/TabBarItem.h"
 
 #include <QList>
@@ -10,35 +11,32 @@ namespace ui {
 
 // The bar of tabs at the bottom of the window: an icon over a title for each tab, the chosen
 // one lit. Click a tab, or use the Left and Right keys when the bar has focus.
-class TabBar : public QWidget {
+class TabBar : public ChoiceRow {
     Q_OBJECT
 public:
-    static constexpr int kHeight = 49;
+    static constexpr int kHeight = Metrics::TabBarHeight;
 
     explicit TabBar(QWidget* parent = nullptr);
 
     void setItems(const QList<TabBarItem>& items);
     int count() const { return static_cast<int>(items_.size()); }
-    int selectedIndex() const { return selected_; }
+    int selectedIndex() const { return chosen_; }
     void setSelectedIndex(int index);
     // The area of a tab, for clicks in tests and automation.
-    QRect tabRect(int index) const;
-    int tabAt(const QPoint& pos) const;
+    QRect tabRect(int index) const { return choiceRect(index); }
+    int tabAt(const QPoint& pos) const { return choiceAt(pos); }
 
 signals:
     // A tab was chosen by the user (also when it was already chosen).
     void tabActivated(int index);
 
 protected:
+    int choiceCount() const override { return count(); }
+    void choose(int index) override { emit tabActivated(index); }
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
 
 private:
-    KeyboardFocusRing focusRing_;
     QList<TabBarItem> items_;
-    int selected_ = -1;
 };
 
 } // namespace ui

@@ -1,5 +1,6 @@
 #include "ui/TabBarController.h"
 
+#include "ui/Metrics.h"
 #include "ui/NavigationController.h"
 #include "ui/TabBar.h"
 
@@ -12,7 +13,7 @@ TabBarController::TabBarController(QObject* parent) : ViewController(parent) {}
 void TabBarController::loadView() {
     auto* view = new QWidget;
     view->setObjectName(QStringLiteral("tabBarView"));
-    view->resize(320, 460);
+    view->resize(Metrics::ScreenWidth, Metrics::ScreenHeight);
     tabBar_ = new TabBar(view);
     connect(tabBar_, &TabBar::tabActivated, this, &TabBarController::onTabActivated);
     view->installEventFilter(this);

@@ -15,7 +15,7 @@ constexpr int kSpacing = 8;
 
 Toolbar::Toolbar(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("toolbar"));
-    resize(320, kHeight);
+    resize(Metrics::ScreenWidth, kHeight);
 }
 
 void Toolbar::setTintColor(const QColor& tint) {

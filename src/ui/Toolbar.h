@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Metrics.h"
+
 #include <QColor>
 #include <QList>
 #include <QPointer>
@@ -31,7 +33,7 @@ protected:
 private:
     void layoutItems();
 
-    QColor tint_{146, 128, 91};
+    QColor tint_ = Metrics::tintColor();
     QList<QPointer<BarButtonItem>> items_;
     QList<QPointer<QWidget>> widgets_;
 };

@@ -2,7 +2,7 @@
 
 #include "core/base/Clock.h"
 #include "core/dates/DateUtil.h"
-#include "core/settings/QVXUtil.h"
+#include "ui/Metrics.h"
 #include "ui/NavigationController.h"
 #include "ui/controls/BaseThreeViewController.h"
 #include "ui/controls/CalendarViewOwner.h"
@@ -24,13 +24,13 @@ std::unique_ptr<QWidget> frameScene(int segment) {
     auto* frame = new GalleryFrame;
     auto holder = std::make_unique<QWidget>();
     auto* nav = new ui::NavigationController(frame, holder.get());
-    const QVColor tint = QVXUtil::appTintColor();
-    nav->setTintColor(QColor(tint.r, tint.g, tint.b));
+    nav->setTintColor(ui::Metrics::tintColor());
     frame->setSelectedIndex(segment);
     QWidget* view = nav->view();
     view->setParent(holder.get());
     view->move(0, 0);
-    holder->resize(BaseThreeViewController::ViewWidth, 44 + BaseThreeViewController::ViewHeight);
+    holder->resize(ui::Metrics::ScreenWidth,
+                   ui::Metrics::NavigationBarHeight + ui::Metrics::ContentHeight);
     return holder;
 }
 

@@ -4,12 +4,12 @@
 #include "core/base/RefresherDelegate.h"
 #include "core/catalogue/FoodSimpleDbo.h"
 #include "core/diary/SavedFoodDbo.h"
-#include "core/settings/QVXUtil.h"
 #include "screens/food/Details/AddFoodController.h"
 #include "screens/food/Details/QuickCalories.h"
 #include "screens/food/Details/SelectFoodController.h"
 #include "support/DiaryEntries.h"
 #include "ui/AlertView.h"
+#include "ui/Metrics.h"
 #include "ui/NavigationController.h"
 #include "ui/PickerView.h"
 #include "ui/TextField.h"
@@ -38,8 +38,7 @@ struct EditorScreen {
     EditorScreen() {
         host->setFixedSize(320, 460);
         auto* nav = new ui::NavigationController(root, host.get());
-        const QVColor c = QVXUtil::appTintColor();
-        nav->setTintColor(QColor(c.r, c.g, c.b));
+        nav->setTintColor(ui::Metrics::tintColor());
         nav->view()->setParent(host.get());
         nav->view()->setGeometry(host->rect());
         AppVars::getVars().insert("food_current_date", sampleDay);

@@ -4,8 +4,10 @@
 
 #include "core/base/RefresherDelegate.h"
 #include "core/catalogue/FoodSimpleDbo.h"
+#include "core/diary/SavedFoodDbo.h"
 #include "core/settings/QVXUtil.h"
 #include "screens/food/Details/FoodMenuController.h"
+#include "ui/Metrics.h"
 #include "ui/NavigationController.h"
 #include "ui/SearchBar.h"
 #include "ui/TableView.h"
@@ -36,8 +38,7 @@ struct MenuScreen {
         host->setFixedSize(320, 460);
         auto* root = new ui::ViewController;
         nav = new ui::NavigationController(root, host.get());
-        const QVColor tint = QVXUtil::appTintColor();
-        nav->setTintColor(QColor(tint.r, tint.g, tint.b));
+        nav->setTintColor(ui::Metrics::tintColor());
         nav->view()->setParent(host.get());
         nav->view()->setGeometry(host->rect());
         menu = new FoodMenuController(&noRefresh(), root);

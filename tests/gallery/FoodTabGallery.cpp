@@ -1,11 +1,13 @@
 #include "Gallery.h"
 
 #include "core/catalogue/FoodSimpleDbo.h"
+#include "core/catalogue/NutritionInfoDbo.h"
 #include "core/settings/QVXUtil.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/settings/UDefUtil.h"
 #include "screens/food/FoodController.h"
 #include "support/DiaryEntries.h"
+#include "ui/Metrics.h"
 #include "ui/NavigationController.h"
 #include "ui/TableView.h"
 #include "ui/controls/QVXTableView.h"
@@ -54,8 +56,7 @@ struct FoodScreen {
         host->setFixedSize(320, 416);
         food = new FoodController;
         auto* nav = new ui::NavigationController(food, host.get());
-        const QVColor tint = QVXUtil::appTintColor();
-        nav->setTintColor(QColor(tint.r, tint.g, tint.b));
+        nav->setTintColor(ui::Metrics::tintColor());
         nav->view()->setParent(host.get());
         nav->view()->setGeometry(host->rect());
         nav->viewWillAppear();

@@ -1,8 +1,8 @@
 #include "Gallery.h"
 
-#include "core/settings/QVXUtil.h"
 #include "ui/BarButtonItem.h"
 #include "ui/Label.h"
+#include "ui/Metrics.h"
 #include "ui/NavigationController.h"
 #include "ui/NavigationItem.h"
 #include "ui/SearchBar.h"
@@ -12,8 +12,7 @@
 namespace {
 
 QColor tint() {
-    const QVColor c = QVXUtil::appTintColor();
-    return QColor(c.r, c.g, c.b);
+    return ui::Metrics::tintColor();
 }
 
 // A stack of 320 x 416 points (a tab without its tab bar) with `top` pushed over a root.

@@ -1,10 +1,10 @@
 #include "Gallery.h"
 
 #include "app/QuorvelAppDelegate.h"
-#include "core/settings/QVXUtil.h"
 #include "core/settings/WelcomeCounter.h"
 #include "ui/AlertView.h"
 #include "ui/BarButtonItem.h"
+#include "ui/Metrics.h"
 #include "ui/SegmentedControl.h"
 #include "ui/TabBarController.h"
 #include "ui/Toolbar.h"
@@ -26,8 +26,7 @@ using gallery::shell;
 namespace {
 
 QColor tint() {
-    const QVColor c = QVXUtil::appTintColor();
-    return QColor(c.r, c.g, c.b);
+    return ui::Metrics::tintColor();
 }
 
 } // namespace

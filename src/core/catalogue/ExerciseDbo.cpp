@@ -3,6 +3,7 @@
 #include "core/catalogue/SearchText.h"
 #include "core/db/DBManager.h"
 #include "core/db/QVUtil.h"
+#include "core/diary/RecentRows.h"
 #include "core/text/ConvertUtil.h"
 
 #include <QSet>
@@ -118,18 +119,15 @@ QList<ExerciseMets> ExerciseDbo::getMetsFromExerciseID(int exerciseId) {
 }
 
 QList<ExerciseDbo> ExerciseDbo::getRecentExercises() {
-    sqlite3_stmt* stmt = QVUtil::commonDbc().prepareStmt(kRecentSql);
     QList<ExerciseDbo> rows;
-    while (DBManager::nextStep(stmt)) {
-        ExerciseDbo row(DBManager::getIntCol(stmt, 0), DBManager::getTextCol(stmt, 1));
-        row.calories = DBManager::getDoubleCol(stmt, 2);
-        row.rowId = DBManager::getLongCol(stmt, 3);
+    // Intensities come from the other file, once the recent statement is done with.
+    for (const RecentRows::Row& recent : RecentRows::read(kRecentSql)) {
+        ExerciseDbo row(recent.itemId, recent.name);
+        row.calories = recent.calories;
+        row.rowId = recent.rowId;
+        row.mets = getMetsFromExerciseID(row.dboId);
         rows.append(row);
     }
-    DBManager::reset(stmt);
-    // Intensities come from the other file, after the recent statement is done with.
-    for (ExerciseDbo& row : rows)
-        row.mets = getMetsFromExerciseID(row.dboId);
     return rows;
 }
 

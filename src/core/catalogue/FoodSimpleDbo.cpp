@@ -4,6 +4,7 @@
 #include "core/catalogue/SearchText.h"
 #include "core/db/DBManager.h"
 #include "core/db/QVUtil.h"
+#include "core/diary/RecentRows.h"
 #include "core/text/ConvertUtil.h"
 
 #include <QHash>
@@ -165,15 +166,13 @@ std::optional<FoodSimpleDbo> FoodSimpleDbo::getFoodItem(int itemId) {
 }
 
 FoodGroups FoodSimpleDbo::getRecentFood() {
-    sqlite3_stmt* stmt = QVUtil::commonDbc().prepareStmt(kRecentSql);
     QList<FoodSimpleDbo> rows;
-    while (DBManager::nextStep(stmt)) {
-        FoodSimpleDbo row(DBManager::getIntCol(stmt, 0), DBManager::getTextCol(stmt, 1));
-        row.numAttribute = static_cast<float>(DBManager::getDoubleCol(stmt, 2));
-        row.rowId = DBManager::getLongCol(stmt, 3);
+    for (const RecentRows::Row& recent : RecentRows::read(kRecentSql)) {
+        FoodSimpleDbo row(recent.itemId, recent.name);
+        row.numAttribute = static_cast<float>(recent.calories);
+        row.rowId = recent.rowId;
         rows.append(row);
     }
-    DBManager::reset(stmt);
     return {{kItems, rows}};
 }
 

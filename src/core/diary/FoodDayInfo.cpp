@@ -70,6 +70,13 @@ void FoodDayInfo::insertDbo(FoodDayPtr day, FoodDayList& list, qsizetype index) 
     list.insertDbo(index, std::move(day));
 }
 
+QStringList FoodDayInfo::mealNames() {
+    QStringList names;
+    for (int meal = 0; meal < kMealCount; ++meal)
+        names << nameForItemsAtIndex(meal);
+    return names;
+}
+
 QString FoodDayInfo::nameForItemsAtIndex(int index) {
     switch (index) {
     case 0:

@@ -5,6 +5,7 @@
 #include "core/diary/SavedFoodDbo.h"
 
 #include <QString>
+#include <QStringList>
 
 class FoodDayInfo;
 using FoodDayPtr = std::shared_ptr<FoodDayInfo>;
@@ -37,6 +38,8 @@ public:
     static void insertDbo(FoodDayPtr day, FoodDayList& list, qsizetype index);
     // "Breakfast", "Lunch", "Dinner", "Snacks"; "Error" for any other index.
     static QString nameForItemsAtIndex(int index);
+    // The four meal names in meal order.
+    static QStringList mealNames();
 
     // Deletes the entry at (meal, position) from the database and the day, then drops the day
     // if it became empty and is not today. False, changing nothing, when there is no such entry.

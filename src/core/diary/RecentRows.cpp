@@ -7,6 +7,16 @@
 RecentRows::RecentRows(QString table, QString itemColumn)
     : table_(std::move(table)), itemColumn_(std::move(itemColumn)) {}
 
+QList<RecentRows::Row> RecentRows::read(const QString& sql) {
+    sqlite3_stmt* stmt = QVUtil::commonDbc().prepareStmt(sql);
+    QList<Row> rows;
+    while (DBManager::nextStep(stmt))
+        rows.append({DBManager::getIntCol(stmt, 0), DBManager::getTextCol(stmt, 1),
+                     DBManager::getDoubleCol(stmt, 2), DBManager::getLongCol(stmt, 3)});
+    DBManager::reset(stmt);
+    return rows;
+}
+
 void RecentRows::makeRoom() const {
     DBManager& db = QVUtil::commonDbc();
     if (db.executeIntScalar(QStringLiteral("select count(*) from %1 ").arg(table_)) > kLimit - 1)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 // One of the "recent" tables of the diaries (recent_food, recent_exercise): at most 30 rows,
@@ -7,6 +8,17 @@
 class RecentRows {
 public:
     static constexpr int kLimit = 30;
+
+    // One remembered row: the item (0 for a speedy entry), its name and calories, and the
+    // row's own id.
+    struct Row {
+        int itemId = 0;
+        QString name;
+        double calories = 0.0;
+        qint64 rowId = 0;
+    };
+    // The rows a query of those four columns gives, in its order.
+    static QList<Row> read(const QString& sql);
 
     // The table and its item column ("recent_food", "food_item_id").
     RecentRows(QString table, QString itemColumn);

@@ -1,15 +1,13 @@
 #pragma once
 
 #include "core/diary/SavedFoodDbo.h"
-#include "ui/controls/FastTableViewCell.h"
+#include "screens/common/DiaryEntryCell.h"
 
-// One food diary entry drawn in a 44-point row: the kind image, the name, the portions (or the
-// calories) with the calorie deviation, and the points with their deviation on the right.
-class FoodTableCell : public FastTableViewCell {
+// One food diary entry: the kind image, the name, the portions (or the calories) with the
+// calorie deviation, and the points with their deviation on the right.
+class FoodTableCell : public DiaryEntryCell {
     Q_OBJECT
 public:
-    static constexpr int RowHeight = 44;
-
     explicit FoodTableCell(const QString& reuseIdentifier, QWidget* parent = nullptr);
 
     const SavedFoodPtr& info() const { return info_; }
@@ -17,20 +15,17 @@ public:
     void setInfo(SavedFoodPtr info);
 
     // The texts of the second line as drawn, left to right (for the row's tests and automation).
-    QStringList secondLineTexts() const;
+    QStringList secondLineTexts() const { return texts(leftPieces()); }
     // The texts on the right as drawn; empty while Delete shows or without points.
-    QStringList scoreTexts() const;
+    QStringList scoreTexts() const { return texts(rightPieces()); }
 
-    void drawContentView(QPainter& painter, const QRect& rect) override;
+protected:
+    bool hasEntry() const override { return info_ != nullptr; }
+    QString entryName() const override;
+    QString entryImage() const override;
+    Pieces leftPieces() const override;
+    Pieces rightPieces() const override;
 
 private:
-    struct Piece {
-        QString text;
-        QColor color;
-        int gapAfter = 0;
-    };
-    QList<Piece> secondLine() const;
-    QList<Piece> score() const;
-
     SavedFoodPtr info_;
 };

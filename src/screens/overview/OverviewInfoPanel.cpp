@@ -9,6 +9,7 @@
 #include "core/settings/UDefUtil.h"
 #include "core/weight/WeighingDay.h"
 #include "ui/Label.h"
+#include "ui/Metrics.h"
 
 namespace {
 
@@ -16,11 +17,6 @@ const int columnCount = 5;
 const int columnStep = 64;
 const int columnWidth = 62;
 const float kilogramsPerPound = 0.453592f;
-
-QColor tint() {
-    const QVColor c = QVXUtil::appTintColor();
-    return QColor(c.r, c.g, c.b);
-}
 
 QString whole(float value) {
     return QString::asprintf("%.0f", static_cast<double>(value));
@@ -54,13 +50,13 @@ void OverviewInfoPanel::buildColumns() {
         const QString& key = keys().at(i);
         ui::Label* name = ui::Label::make(this, QRect(x, 2, columnWidth, 18), keySize, true,
                                           Qt::black, Qt::AlignHCenter);
-        name->setBackgroundColor(tint());
+        name->setBackgroundColor(ui::Metrics::tintColor());
         name->setText(key);
         name->setObjectName(key);
         keyLabels_.append(name);
         ui::Label* value = ui::Label::make(this, QRect(x, 19, columnWidth, 17), 14, true, Qt::white,
                                            Qt::AlignHCenter);
-        value->setBackgroundColor(tint());
+        value->setBackgroundColor(ui::Metrics::tintColor());
         value->setObjectName(key + " value");
         items_.insert(key, value);
     }
@@ -90,7 +86,7 @@ void OverviewInfoPanel::buildWeightBar() {
     bar->setGeometry(1, 38, 318, 50);
     bar->setAutoFillBackground(true);
     QPalette palette = bar->palette();
-    palette.setColor(QPalette::Window, tint());
+    palette.setColor(QPalette::Window, ui::Metrics::tintColor());
     bar->setPalette(palette);
 
     // Only the top of the bar lies inside the 67-point panel, so the texts sit there.

@@ -1,10 +1,8 @@
 #include "ui/controls/BaseMultiViewController.h"
 
-#include "core/settings/QVXUtil.h"
+#include "ui/Metrics.h"
 #include "ui/NavigationItem.h"
 #include "ui/SegmentedControl.h"
-#include "ui/controls/ControlImages.h"
-#include "ui/controls/ImageButton.h"
 
 BaseMultiViewController::BaseMultiViewController(QObject* parent) : ui::ViewController(parent) {}
 
@@ -34,8 +32,7 @@ void BaseMultiViewController::appendNavigation() {
     segments_ = new ui::SegmentedControl(headers_);
     segments_->setObjectName("segments");
     segments_->setSegmentedControlStyle(ui::SegmentedControl::Style::Bar);
-    const QVColor tint = QVXUtil::appTintColor();
-    segments_->setTintColor(QColor(tint.r, tint.g, tint.b));
+    segments_->setTintColor(ui::Metrics::tintColor());
     segments_->setFixedSize(SegmentWidth * static_cast<int>(headers_.size()), SegmentHeight);
     connect(segments_, &ui::SegmentedControl::valueChanged, this,
             &BaseMultiViewController::segmentControlSelectedIndexChanged);
@@ -60,14 +57,4 @@ void BaseMultiViewController::setSelectedIndex(int index) {
 
 int BaseMultiViewController::selectedIndex() const {
     return segments_ ? segments_->selectedSegmentIndex() : ui::SegmentedControl::kNoSegment;
-}
-
-QAbstractButton* BaseMultiViewController::newNavButton(const QString& imageName,
-                                                       const QPoint& point,
-                                                       const std::function<void()>& action) {
-    auto* button = new ImageButton(ControlImages::image(imageName));
-    button->setObjectName(imageName);
-    button->setGeometry(point.x(), point.y(), 45, 44);
-    QObject::connect(button, &QAbstractButton::clicked, button, [action] { action(); });
-    return button;
 }

@@ -5,9 +5,7 @@
 #include <QList>
 #include <QPointer>
 #include <QStringList>
-#include <functional>
 
-class QAbstractButton;
 namespace ui {
 class SegmentedControl;
 }
@@ -35,10 +33,6 @@ public:
     void setSelectedIndex(int index);
     int selectedIndex() const;
     void changeView(int index);
-
-    // A 45 x 44 button at the point showing the named image; the caller adds it to a view.
-    static QAbstractButton* newNavButton(const QString& imageName, const QPoint& point,
-                                         const std::function<void()>& action);
 
 protected:
     // Puts the segmented control in the navigation bar; overrides call it first, then add

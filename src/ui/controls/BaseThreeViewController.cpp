@@ -1,29 +1,22 @@
 #include "ui/controls/BaseThreeViewController.h"
 
 #include "core/dates/DateUtil.h"
-#include "core/settings/QVXUtil.h"
-#include "core/text/ConvertUtil.h"
+#include "ui/Label.h"
+#include "ui/Metrics.h"
 #include "ui/TableView.h"
 #include "ui/TableViewCell.h"
 #include "ui/ViewUtil.h"
 #include "ui/controls/ControlImages.h"
+#include "ui/controls/DayBar.h"
 #include "ui/controls/PixmapView.h"
 #include "ui/controls/QVXCalendarView.h"
 #include "ui/controls/QVXTableView.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 
 namespace {
 
 const int shadowHeight = 18;
-
-QFont boldFont(int pixels) {
-    QFont font;
-    font.setPixelSize(pixels);
-    font.setBold(true);
-    return font;
-}
 
 void setBrush(QWidget* widget, QPalette::ColorRole role, const QBrush& brush) {
     QPalette palette = widget->palette();
@@ -35,7 +28,7 @@ QLabel* headerLabel(QWidget* parent, const QRect& frame, const QString& text, co
                     Qt::Alignment alignment) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(frame);
-    label->setFont(boldFont(14));
+    label->setFont(ui::Metrics::font(14, true));
     label->setAlignment(alignment | Qt::AlignVCenter);
     setBrush(label, QPalette::WindowText, color);
     return label;
@@ -71,7 +64,7 @@ QWidget* BaseThreeViewController::viewAtIndex(int index) {
 
 QWidget* BaseThreeViewController::buildMonthView() {
     auto* view = new QWidget;
-    view->resize(ViewWidth, ViewHeight);
+    view->resize(ui::Metrics::ScreenWidth, ui::Metrics::ContentHeight);
     calendar_ = new QVXCalendarView(view);
     calendar_->setObjectName("calendar");
     ui::ViewUtil::setTag(calendar_, CalendarTag);
@@ -83,12 +76,12 @@ QWidget* BaseThreeViewController::buildMonthView() {
     ui::ViewUtil::setTag(dataView_, DataViewTag);
     dataView_->setAutoFillBackground(true);
     setBrush(dataView_, QPalette::Window, QColor(254, 253, 189));
-    dataView_->setGeometry(0, top, ViewWidth, ViewHeight - top);
+    dataView_->setGeometry(0, top, ui::Metrics::ScreenWidth, ui::Metrics::ContentHeight - top);
 
     downLine_ = new PixmapView(ControlImages::image("cal_shadow_dark.png"), view);
     downLine_->setObjectName("downLine");
     downLine_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    downLine_->setGeometry(0, top, ViewWidth, shadowHeight);
+    downLine_->setGeometry(0, top, ui::Metrics::ScreenWidth, shadowHeight);
     // The calendar stays above the data area while it grows over it.
     calendar_->raise();
     downLine_->raise();
@@ -97,31 +90,15 @@ QWidget* BaseThreeViewController::buildMonthView() {
 
 QWidget* BaseThreeViewController::buildDayView() {
     auto* view = new QWidget;
-    view->resize(ViewWidth, ViewHeight);
-    auto* bar = new QWidget(view);
-    bar->setObjectName("dayBar");
-    ui::ViewUtil::setTag(bar, DayBarTag);
-    bar->setGeometry(0, 0, ViewWidth, DayBarHeight);
-    bar->setAutoFillBackground(true);
-    const QVColor tint = QVXUtil::appTintColor();
-    setBrush(bar, QPalette::Window, QColor(tint.r, tint.g, tint.b));
+    view->resize(ui::Metrics::ScreenWidth, ui::Metrics::ContentHeight);
+    dayBar_ = new DayBar(view);
+    ui::ViewUtil::setTag(dayBar_, DayBarTag);
+    ui::ViewUtil::setTag(dayBar_->label(), DayLabelTag);
+    connect(dayBar_, &DayBar::dateStepped, this, &BaseThreeViewController::setCurrDate);
 
-    QAbstractButton* left = newNavButton("left.png", QPoint(10, 0), [this] { minusDay(); });
-    left->setParent(bar);
-    left->setObjectName("minusDay");
-    dayLabel_ = new QLabel(bar);
-    dayLabel_->setObjectName("dayLabel");
-    ui::ViewUtil::setTag(dayLabel_, DayLabelTag);
-    dayLabel_->setGeometry(54, 0, 212, DayBarHeight);
-    dayLabel_->setFont(boldFont(16));
-    dayLabel_->setAlignment(Qt::AlignCenter);
-    setBrush(dayLabel_, QPalette::WindowText, Qt::white);
-    QAbstractButton* right = newNavButton("right.png", QPoint(266, 0), [this] { plusDay(); });
-    right->setParent(bar);
-    right->setObjectName("plusDay");
-
-    dayTable_ =
-        new QVXTableView(QRect(0, DayBarHeight, ViewWidth, ViewHeight - DayBarHeight), this, view);
+    dayTable_ = new QVXTableView(QRect(0, DayBar::Height, ui::Metrics::ScreenWidth,
+                                       ui::Metrics::ContentHeight - DayBar::Height),
+                                 this, view);
     dayTable_->setObjectName("dayTable");
     dayTable_->tableView()->setObjectName("Day table");
     ui::ViewUtil::setTag(dayTable_->tableView(), DayTableTag);
@@ -133,26 +110,28 @@ QWidget* BaseThreeViewController::buildDayView() {
 void BaseThreeViewController::setCurrDate(const QDateTime& date) {
     if (!date.isValid()) {
         currDate_ = QDateTime();
-        if (dayLabel_)
-            dayLabel_->setText(QStringLiteral("No date"));
+        if (dayBar_)
+            dayBar_->setDate(currDate_);
         return;
     }
     currDate_ = DateUtil::safeTrunc(date);
-    if (dayLabel_)
-        dayLabel_->setText(ConvertUtil::date2str(currDate_, ConvertUtil::LongStyle));
+    if (dayBar_)
+        dayBar_->setDate(currDate_);
     if (calendar_ && calendar_->date() != currDate_)
         calendar_->changeSelection(currDate_);
     currDateChanged();
 }
 
+ui::Label* BaseThreeViewController::dayLabel() const {
+    return dayBar_ ? dayBar_->label() : nullptr;
+}
+
 void BaseThreeViewController::plusDay() {
-    if (currDate_.isValid())
-        setCurrDate(DateUtil::addDays(currDate_, 1));
+    dayBar_->stepDays(1);
 }
 
 void BaseThreeViewController::minusDay() {
-    if (currDate_.isValid())
-        setCurrDate(DateUtil::addDays(currDate_, -1));
+    dayBar_->stepDays(-1);
 }
 
 void BaseThreeViewController::currDateChanged() {}
@@ -167,8 +146,9 @@ void BaseThreeViewController::dateChanged(CalendarView* calendar) {
 
 void BaseThreeViewController::calendarHeightChanged(CalendarView* calendar) {
     const int top = calendar->calendarHeight();
-    ui::ViewUtil::setFrame(dataView_, QRect(0, top, ViewWidth, ViewHeight - top));
-    ui::ViewUtil::setFrame(downLine_, QRect(0, top, ViewWidth, shadowHeight));
+    ui::ViewUtil::setFrame(
+        dataView_, QRect(0, top, ui::Metrics::ScreenWidth, ui::Metrics::ContentHeight - top));
+    ui::ViewUtil::setFrame(downLine_, QRect(0, top, ui::Metrics::ScreenWidth, shadowHeight));
 }
 
 void BaseThreeViewController::overCustom(DateButton*) {}
@@ -215,7 +195,7 @@ QWidget* BaseThreeViewController::tableViewForHeaderInSection(QVXTableView* tabl
     ui::TableView* list = table->tableView();
     auto* header = new PixmapView(ControlImages::image("section.png"));
     header->setOpacity(0.9);
-    header->resize(ViewWidth, 18);
+    header->resize(ui::Metrics::ScreenWidth, 18);
     const QBrush color = tableViewSectionColor(list, section);
     headerLabel(header, QRect(15, 2, 160, 18), tableViewSectionName(list, section), color,
                 Qt::AlignLeft);

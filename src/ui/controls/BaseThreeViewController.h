@@ -8,10 +8,13 @@
 #include <QDateTime>
 #include <array>
 
-class QLabel;
+class DayBar;
 class QVXCalendarView;
 class QVXTableView;
 class PixmapView;
+namespace ui {
+class Label;
+}
 
 // The Overview and Weight frame: a month view (calendar over a data area) and a day view (a bar
 // with previous and next day around the current date, over a day table), both following one
@@ -22,10 +25,6 @@ class BaseThreeViewController : public BaseMultiViewController,
                                 public QVXTableViewDataSource {
     Q_OBJECT
 public:
-    static constexpr int ViewWidth = 320;
-    static constexpr int ViewHeight = 367;
-    static constexpr int DayBarHeight = 44;
-
     enum Tag {
         CalendarTag = -98999,
         DataViewTag = -98998,
@@ -42,7 +41,8 @@ public:
     QVXCalendarView* calendar() const { return calendar_; }
     QWidget* dataView() const { return dataView_; }
     PixmapView* downLine() const { return downLine_; }
-    QLabel* dayLabel() const { return dayLabel_; }
+    DayBar* dayBar() const { return dayBar_; }
+    ui::Label* dayLabel() const;
     QVXTableView* dayTable() const { return dayTable_; }
     QDateTime currDate() const { return currDate_; }
 
@@ -89,7 +89,7 @@ private:
     QVXCalendarView* calendar_ = nullptr;
     QWidget* dataView_ = nullptr;
     PixmapView* downLine_ = nullptr;
-    QLabel* dayLabel_ = nullptr;
+    DayBar* dayBar_ = nullptr;
     QVXTableView* dayTable_ = nullptr;
     QDateTime currDate_;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Metrics.h"
+
 #include <QDateTime>
 #include <QWidget>
 #include <array>
@@ -17,7 +19,7 @@ class QLabel;
 class CalendarView : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int Width = 320;
+    static constexpr int Width = ui::Metrics::ScreenWidth;
     static constexpr int HeaderHeight = 44;
 
     enum class Transition { None, FromTop, FromBottom };

@@ -1,27 +1,11 @@
 #include "ui/controls/DateButton.h"
 
+#include "ui/Metrics.h"
 #include "ui/controls/CalendarView.h"
 #include "ui/controls/MonthView.h"
 
 #include <QMouseEvent>
 #include <QPainter>
-
-namespace {
-
-QFont numberFont() {
-    QFont font;
-    font.setPixelSize(24);
-    font.setBold(true);
-    return font;
-}
-
-QFont smallFont() {
-    QFont font;
-    font.setPixelSize(11);
-    return font;
-}
-
-} // namespace
 
 DateButton::DateButton(MonthView* owner) : QWidget(owner), owner_(owner) {
     resize(Width, Height);
@@ -152,7 +136,7 @@ void DateButton::paintEvent(QPaintEvent*) {
         painter.drawPixmap(rect(), background_);
 
     const QRect numberRect(0, offset_, Width, Height);
-    painter.setFont(numberFont());
+    painter.setFont(ui::Metrics::font(24, true));
     if (shadowColor_.isValid()) {
         painter.setPen(shadowColor_);
         painter.drawText(numberRect.translated(0, 1), Qt::AlignCenter, text_);
@@ -161,7 +145,7 @@ void DateButton::paintEvent(QPaintEvent*) {
     painter.drawText(numberRect, Qt::AlignCenter, text_);
 
     if (!additionalInfo_.isEmpty()) {
-        painter.setFont(smallFont());
+        painter.setFont(ui::Metrics::font(11));
         painter.setPen(additionalInfoColor_);
         painter.drawText(QRect(2, 3, 41, 13), Qt::AlignRight | Qt::AlignVCenter, additionalInfo_);
     }

@@ -1,5 +1,6 @@
 #include "ui/controls/FoodSpin.h"
 
+#include "ui/Metrics.h"
 #include "ui/controls/ControlImages.h"
 #include "ui/controls/ImageButton.h"
 #include "ui/controls/SpinTextFieldDelegate.h"
@@ -13,12 +14,6 @@ namespace {
 const int buttonSize = 44;
 const int captionInset = 34;
 const int captionRowHeight = 24;
-
-QFont systemFont(int pixels) {
-    QFont font;
-    font.setPixelSize(pixels);
-    return font;
-}
 
 void setTextColor(QLabel* label, const QColor& color) {
     QPalette palette = label->palette();
@@ -47,15 +42,15 @@ FoodSpin::FoodSpin(const QRect& frame, bool edit, QWidget* parent)
     setGeometry(frame.x(), frame.y(), std::max(frame.width(), MinWidth),
                 std::max(frame.height(), MinHeight));
     valueLabel_->setObjectName("valueLabel");
-    valueLabel_->setFont(systemFont(32));
+    valueLabel_->setFont(ui::Metrics::font(32));
     valueLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setTextColor(valueLabel_, numberColor);
     valueAddLabel_->setObjectName("valueAddLabel");
-    valueAddLabel_->setFont(systemFont(32));
+    valueAddLabel_->setFont(ui::Metrics::font(32));
     valueAddLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     valueAddLabel_->hide();
     unitLabel_->setObjectName("unitLabel");
-    unitLabel_->setFont(systemFont(20));
+    unitLabel_->setFont(ui::Metrics::font(20));
     unitLabel_->setAlignment(Qt::AlignCenter);
     unitLabel_->setWordWrap(false);
     setTextColor(unitLabel_, numberColor);

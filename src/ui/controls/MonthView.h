@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Metrics.h"
+
 #include <QDateTime>
 #include <QWidget>
 #include <vector>
@@ -12,7 +14,7 @@ class DateButton;
 class MonthView : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int Width = 320;
+    static constexpr int Width = ui::Metrics::ScreenWidth;
 
     MonthView(const QDateTime& month, const QDateTime& selectedDate, CalendarView* owner,
               int offset = 0, QWidget* parent = nullptr);

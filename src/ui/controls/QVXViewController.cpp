@@ -1,5 +1,6 @@
 #include "ui/controls/QVXViewController.h"
 
+#include "ui/Metrics.h"
 #include "ui/controls/ControlImages.h"
 #include "ui/controls/PixmapView.h"
 
@@ -7,6 +8,6 @@ QVXViewController::QVXViewController(QObject* parent) : ui::ViewController(paren
 
 void QVXViewController::loadView() {
     auto* view = new PixmapView(ControlImages::image("background.png"));
-    view->resize(ScreenWidth, ScreenHeight);
+    view->resize(ui::Metrics::ScreenWidth, ui::Metrics::ContentHeight);
     setView(view);
 }

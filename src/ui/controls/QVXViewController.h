@@ -6,9 +6,6 @@
 class QVXViewController : public ui::ViewController {
     Q_OBJECT
 public:
-    static constexpr int ScreenWidth = 320;
-    static constexpr int ScreenHeight = 367;
-
     explicit QVXViewController(QObject* parent = nullptr);
 
 protected:

@@ -15,7 +15,6 @@
 #include <QStringList>
 #include <memory>
 #include <string>
-#include <utility>
 
 #include "ui/NavigationController.h"
 
@@ -55,21 +54,14 @@ protected:
     // Clicks the button of that objectName anywhere in the stack's view.
     void click(const QString& name);
     ui::ViewController* top() const { return nav->topViewController(); }
-    // Two arrow presses forward and one back over both clock changes of New York (the zone set
-    // by the caller): the day, its label and the day shared with the diary follow.
-    template <class Editor> void walkOverClockChanges(Editor* editor) {
-        for (const auto& [from, to] : {std::pair{at(2026, 10, 31), at(2026, 11, 2)},
-                                       std::pair{at(2026, 3, 7), at(2026, 3, 9)}}) {
-            editor->setDate(from);
-            click("right.png");
-            click("right.png");
-            EXPECT_EQ(editor->date(), to);
-            click("left.png");
-            EXPECT_EQ(editor->date(), to.addDays(-1));
-            EXPECT_EQ(editor->monthLabel()->text(),
-                      ConvertUtil::date2str(to.addDays(-1), ConvertUtil::LongStyle));
-        }
-        EXPECT_EQ(AppVars::getVars().value("food_current_date").toDateTime(), at(2026, 3, 8));
+    // The editor's day bar moves a new entry's day, and the diary's day with it.
+    template <class Editor> void expectDayBarMovesTheDay(Editor* editor) {
+        click("plusDay");
+        click("plusDay");
+        click("minusDay");
+        EXPECT_EQ(editor->date().date(), QDate(2026, 12, 7));
+        EXPECT_EQ(editor->monthLabel()->text(), "December 7, 2026");
+        EXPECT_EQ(AppVars::getVars().value("food_current_date").toDate(), QDate(2026, 12, 7));
     }
 
     RecordingOwner* owner = nullptr;

@@ -253,7 +253,7 @@ TEST_F(FoodTabFlowTest, ANewEntryMovedToTheNextDayIsSavedThereAndTheTabFollows) 
     tapRow(search->tableView(), {0, 0});
     auto* add = topAs<AddFoodController>();
     ASSERT_NE(add, nullptr);
-    auto* nextDay = add->view()->findChild<QAbstractButton*>("right.png");
+    auto* nextDay = add->view()->findChild<QAbstractButton*>("plusDay");
     ASSERT_NE(nextDay, nullptr);
     QTest::mouseClick(nextDay, Qt::LeftButton);
     saveOnePortion(1);

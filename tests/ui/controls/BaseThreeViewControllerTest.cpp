@@ -3,6 +3,7 @@
 #include "core/base/Clock.h"
 #include "support/Dates.h"
 #include "support/ScopedTimeZone.h"
+#include "ui/Label.h"
 #include "ui/SegmentedControl.h"
 #include "ui/TableView.h"
 #include "ui/ViewLookupException.h"
@@ -55,29 +56,6 @@ TEST_F(BaseThreeViewControllerTest, StartsOnTheMonthViewAtTodayAndDatesAreEightO
     EXPECT_EQ(frame->changes, 1);
     EXPECT_EQ(frame->calendar()->visibleMonth()->pressedButton()->date(), at(2026, 12, 20, 8));
     EXPECT_EQ(frame->dayLabel()->text(), "December 20, 2026");
-}
-
-TEST_F(BaseThreeViewControllerTest, DayStepsStayAtEightAcrossDaylightSavingChanges) {
-    ScopedTimeZone tz("America/New_York");
-    build(at(2026, 10, 20, 10, 0));
-    // Daylight-saving time ends on 1 November 2026 and starts on 14 March 2027.
-    frame->setCurrDate(at(2026, 10, 31, 23, 59));
-    frame->plusDay();
-    EXPECT_EQ(frame->currDate(), at(2026, 11, 1, 8));
-    frame->plusDay();
-    EXPECT_EQ(frame->currDate(), at(2026, 11, 2, 8));
-    frame->minusDay();
-    frame->minusDay();
-    EXPECT_EQ(frame->currDate(), at(2026, 10, 31, 8));
-
-    frame->setCurrDate(at(2027, 3, 13, 0, 30));
-    frame->plusDay();
-    EXPECT_EQ(frame->currDate(), at(2027, 3, 14, 8));
-    frame->plusDay();
-    EXPECT_EQ(frame->currDate(), at(2027, 3, 15, 8));
-    frame->minusDay();
-    EXPECT_EQ(frame->currDate(), at(2027, 3, 14, 8));
-    EXPECT_EQ(frame->changes, 9);
 }
 
 TEST_F(BaseThreeViewControllerTest, NoDateShowsNoDateAndChangesNothingElse) {

@@ -1,21 +1,13 @@
 #include "screens/food/Details/AddFoodController.h"
 
-#include "core/base/AppVars.h"
-#include "core/base/Clock.h"
-#include "core/base/RefresherDelegate.h"
 #include "core/catalogue/FoodSimpleDbo.h"
-#include "core/dates/DateUtil.h"
 #include "core/diary/SavedFoodDbo.h"
-#include "screens/food/Details/EditorDayBar.h"
-#include "screens/food/Details/MealToolbar.h"
 #include "screens/food/Details/NutritionInfoPanel.h"
 #include "screens/food/Details/PortionWheels.h"
 #include "screens/food/Details/SelectFoodController.h"
 #include "ui/AlertView.h"
-#include "ui/BarButtonItem.h"
 #include "ui/Label.h"
-#include "ui/NavigationController.h"
-#include "ui/NavigationItem.h"
+#include "ui/Metrics.h"
 #include "ui/PickerView.h"
 #include "ui/SegmentedControl.h"
 #include "ui/controls/ControlImages.h"
@@ -27,9 +19,6 @@
 
 namespace {
 
-const char* const currentDateKey = "food_current_date";
-const char* const editedMealKey = "food_current_foodTypeId";
-const int screenHeight = 416;
 const int wheelWidth = 70;
 const int wheelRowHeight = 40;
 
@@ -44,54 +33,29 @@ float deviationOf(const QString& text) {
 } // namespace
 
 AddFoodController::AddFoodController(bool editMode, QObject* parent)
-    : QVXViewController(parent), isEditMode_(editMode) {
-    setHidesBottomBarWhenPushed(true);
-    auto* back = new ui::BarButtonItem(QStringLiteral("Back"));
-    connect(back, &ui::BarButtonItem::triggered, this, &AddFoodController::doCancel);
-    navigationItem()->setLeftBarButtonItem(back);
-    auto* save = new ui::BarButtonItem(QStringLiteral("Save"), ui::BarButtonItem::Style::Done);
-    connect(save, &ui::BarButtonItem::triggered, this, &AddFoodController::doSave);
-    navigationItem()->setRightBarButtonItem(save);
+    : FoodEntryEditor(editMode, QStringLiteral("Save"), parent) {
     view();
 }
 
-AddFoodController::~AddFoodController() {
-    // The spins may outlive this object for a moment while the view is torn down, or be
-    // gone already when the view went first.
-    if (calories_)
-        calories_->setDelegate(nullptr);
-    if (points_)
-        points_->setDelegate(nullptr);
-}
-
 void AddFoodController::loadView() {
-    QVXViewController::loadView();
-    view()->resize(ScreenWidth, screenHeight);
+    FoodEntryEditor::loadView();
     createContent(view());
 }
 
 void AddFoodController::createContent(QWidget* view) {
-    dayBar_ = new EditorDayBar(!isEditMode_, view);
-    connect(dayBar_, &EditorDayBar::minusDay, this, &AddFoodController::minusDay);
-    connect(dayBar_, &EditorDayBar::plusDay, this, &AddFoodController::plusDay);
-
-    auto* meals = new MealToolbar(view);
-    meals->move(0, EditorDayBar::Height);
-    foodType_ = meals->foodType();
-
     auto* servingBar = new QWidget(view);
-    servingBar->setGeometry(0, 88, ScreenWidth, 26);
+    servingBar->setGeometry(0, 88, ui::Metrics::ScreenWidth, 26);
     servingBar->setAutoFillBackground(true);
     QPalette palette = servingBar->palette();
     palette.setColor(QPalette::Window, QColor(40, 42, 57));
     servingBar->setPalette(palette);
-    servingLabel_ =
-        ui::Label::make(servingBar, QRect(4, 0, ScreenWidth - 8, 26), 16, false, Qt::white);
+    servingLabel_ = ui::Label::make(servingBar, QRect(4, 0, ui::Metrics::ScreenWidth - 8, 26), 16,
+                                    false, Qt::white);
     servingLabel_->setObjectName("servingLabel");
     servingLabel_->setText(QStringLiteral(" Serving"));
 
     auto* wheelsBack = new PixmapView(ControlImages::image("picker_bg.png"), view);
-    wheelsBack->setGeometry(0, 114, ScreenWidth, 202);
+    wheelsBack->setGeometry(0, 114, ui::Metrics::ScreenWidth, 202);
     portion_ = new ui::PickerView(wheelsBack);
     portion_->setObjectName("portion");
     portion_->setDataSource(this);
@@ -105,50 +69,29 @@ void AddFoodController::createContent(QWidget* view) {
     infoPanel_->setObjectName("infoPanel");
 
     auto* bottom = new PixmapView(ControlImages::image("bottom_panel.png"), view);
-    bottom->setGeometry(0, screenHeight - 100, ScreenWidth, 100);
+    bottom->setGeometry(0, ui::Metrics::FullContentHeight - 100, ui::Metrics::ScreenWidth, 100);
     points_ = new FoodSpin(QRect(4, 4, 152, 92), true, bottom);
     points_->setObjectName("points");
     points_->setUnit(QStringLiteral("score"));
     points_->setStep(0.25f);
-    points_->setDelegate(this);
+    attachDelegate(points_.data(), this);
     calories_ = new FoodSpin(QRect(164, 4, 152, 92), true, bottom);
     calories_->setObjectName("calories");
     calories_->setUnit(QStringLiteral("calories"));
     calories_->setStep(1);
-    calories_->setDelegate(this);
+    attachDelegate(calories_.data(), this);
 }
 
-ui::Label* AddFoodController::monthLabel() const {
-    return dayBar_->monthLabel();
-}
-
-void AddFoodController::setDate(const QDateTime& date) {
-    date_ = date;
-    dayBar_->showDate(date_);
-    if (!isEditMode_)
-        AppVars::getVars().insert(currentDateKey, date_);
-}
-
-void AddFoodController::plusDay() {
-    if (date_.isValid())
-        setDate(DateUtil::addDays(date_, 1));
-}
-
-void AddFoodController::minusDay() {
-    if (date_.isValid())
-        setDate(DateUtil::addDays(date_, -1));
+std::optional<FoodSimpleDbo> AddFoodController::item() const {
+    return foodMenu_ ? foodMenu_->selectedItem() : std::nullopt;
 }
 
 void AddFoodController::viewWillAppear() {
-    QVXViewController::viewWillAppear();
-    const std::optional<FoodSimpleDbo> item =
-        foodMenu_ ? foodMenu_->selectedItem() : std::optional<FoodSimpleDbo>();
-    if (item)
-        setTitle(item->name);
-    if (isEditMode_)
+    FoodEntryEditor::viewWillAppear();
+    if (const std::optional<FoodSimpleDbo> shown = item())
+        setTitle(shown->name);
+    if (isEditMode())
         return;
-    const QVariant shared = AppVars::getVars().value(currentDateKey);
-    setDate(shared.isValid() ? shared.toDateTime() : Clock::now());
     portion_->selectRow(0, 0, false);
     portion_->selectRow(0, 1, false);
     showItemNutrition(0);
@@ -158,10 +101,9 @@ void AddFoodController::viewWillAppear() {
 }
 
 void AddFoodController::showItemNutrition(float portions) {
-    const std::optional<FoodSimpleDbo> item =
-        foodMenu_ ? foodMenu_->selectedItem() : std::optional<FoodSimpleDbo>();
+    const std::optional<FoodSimpleDbo> food = item();
     const std::optional<NutritionInfoDbo> info =
-        item ? NutritionInfoDbo::getInfoTo(item->dboId) : std::nullopt;
+        food ? NutritionInfoDbo::getInfoTo(food->dboId) : std::nullopt;
     infoPanel_->setInfo(info);
     infoPanel_->setPortionSizeAndRedraw(portions);
     servingLabel_->setText(QStringLiteral(" Serving: %1").arg(info ? info->serving : QString()));
@@ -170,8 +112,7 @@ void AddFoodController::showItemNutrition(float portions) {
 void AddFoodController::setSavedFoodData(const SavedFoodDbo* entry) {
     if (!entry)
         return;
-    foodId_ = entry->dboId();
-    setDate(entry->date());
+    loadEntry(*entry);
     const float count = entry->portionCount();
     portion_->selectRow(PortionWheels::wholeRowFor(count), 0, false);
     portion_->selectRow(PortionWheels::partRowFor(count), 1, false);
@@ -180,8 +121,6 @@ void AddFoodController::setSavedFoodData(const SavedFoodDbo* entry) {
     calories_->setValue(entry->resultCalories());
     points_->setValueAdd(deviationOf(entry->pointsDiffString()));
     points_->setValue(entry->resultPoints());
-    foodType_->setSelectedSegmentIndex(entry->foodTypeId());
-    AppVars::getVars().insert(editedMealKey, entry->foodTypeId());
 }
 
 float AddFoodController::portionCount() const {
@@ -213,9 +152,8 @@ void AddFoodController::spinValueChangedTo(FoodSpin* spin, float) {
 }
 
 void AddFoodController::doSave() {
-    const std::optional<FoodSimpleDbo> item =
-        foodMenu_ ? foodMenu_->selectedItem() : std::optional<FoodSimpleDbo>();
-    if (!item)
+    const std::optional<FoodSimpleDbo> food = item();
+    if (!food)
         return;
     const float count = portionCount();
     if (count == 0.0f) {
@@ -225,28 +163,13 @@ void AddFoodController::doSave() {
         alert->show();
         return;
     }
-    auto entry = std::make_shared<SavedFoodDbo>();
-    entry->setDboId(foodId_);
-    entry->setFoodItemId(item->dboId);
-    entry->setFoodTypeId(foodType_->selectedSegmentIndex());
+    const SavedFoodPtr entry = makeEntry();
+    entry->setFoodItemId(food->dboId);
     entry->setPortionCount(count);
     entry->setResultCalories(calories_->value());
     entry->setResultPoints(points_->value());
-    entry->setDate(DateUtil::trunc(date_));
     entry->getKindImage();
-    if (isEditMode_)
-        entry->update();
-    else
-        entry->save();
-    if (owner_)
-        owner_->refreshData();
-    if (ui::NavigationController* nav = navigationController())
-        nav->popToRootViewController();
-}
-
-void AddFoodController::doCancel() {
-    if (ui::NavigationController* nav = navigationController())
-        nav->popViewController();
+    store(*entry);
 }
 
 int AddFoodController::numberOfComponents(ui::PickerView*) {

@@ -1,47 +1,46 @@
 #include "screens/food/Details/FoodMenuController.h"
 
-#include "core/catalogue/SearchText.h"
-#include "core/settings/QVXUtil.h"
 #include "screens/food/Details/AddFoodController.h"
 #include "screens/food/Details/FoodMenuCell.h"
 #include "screens/food/Details/FoodMenuMainRows.h"
 #include "screens/food/Details/FoodMenuSectionHeaders.h"
 #include "screens/food/Details/QuickCalories.h"
 #include "ui/BarButtonItem.h"
-#include "ui/DelayedAction.h"
-#include "ui/Label.h"
+#include "ui/Metrics.h"
 #include "ui/NavigationController.h"
 #include "ui/NavigationItem.h"
 #include "ui/SearchBar.h"
 #include "ui/TableView.h"
 #include "ui/controls/ControlImages.h"
+#include "ui/controls/SearchableList.h"
 
-#include <QEvent>
+#include <QVBoxLayout>
 #include <cmath>
 
 namespace {
 
-const QString itemsKey = QStringLiteral("items");
-constexpr int fullHeight = 416;
 constexpr int shortRowHeight = 44;
 constexpr int tallRowHeight = 70;
 constexpr int mainMenuFooterHeight = 10;
-constexpr int keyboardCloseDelayMs = 100;
 
-QColor tint() {
-    const QVColor c = QVXUtil::appTintColor();
-    return QColor(c.r, c.g, c.b);
+// Restaurants and food lists go under letters; the whole database is searched only on request,
+// as each letter would be a full scan.
+MenuLevel::Layout foodMenuLayout() {
+    return {{MenuStage::Groups, MenuStage::Items, MenuStage::Search},
+            {MenuStage::Groups, MenuStage::Items},
+            false};
 }
 
 } // namespace
 
 FoodMenuController::FoodMenuController(RefresherDelegate* owner, QObject* parent)
-    : FoodMenuController(QStringLiteral("Food Menu"), MainMenu, parent) {
+    : FoodMenuController(QStringLiteral("Food Menu"), MenuStage::MainMenu, parent) {
     setOwner(owner);
 }
 
-FoodMenuController::FoodMenuController(const QString& title, int stage, QObject* parent)
-    : SelectFoodController(parent), sectionHash_(new FoodMenuSectionHeaders) {
+FoodMenuController::FoodMenuController(const QString& title, MenuStage stage, QObject* parent)
+    : SelectFoodController(parent), level_(foodMenuLayout()),
+      sectionHash_(new FoodMenuSectionHeaders) {
     initWithTitle(title, stage);
     setHidesBottomBarWhenPushed(true);
     auto* backItem = new ui::BarButtonItem(QStringLiteral("Back"));
@@ -53,10 +52,9 @@ FoodMenuController::~FoodMenuController() {
     delete sectionHash_;
 }
 
-void FoodMenuController::initWithTitle(const QString& title, int stage) {
+void FoodMenuController::initWithTitle(const QString& title, MenuStage stage) {
     setTitle(title);
-    currStage_ = stage;
-    isSearchResult_ = false;
+    level_.setStage(stage);
     restaurantId_ = kindId_ = typeId_ = 0;
 }
 
@@ -70,87 +68,51 @@ void FoodMenuController::loadView() {
     QVXViewController::loadView();
     QWidget* root = ui::ViewController::view();
     // Without the tab bar the level has the whole screen under the navigation bar.
-    root->resize(ScreenWidth, fullHeight);
-    root->installEventFilter(this);
-
-    searchBar_ = new ui::SearchBar(root);
-    searchBar_->setObjectName(QStringLiteral("searchBar"));
-    searchBar_->setPlaceholder(QStringLiteral("Enter food item name"));
-    searchBar_->setAutocorrectionEnabled(false);
-    searchBar_->setTintColor(tint());
-    connect(searchBar_, &ui::SearchBar::textDidChange, this,
-            &FoodMenuController::searchBarTextDidChange);
-    connect(searchBar_, &ui::SearchBar::searchButtonClicked, this,
-            &FoodMenuController::searchBarSearchButtonClicked);
-
+    root->resize(ui::Metrics::ScreenWidth, ui::Metrics::FullContentHeight);
     // The style is the one of the stage the level is first shown at.
-    const auto style =
-        currStage_ == MainMenu ? ui::TableView::Style::Grouped : ui::TableView::Style::Plain;
-    tableView_ = new ui::TableView(style, root);
-    tableView_->setObjectName(QStringLiteral("tableView"));
-    tableView_->setBackgroundColor(Qt::transparent);
-    tableView_->setRowHeight(shortRowHeight);
-    tableView_->setDataSource(this);
-    tableView_->setDelegate(this);
-    layoutContent();
+    const auto style = currStage() == MenuStage::MainMenu ? ui::TableView::Style::Grouped
+                                                          : ui::TableView::Style::Plain;
+    list_ = new SearchableList(style, QStringLiteral("Enter food item name"), root);
+    auto* layout = new QVBoxLayout(root);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(list_);
+    connect(list_->searchBar(), &ui::SearchBar::textDidChange, this,
+            &FoodMenuController::searchBarTextDidChange);
+    connect(list_->searchBar(), &ui::SearchBar::searchButtonClicked, this,
+            &FoodMenuController::searchBarSearchButtonClicked);
+    ui::TableView* table = list_->tableView();
+    table->setRowHeight(shortRowHeight);
+    table->setDataSource(this);
+    table->setDelegate(this);
+    list_->setSearchBarShown(showsFoodList());
 }
 
 ui::SearchBar* FoodMenuController::searchBar() {
     view();
-    return searchBar_;
+    return list_->searchBar();
 }
 
 ui::TableView* FoodMenuController::tableView() {
     view();
-    return tableView_;
-}
-
-bool FoodMenuController::eventFilter(QObject* watched, QEvent* event) {
-    if (isViewLoaded() && watched == ui::ViewController::view()) {
-        if (event->type() == QEvent::Resize)
-            layoutContent();
-        else if (event->type() == QEvent::MouseButtonPress)
-            closeKeyboard();
-    }
-    return SelectFoodController::eventFilter(watched, event);
-}
-
-void FoodMenuController::layoutContent() {
-    if (!isViewLoaded())
-        return;
-    const int width = ui::ViewController::view()->width();
-    const int height = ui::ViewController::view()->height();
-    const bool withSearch = showsFoodList();
-    searchBar_->setVisible(withSearch);
-    searchBar_->setGeometry(0, 0, width, ui::SearchBar::kHeight);
-    const int top = withSearch ? ui::SearchBar::kHeight : 0;
-    tableView_->setGeometry(0, top, width, height - top);
-}
-
-bool FoodMenuController::showsFoodList() const {
-    return isSearchResult_ || currStage_ == FoodItems || currStage_ == SearchDatabase;
-}
-
-bool FoodMenuController::showsFlatList() const {
-    return isSearchResult_ || currStage_ == RecentFoods;
+    return list_->tableView();
 }
 
 void FoodMenuController::setData(FoodGroups data) {
     data_ = std::move(data);
-    if (tableView_)
-        tableView_->reloadData();
+    if (list_)
+        list_->tableView()->reloadData();
 }
 
 void FoodMenuController::restoreData() {
     view();
-    const bool tall = currStage_ != MainMenu && currStage_ != Restaurants;
-    tableView_->setRowHeight(tall ? tallRowHeight : shortRowHeight);
-    layoutContent();
-    switch (currStage_) {
-    case Restaurants:
+    const bool tall = currStage() != MenuStage::MainMenu && currStage() != MenuStage::Groups;
+    tableView()->setRowHeight(tall ? tallRowHeight : shortRowHeight);
+    list_->setSearchBarShown(showsFoodList());
+    switch (currStage()) {
+    case MenuStage::Groups:
         setData(FoodSimpleDbo::getRestaurantsList());
         break;
-    case FoodItems:
+    case MenuStage::Items:
         // A level without a filter keeps the list it had.
         if (restaurantId_ > 0)
             setData(FoodSimpleDbo::getFoodByRestaurant(restaurantId_));
@@ -159,9 +121,9 @@ void FoodMenuController::restoreData() {
         else if (typeId_ > 0)
             setData(FoodSimpleDbo::getFoodByType(typeId_));
         else
-            tableView_->reloadData();
+            tableView()->reloadData();
         break;
-    case RecentFoods:
+    case MenuStage::Recent:
         setData(FoodSimpleDbo::getRecentFood());
         break;
     default:
@@ -170,69 +132,63 @@ void FoodMenuController::restoreData() {
     }
 }
 
-QString FoodMenuController::cleanSearchText(const QString& text) {
-    return SearchText::clean(text);
-}
-
 void FoodMenuController::searchBarTextDidChange(const QString& text) {
-    // The whole database is searched only on request: each letter would be a full scan.
-    if (currStage_ == SearchDatabase)
-        return;
-    runSearch(text);
+    if (level_.searchesWhileTyping())
+        runSearch(text);
 }
 
 void FoodMenuController::searchBarSearchButtonClicked() {
-    if (currStage_ == SearchDatabase)
+    if (!level_.searchesWhileTyping())
         runSearch(searchBar()->text());
     closeKeyboard();
 }
 
 void FoodMenuController::runSearch(const QString& text) {
-    const QString cleaned = cleanSearchText(text);
-    const bool wasSearchResult = isSearchResult_;
-    isSearchResult_ = cleaned.size() >= 2;
-    if (isSearchResult_) {
-        layoutContent();
-        setData(FoodSimpleDbo::searchFoodItems(text, restaurantId_, kindId_, typeId_));
+    const MenuLevel::SearchChange change = level_.searchTextChanged(text);
+    if (change.search) {
+        if (list_)
+            list_->setSearchBarShown(true);
+        setData(
+            FoodSimpleDbo::searchFoodItems(text, restaurantId_, kindId_, typeId_));
         return;
     }
-    if (cleaned.isEmpty())
-        ui::DelayedAction::after(this, keyboardCloseDelayMs, [this] { closeKeyboard(); });
-    if (wasSearchResult)
+    if (change.closeKeyboard && list_)
+        list_->closeKeyboardSoon();
+    if (change.restoreList)
         restoreData();
 }
 
 void FoodMenuController::closeKeyboard() {
-    if (searchBar_)
-        searchBar_->resignFirstResponder();
+    if (list_)
+        list_->closeKeyboard();
 }
 
 FoodMenuController* FoodMenuController::nextStep() {
     if (!nextStep_)
-        nextStep_ = new FoodMenuController(QStringLiteral("Need reset"), MainMenu, this);
+        nextStep_ = new FoodMenuController(QStringLiteral("Need reset"), MenuStage::MainMenu, this);
     return nextStep_;
 }
 
 void FoodMenuController::resetNextStepSearch() {
     FoodMenuController* next = nextStep();
-    if (next->searchBar_)
-        next->searchBar_->setText(QString());
+    if (next->list_)
+        next->list_->searchBar()->setText(QString());
     next->searchBarTextDidChange(QString());
     next->setIsSearchResult(false);
 }
 
 void FoodMenuController::back() {
-    if (searchBar_)
-        searchBar_->setText(QString());
+    if (list_) {
+        list_->searchBar()->setText(QString());
+        list_->tableView()->setContentOffset(0);
+    }
     closeKeyboard();
-    isSearchResult_ = false;
-    if (tableView_)
-        tableView_->setContentOffset(0);
+    setIsSearchResult(false);
     if (ui::NavigationController* nav = navigationController())
         nav->popViewController();
 }
 
-void FoodMenuController::openNextLevel(const QString& title, int stage, int restaurantId,
+void FoodMenuController::openNextLevel(const QString& title, MenuStage stage, int restaurantId,
                                        int kindId, int typeId, bool viaSearch) {
     FoodMenuController* next = nextStep();
     next->initWithTitle(title, stage);
@@ -255,28 +211,19 @@ void FoodMenuController::chooseMainMenuRow(const ui::IndexPath& path) {
     const std::optional<FoodMenuMainRows::Row> row = FoodMenuMainRows::row(path);
     if (!row)
         return;
-    using Choice = FoodMenuMainRows::Choice;
-    switch (row->choice) {
-    case Choice::RecentFoods:
-        openNextLevel(row->name, RecentFoods, 0, 0, 0, false);
-        break;
-    case Choice::SpeedyCalories:
+    if (!row->opens) {
         openSpeedy(QString(), QString());
-        break;
-    case Choice::Restaurants:
-        openNextLevel(row->name, Restaurants, 0, 0, 0, false);
-        break;
-    case Choice::SearchDatabase:
-        openNextLevel(row->name, SearchDatabase, 0, 0, 0, true);
+        return;
+    }
+    using Choice = FoodMenuMainRows::Choice;
+    const int kindId = row->choice == Choice::Kind ? row->id : 0;
+    const int typeId = row->choice == Choice::Type ? row->id : 0;
+    // Every level but the recent foods and the restaurants opens through an emptied search.
+    const bool viaSearch = *row->opens == MenuStage::Items || *row->opens == MenuStage::Search;
+    openNextLevel(row->title, *row->opens, 0, kindId, typeId, viaSearch);
+    if (row->choice == Choice::SearchDatabase) {
         nextStep()->searchBar()->setText(QString());
         nextStep()->searchBar()->becomeFirstResponder();
-        break;
-    case Choice::Kind:
-        openNextLevel(row->name, FoodItems, 0, row->id, 0, true);
-        break;
-    case Choice::Type:
-        openNextLevel(row->name, FoodItems, 0, 0, row->id, true);
-        break;
     }
 }
 
@@ -305,7 +252,7 @@ void FoodMenuController::select() {
     const std::optional<FoodSimpleDbo> item = selectedItem();
     if (!item)
         return;
-    if (currStage_ == RecentFoods && item->dboId == 0) {
+    if (currStage() == MenuStage::Recent && item->dboId == 0) {
         // A remembered speedy entry: its calories without the fraction.
         const auto whole = static_cast<qint64>(std::trunc(item->numAttribute));
         openSpeedy(item->name, QString::number(whole));
@@ -323,24 +270,18 @@ void FoodMenuController::select() {
         nav->pushViewController(addFood_);
 }
 
-QString FoodMenuController::rowsKey(int section) const {
-    return showsFlatList() ? itemsKey : FoodMenuSectionHeaders::letter(section);
-}
-
 FoodSimpleDbo FoodMenuController::rowAt(const ui::IndexPath& path) const {
-    return data_.value(rowsKey(path.section)).value(path.row);
+    return data_.value(level_.rowsKey(path.section)).value(path.row);
 }
 
 int FoodMenuController::numberOfSections(ui::TableView*) {
-    if (showsFlatList())
-        return 1;
-    return currStage_ == MainMenu ? FoodMenuMainRows::SectionCount : 26;
+    return level_.isMainMenu() ? FoodMenuMainRows::SectionCount : level_.listSectionCount();
 }
 
 int FoodMenuController::numberOfRows(ui::TableView*, int section) {
-    if (!showsFlatList() && currStage_ == MainMenu)
+    if (level_.isMainMenu())
         return FoodMenuMainRows::rowCount(section);
-    return static_cast<int>(data_.value(rowsKey(section)).size());
+    return static_cast<int>(data_.value(level_.rowsKey(section)).size());
 }
 
 void FoodMenuController::configureCell(FoodMenuCell* cell, const ui::IndexPath& path) {
@@ -359,9 +300,9 @@ void FoodMenuController::configureCell(FoodMenuCell* cell, const ui::IndexPath& 
 
 ui::TableViewCell* FoodMenuController::cellForRow(ui::TableView* table, const ui::IndexPath& path) {
     int type = FoodMenuCell::FoodList;
-    if (!showsFlatList() && currStage_ == MainMenu)
+    if (level_.isMainMenu())
         type = FoodMenuCell::MainMenu;
-    else if (!showsFlatList() && currStage_ == Restaurants)
+    else if (!showsFlatList() && currStage() == MenuStage::Groups)
         type = FoodMenuCell::RestaurantList;
     auto* cell =
         qobject_cast<FoodMenuCell*>(table->dequeueReusableCell(FoodMenuCell::keyByType(type)));
@@ -372,59 +313,56 @@ ui::TableViewCell* FoodMenuController::cellForRow(ui::TableView* table, const ui
 }
 
 QStringList FoodMenuController::sectionIndexTitles(ui::TableView*) {
-    if (isSearchResult_ || (currStage_ != Restaurants && currStage_ != FoodItems))
-        return {};
     QStringList titles;
-    for (int section = 0; section < 26; ++section)
-        titles.append(FoodMenuSectionHeaders::letter(section));
+    if (level_.showsLetterIndex())
+        for (int section = 0; section < MenuLevel::LetterCount; ++section)
+            titles.append(MenuLevel::letter(section));
     return titles;
 }
 
 bool FoodMenuController::canEditRow(ui::TableView*, const ui::IndexPath&) {
-    return currStage_ == RecentFoods && !isSearchResult_;
+    return level_.canDeleteRows();
 }
 
 void FoodMenuController::commitEditingStyle(ui::TableView*, ui::EditingStyle style,
                                             const ui::IndexPath& path) {
-    if (currStage_ != RecentFoods || style != ui::EditingStyle::Delete)
+    if (!level_.canDeleteRows() || style != ui::EditingStyle::Delete)
         return;
-    QList<FoodSimpleDbo>& rows = data_[itemsKey];
+    QList<FoodSimpleDbo>& rows = data_[level_.rowsKey(path.section)];
     if (path.row < 0 || path.row >= rows.size())
         return;
     // By its own row: remembered speedy entries all share the item id 0.
     FoodSimpleDbo::deleteRecentFoodRow(rows.at(path.row).rowId);
     rows.removeAt(path.row);
-    tableView_->reloadData();
+    tableView()->reloadData();
 }
 
 QWidget* FoodMenuController::viewForHeader(ui::TableView* table, int section) {
-    if (isSearchResult_ || currStage_ == MainMenu || currStage_ == RecentFoods)
-        return nullptr;
-    if (numberOfRows(table, section) == 0)
+    if (!level_.showsLetterHeaders() || numberOfRows(table, section) == 0)
         return nullptr;
     return sectionHash_->getSectionByKey(section);
 }
 
 int FoodMenuController::heightForHeader(ui::TableView* table, int section) {
-    if (currStage_ == MainMenu && !isSearchResult_)
+    if (level_.isMainMenu())
         return -1;
     return viewForHeader(table, section) ? FoodMenuSectionHeaders::Height : 0;
 }
 
 int FoodMenuController::heightForFooter(ui::TableView*, int) {
-    return currStage_ == MainMenu && !isSearchResult_ ? mainMenuFooterHeight : 0;
+    return level_.isMainMenu() ? mainMenuFooterHeight : 0;
 }
 
 void FoodMenuController::didSelectRow(ui::TableView* table, const ui::IndexPath& path) {
-    if (currStage_ == MainMenu && !isSearchResult_) {
+    if (level_.isMainMenu()) {
         chooseMainMenuRow(path);
     } else {
         SelectFoodController::setSelectedItem(std::nullopt);
         closeKeyboard();
-        if (showsFoodList() || currStage_ == RecentFoods)
+        if (showsFoodList() || currStage() == MenuStage::Recent)
             setSelectedItem(rowAt(path));
-        else if (currStage_ == Restaurants)
-            openNextLevel(rowAt(path).name, FoodItems, rowAt(path).dboId, 0, 0, true);
+        else if (currStage() == MenuStage::Groups)
+            openNextLevel(rowAt(path).name, MenuStage::Items, rowAt(path).dboId, 0, 0, true);
     }
     table->deselectRow(path, true);
 }

@@ -1,48 +1,41 @@
 #pragma once
 
 #include "core/catalogue/FoodSimpleDbo.h"
+#include "screens/common/MenuLevel.h"
 #include "screens/food/Details/SelectFoodController.h"
 #include "ui/TableViewDataSource.h"
 #include "ui/TableViewDelegate.h"
 
-#include <QPointer>
-
 class AddFoodController;
 class FoodMenuCell;
 class FoodMenuSectionHeaders;
+class SearchableList;
 namespace ui {
 class SearchBar;
 class TableView;
 } // namespace ui
 
-// One level of the food menu: the main menu, the restaurants, the food items of a restaurant,
-// kind or type, the recent foods, or the database search. Food lists are grouped under the
-// letters A to Z with an index and can be narrowed by name with the search bar. Each level keeps
-// the level below it (nextStep) and reconfigures it for every choice.
+// One level of the food menu: the main menu, the restaurants (MenuStage::Groups), the food
+// items of a restaurant, kind or type, the recent foods, or the database search. Restaurant and
+// food lists are grouped under the letters A to Z with an index and can be narrowed by name
+// with the search bar. Each level keeps the level below it (nextStep) and reconfigures it for
+// every choice.
 class FoodMenuController : public SelectFoodController,
                            public ui::TableViewDataSource,
                            public ui::TableViewDelegate {
     Q_OBJECT
 public:
-    enum Stage {
-        MainMenu = 0,
-        Restaurants = 1,
-        FoodItems = 2,
-        RecentFoods = 3,
-        SearchDatabase = 4,
-    };
-
     // The first level, "Food Menu" at the main menu, for the diary screen that opens it.
     explicit FoodMenuController(RefresherDelegate* owner, QObject* parent = nullptr);
-    FoodMenuController(const QString& title, int stage, QObject* parent = nullptr);
+    FoodMenuController(const QString& title, MenuStage stage, QObject* parent = nullptr);
     ~FoodMenuController() override;
 
     // Sets the title and stage and clears the search state and the three filters.
-    void initWithTitle(const QString& title, int stage);
+    void initWithTitle(const QString& title, MenuStage stage);
 
-    int currStage() const { return currStage_; }
-    bool isSearchResult() const { return isSearchResult_; }
-    void setIsSearchResult(bool on) { isSearchResult_ = on; }
+    MenuStage currStage() const { return level_.stage(); }
+    bool isSearchResult() const { return level_.isSearchResult(); }
+    void setIsSearchResult(bool on) { level_.setSearchResult(on); }
     const FoodGroups& data() const { return data_; }
     // Replaces the rows and reloads the list.
     void setData(FoodGroups data);
@@ -59,9 +52,9 @@ public:
     AddFoodController* addFood() const { return addFood_; }
 
     // A level shows food items while searching and at the food-item and database stages.
-    bool showsFoodList() const;
+    bool showsFoodList() const { return level_.showsItemList(); }
     // Search results and recent foods are one unsectioned list.
-    bool showsFlatList() const;
+    bool showsFlatList() const { return level_.showsFlatList(); }
 
     // (Re)loads the level's own list for its stage and filters.
     void restoreData();
@@ -75,7 +68,7 @@ public:
     // Empties the search of the level below, so the next visit starts from its own list.
     void resetNextStepSearch();
     // What the name column is matched against: the text without blanks and commas.
-    static QString cleanSearchText(const QString& text);
+    static QString cleanSearchText(const QString& text) { return MenuLevel::cleanSearchText(text); }
 
     // Table hooks.
     int numberOfSections(ui::TableView* table) override;
@@ -95,28 +88,23 @@ public:
 
 protected:
     void loadView() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void layoutContent();
     void runSearch(const QString& text);
-    void openNextLevel(const QString& title, int stage, int restaurantId, int kindId, int typeId,
-                       bool viaSearch);
+    void openNextLevel(const QString& title, MenuStage stage, int restaurantId, int kindId,
+                       int typeId, bool viaSearch);
     void chooseMainMenuRow(const ui::IndexPath& path);
     void openSpeedy(const QString& name, const QString& calories);
     void configureCell(FoodMenuCell* cell, const ui::IndexPath& path);
-    QString rowsKey(int section) const;
     void closeKeyboard();
 
-    int currStage_ = MainMenu;
-    bool isSearchResult_ = false;
+    MenuLevel level_;
     FoodGroups data_;
     int restaurantId_ = 0;
     int kindId_ = 0;
     int typeId_ = 0;
     FoodMenuController* nextStep_ = nullptr;
     AddFoodController* addFood_ = nullptr;
-    ui::SearchBar* searchBar_ = nullptr;
-    ui::TableView* tableView_ = nullptr;
+    SearchableList* list_ = nullptr;
     FoodMenuSectionHeaders* sectionHash_ = nullptr;
 };

@@ -5,8 +5,28 @@ namespace {
 using Row = FoodMenuMainRows::Row;
 using Choice = FoodMenuMainRows::Choice;
 
+// The four fixed rows, sections 0 and 1; each opens the level its name says.
+struct FixedRow {
+    Choice choice;
+    const char* name;
+    const char* desc;
+    const char* image;
+    std::optional<MenuStage> opens;
+};
+const FixedRow fixedRows[] = {
+    {Choice::RecentFoods, "Recent Food Items", "Pick recently consumed items", "recent.png",
+     MenuStage::Recent},
+    {Choice::SpeedyCalories, "Speedy Food Calories", "Enter only calories", "quick_add.png",
+     std::nullopt},
+    {Choice::Restaurants, "Browse Restaurants", "Browse food from restaurants", "restaurant.png",
+     MenuStage::Groups},
+    {Choice::SearchDatabase, "Search Database", "Search food database", "database.png",
+     MenuStage::Search},
+};
+
+// A kind or a type opens the list of its items under its name.
 Row catalogueRow(Choice choice, const FoodSimpleDbo& row) {
-    return {choice, row.name, row.desc, row.icon, row.dboId};
+    return {choice, row.name, row.desc, row.icon, MenuStage::Items, row.name, row.dboId};
 }
 
 } // namespace
@@ -30,19 +50,13 @@ std::optional<Row> FoodMenuMainRows::row(const ui::IndexPath& path) {
         return std::nullopt;
     switch (path.section) {
     case 0:
-        if (path.row == 0)
-            return Row{Choice::RecentFoods, QStringLiteral("Recent Food Items"),
-                       QStringLiteral("Pick recently consumed items"),
-                       QStringLiteral("recent.png")};
-        return Row{Choice::SpeedyCalories, QStringLiteral("Speedy Food Calories"),
-                   QStringLiteral("Enter only calories"), QStringLiteral("quick_add.png")};
-    case 1:
-        if (path.row == 0)
-            return Row{Choice::Restaurants, QStringLiteral("Browse Restaurants"),
-                       QStringLiteral("Browse food from restaurants"),
-                       QStringLiteral("restaurant.png")};
-        return Row{Choice::SearchDatabase, QStringLiteral("Search Database"),
-                   QStringLiteral("Search food database"), QStringLiteral("database.png")};
+    case 1: {
+        const FixedRow& fixed = fixedRows[path.section * 2 + path.row];
+        const QString name = QString::fromLatin1(fixed.name);
+        return Row{
+            fixed.choice, name, QString::fromLatin1(fixed.desc), QString::fromLatin1(fixed.image),
+            fixed.opens,  name};
+    }
     case 2:
         return catalogueRow(Choice::Kind, FoodSimpleDbo::getFoodKinds().at(path.row));
     default:

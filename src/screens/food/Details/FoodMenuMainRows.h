@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalogue/FoodSimpleDbo.h"
+#include "screens/common/MenuLevel.h"
 #include "ui/IndexPath.h"
 
 #include <QString>
@@ -10,14 +11,7 @@
 class FoodMenuMainRows {
 public:
     enum class Choice { RecentFoods, SpeedyCalories, Restaurants, SearchDatabase, Kind, Type };
-
-    struct Row {
-        Choice choice;
-        QString name;
-        QString desc;
-        QString image;
-        int id = 0; // the kind's or type's id
-    };
+    using Row = MenuRow<Choice>;
 
     static constexpr int SectionCount = 4;
     static int rowCount(int section);

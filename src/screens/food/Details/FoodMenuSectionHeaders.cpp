@@ -1,20 +1,14 @@
 #include "screens/food/Details/FoodMenuSectionHeaders.h"
 
+#include "screens/common/MenuLevel.h"
 #include "ui/Label.h"
+#include "ui/Metrics.h"
 #include "ui/controls/ControlImages.h"
 #include "ui/controls/PixmapView.h"
-
-namespace {
-const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-}
 
 FoodMenuSectionHeaders::~FoodMenuSectionHeaders() {
     for (const QPointer<QWidget>& header : std::as_const(headers_))
         delete header.data();
-}
-
-QString FoodMenuSectionHeaders::letter(int section) {
-    return section >= 0 && section < alphabet.size() ? QString(alphabet.at(section)) : QString();
 }
 
 QWidget* FoodMenuSectionHeaders::getSectionByKey(int section) {
@@ -23,11 +17,11 @@ QWidget* FoodMenuSectionHeaders::getSectionByKey(int section) {
         return known;
     auto* header = new PixmapView(ControlImages::image(QStringLiteral("section2.png")));
     header->setObjectName(QStringLiteral("section%1").arg(key));
-    header->resize(320, Height);
+    header->resize(ui::Metrics::ScreenWidth, Height);
     ui::Label* label = ui::Label::make(header, QRect(10, 0, 20, Height), 16, true, Qt::white);
     label->setObjectName(QStringLiteral("letter"));
     label->setShadow(QColor(191, 191, 191), QPoint(0, 1));
-    label->setText(letter(section));
+    label->setText(MenuLevel::letter(section));
     headers_.insert(key, header);
     return header;
 }

@@ -16,8 +16,6 @@ public:
     FoodMenuSectionHeaders(const FoodMenuSectionHeaders&) = delete;
     FoodMenuSectionHeaders& operator=(const FoodMenuSectionHeaders&) = delete;
 
-    // The letter of a section: "A" for 0 to "Z" for 25, empty outside.
-    static QString letter(int section);
     // The header of the section, built on first request (getSectionByKey:).
     QWidget* getSectionByKey(int section);
     int count() const { return static_cast<int>(headers_.size()); }

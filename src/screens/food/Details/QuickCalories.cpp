@@ -1,26 +1,13 @@
 #include "screens/food/Details/QuickCalories.h"
 
-#include "core/base/AppVars.h"
-#include "core/base/Clock.h"
-#include "core/base/RefresherDelegate.h"
-#include "core/dates/DateUtil.h"
 #include "core/diary/SavedFoodDbo.h"
 #include "core/text/ConvertUtil.h"
-#include "screens/food/Details/EditorDayBar.h"
-#include "screens/food/Details/MealToolbar.h"
 #include "ui/BarButtonItem.h"
-#include "ui/NavigationController.h"
-#include "ui/NavigationItem.h"
-#include "ui/SegmentedControl.h"
 #include "ui/TextField.h"
 #include "ui/controls/ControlImages.h"
 #include "ui/controls/PixmapView.h"
 
 namespace {
-
-const char* const currentDateKey = "food_current_date";
-const char* const editedMealKey = "food_current_foodTypeId";
-const int screenHeight = 416;
 
 ui::TextField* field(QWidget* parent, const QRect& frame, const QString& placeholder) {
     auto* f = new ui::TextField(parent);
@@ -34,87 +21,32 @@ ui::TextField* field(QWidget* parent, const QRect& frame, const QString& placeho
 } // namespace
 
 QuickCalories::QuickCalories(bool editMode, QObject* parent)
-    : SelectFoodController(parent), isEditMode_(editMode),
-      done_(new ui::BarButtonItem(QStringLiteral("Done"), ui::BarButtonItem::Style::Done)) {
+    : FoodEntryEditor(editMode, QStringLiteral("Done"), parent) {
     setTitle(QStringLiteral("Speedy Calories"));
-    setHidesBottomBarWhenPushed(true);
-    auto* back = new ui::BarButtonItem(QStringLiteral("Back"));
-    connect(back, &ui::BarButtonItem::triggered, this, [this] {
-        if (ui::NavigationController* nav = navigationController())
-            nav->popViewController();
-    });
-    navigationItem()->setLeftBarButtonItem(back);
-    done_->setEnabled(false);
-    connect(done_, &ui::BarButtonItem::triggered, this, &QuickCalories::select);
-    navigationItem()->setRightBarButtonItem(done_);
+    saveButton()->setEnabled(false);
     view();
 }
 
-QuickCalories::~QuickCalories() {
-    // The fields may outlive this object for a moment while the view is torn down, or be
-    // gone already when the view went first.
-    if (calories_)
-        calories_->setDelegate(nullptr);
-    if (name_)
-        name_->setDelegate(nullptr);
-}
-
 void QuickCalories::loadView() {
-    QVXViewController::loadView();
+    FoodEntryEditor::loadView();
     QWidget* root = view();
-    root->resize(ScreenWidth, screenHeight);
-
-    dayBar_ = new EditorDayBar(!isEditMode_, root);
-    connect(dayBar_, &EditorDayBar::minusDay, this, &QuickCalories::minusDay);
-    connect(dayBar_, &EditorDayBar::plusDay, this, &QuickCalories::plusDay);
-    auto* meals = new MealToolbar(root);
-    meals->move(0, EditorDayBar::Height);
-    foodType_ = meals->foodType();
-
     auto* card = new PixmapView(ControlImages::image("quick_table_bg.png"), root);
     card->setObjectName("quickTable");
     card->setGeometry(16, 108, 288, 104);
     calories_ = field(card, QRect(12, 12, 264, 36), QStringLiteral("Speedy Calories Consumed"));
     calories_->setObjectName("calories");
     calories_->setKeyboardType(ui::TextField::KeyboardType::DecimalPad);
-    calories_->setDelegate(this);
+    attachDelegate(calories_.data(), this);
     connect(calories_, &ui::TextField::editingDidEnd, calories_,
             &ui::TextField::resignFirstResponder);
     name_ = field(card, QRect(12, 56, 264, 36), QStringLiteral("Note/Food name"));
     name_->setObjectName("name");
     name_->setKeyboardType(ui::TextField::KeyboardType::AsciiCapable);
-    name_->setDelegate(this);
-}
-
-ui::Label* QuickCalories::monthLabel() const {
-    return dayBar_->monthLabel();
-}
-
-void QuickCalories::setDate(const QDateTime& date) {
-    date_ = date;
-    dayBar_->showDate(date_);
-}
-
-void QuickCalories::plusDay() {
-    if (!date_.isValid())
-        return;
-    setDate(DateUtil::addDays(date_, 1));
-    AppVars::getVars().insert(currentDateKey, date_);
-}
-
-void QuickCalories::minusDay() {
-    if (!date_.isValid())
-        return;
-    setDate(DateUtil::addDays(date_, -1));
-    AppVars::getVars().insert(currentDateKey, date_);
+    attachDelegate(name_.data(), this);
 }
 
 void QuickCalories::viewWillAppear() {
-    SelectFoodController::viewWillAppear();
-    if (!isEditMode_) {
-        const QVariant shared = AppVars::getVars().value(currentDateKey);
-        setDate(shared.isValid() ? shared.toDateTime() : DateUtil::trunc(Clock::now()));
-    }
+    FoodEntryEditor::viewWillAppear();
     calories_->becomeFirstResponder();
 }
 
@@ -131,12 +63,9 @@ void QuickCalories::setCalsString(const QString& text) {
 void QuickCalories::setSavedFoodData(const SavedFoodDbo* entry) {
     if (!entry)
         return;
-    foodId_ = entry->dboId();
-    setDate(entry->date());
+    loadEntry(*entry);
     name_->setText(entry->name());
     calories_->setText(ConvertUtil::float2str(entry->resultCalories()));
-    foodType_->setSelectedSegmentIndex(entry->foodTypeId());
-    AppVars::getVars().insert(editedMealKey, entry->foodTypeId());
     updateDone(name_->text(), calories_->text());
 }
 
@@ -152,27 +81,17 @@ float QuickCalories::caloriesOf(const QString& text) {
     return ok ? value : 0.0f;
 }
 
-void QuickCalories::select() {
+void QuickCalories::doSave() {
     if (name_->text().isEmpty() || calories_->text().isEmpty())
         return;
-    auto entry = std::make_shared<SavedFoodDbo>();
-    entry->setDboId(foodId_);
+    const SavedFoodPtr entry = makeEntry();
     entry->setFoodItemId(0);
-    entry->setFoodTypeId(foodType_->selectedSegmentIndex());
     entry->setName(name_->text());
     entry->setPortionCount(0);
     entry->setResultWeight(0);
     entry->setResultCalories(caloriesOf(calories_->text()));
-    entry->setDate(DateUtil::trunc(date_));
     entry->getKindImage();
-    if (isEditMode_)
-        entry->update();
-    else
-        entry->save();
-    if (owner())
-        owner()->refreshData();
-    if (ui::NavigationController* nav = navigationController())
-        nav->popToRootViewController();
+    store(*entry);
 }
 
 bool QuickCalories::textFieldShouldChangeCharactersInRange(ui::TextField* field,
@@ -187,5 +106,5 @@ bool QuickCalories::textFieldShouldChangeCharactersInRange(ui::TextField* field,
 }
 
 void QuickCalories::updateDone(const QString& nameText, const QString& caloriesText) {
-    done_->setEnabled(!nameText.isEmpty() && !caloriesText.isEmpty());
+    saveButton()->setEnabled(!nameText.isEmpty() && !caloriesText.isEmpty());
 }

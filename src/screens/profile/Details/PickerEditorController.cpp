@@ -1,7 +1,7 @@
 #include "screens/profile/Details/PickerEditorController.h"
 
-#include "core/settings/QVXUtil.h"
 #include "ui/Label.h"
+#include "ui/Metrics.h"
 #include "ui/controls/ControlImages.h"
 #include "ui/controls/PixmapView.h"
 
@@ -17,8 +17,7 @@ QWidget* band(QWidget* parent, const QRect& frame) {
     strip->setGeometry(frame);
     strip->setAutoFillBackground(true);
     QPalette palette = strip->palette();
-    const QVColor tint = QVXUtil::appTintColor();
-    palette.setColor(QPalette::Window, QColor(tint.r, tint.g, tint.b));
+    palette.setColor(QPalette::Window, ui::Metrics::tintColor());
     strip->setPalette(palette);
     return strip;
 }
@@ -35,22 +34,23 @@ PickerEditorController::PickerEditorController(const QString& title, QObject* pa
 
 void PickerEditorController::loadView() {
     auto* view = new QWidget;
-    view->resize(ScreenWidth, ScreenHeight);
+    view->resize(ui::Metrics::ScreenWidth, ui::Metrics::ContentHeight);
     view->setAutoFillBackground(true);
     QPalette palette = view->palette();
     palette.setColor(QPalette::Window, QColor::fromRgbF(0.8f, 0.8f, 0.8f));
     view->setPalette(palette);
     setView(view);
 
-    QWidget* top = band(view, {0, labelBandTop, ScreenWidth, labelBandHeight});
+    QWidget* top = band(view, {0, labelBandTop, ui::Metrics::ScreenWidth, labelBandHeight});
     infolabel_ = ui::Label::make(top, top->rect(), 22, true, Qt::black, Qt::AlignCenter);
     infolabel_->setObjectName("infolabel");
 
-    const int wheelTop = ScreenHeight - wheelHeight;
-    QWidget* bottom = band(view, {0, wheelTop - shadowBandHeight, ScreenWidth, shadowBandHeight});
+    const int wheelTop = ui::Metrics::ContentHeight - wheelHeight;
+    QWidget* bottom =
+        band(view, {0, wheelTop - shadowBandHeight, ui::Metrics::ScreenWidth, shadowBandHeight});
     auto* shadow = new PixmapView(ControlImages::image("panel_shadow.png"), bottom);
-    shadow->setGeometry(0, shadowBandHeight - 10, ScreenWidth, 10);
+    shadow->setGeometry(0, shadowBandHeight - 10, ui::Metrics::ScreenWidth, 10);
 
     QWidget* wheel = createWheel(view);
-    wheel->setGeometry(0, wheelTop, ScreenWidth, wheelHeight);
+    wheel->setGeometry(0, wheelTop, ui::Metrics::ScreenWidth, wheelHeight);
 }

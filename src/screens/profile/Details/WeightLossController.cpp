@@ -6,6 +6,7 @@
 #include "core/settings/SettingsKeys.h"
 #include "screens/profile/WeightLossCell.h"
 #include "ui/Label.h"
+#include "ui/Metrics.h"
 #include "ui/TableView.h"
 #include "ui/controls/FoodSpin.h"
 
@@ -31,15 +32,16 @@ void WeightLossController::loadView() {
     tbWeightLoss_ = new ui::TableView(ui::TableView::Style::Grouped, view());
     tbWeightLoss_->setObjectName("tbWeightLoss");
     tbWeightLoss_->setBackgroundColor(Qt::transparent);
-    tbWeightLoss_->setGeometry(0, 0, ScreenWidth, tableHeight);
+    tbWeightLoss_->setGeometry(0, 0, ui::Metrics::ScreenWidth, tableHeight);
     tbWeightLoss_->setRowHeight(WeightLossCell::RowHeight);
     tbWeightLoss_->setDataSource(this);
     tbWeightLoss_->setDelegate(this);
 
-    auto* caption = ui::Label::make(view(), QRect(0, tableHeight, ScreenWidth, 26), 17, true,
-                                    QColor(60, 50, 30), Qt::AlignCenter);
+    auto* caption = ui::Label::make(view(), QRect(0, tableHeight, ui::Metrics::ScreenWidth, 26), 17,
+                                    true, QColor(60, 50, 30), Qt::AlignCenter);
     caption->setText(QStringLiteral("Allowed Calories/Day:"));
-    calories_ = new FoodSpin(QRect(30, tableHeight + 26, ScreenWidth - 60, 88), true, view());
+    calories_ =
+        new FoodSpin(QRect(30, tableHeight + 26, ui::Metrics::ScreenWidth - 60, 88), true, view());
     calories_->setObjectName("calories");
     calories_->setUnit(QStringLiteral("calories"));
 }

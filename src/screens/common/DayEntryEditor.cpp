@@ -1,0 +1,93 @@
+#include "screens/common/DayEntryEditor.h"
+
+#include "core/base/AppVars.h"
+#include "core/base/Clock.h"
+#include "core/base/RefresherDelegate.h"
+#include "core/dates/DateUtil.h"
+#include "ui/BarButtonItem.h"
+#include "ui/Metrics.h"
+#include "ui/NavigationController.h"
+#include "ui/NavigationItem.h"
+#include "ui/controls/DayBar.h"
+#include "ui/controls/SegmentedToolbar.h"
+
+DayEntryEditor::DayEntryEditor(bool editMode, const QString& dateKey, const QString& saveTitle,
+                               QObject* parent)
+    : QVXViewController(parent), isEditMode_(editMode), dateKey_(dateKey),
+      save_(new ui::BarButtonItem(saveTitle, ui::BarButtonItem::Style::Done)) {
+    setHidesBottomBarWhenPushed(true);
+    auto* back = new ui::BarButtonItem(QStringLiteral("Back"));
+    connect(back, &ui::BarButtonItem::triggered, this, &DayEntryEditor::doBack);
+    navigationItem()->setLeftBarButtonItem(back);
+    connect(save_, &ui::BarButtonItem::triggered, this, &DayEntryEditor::doSave);
+    navigationItem()->setRightBarButtonItem(save_);
+}
+
+DayEntryEditor::~DayEntryEditor() {
+    for (const std::function<void()>& detach : std::as_const(detachers_))
+        detach();
+}
+
+void DayEntryEditor::loadView() {
+    QVXViewController::loadView();
+    view()->resize(ui::Metrics::ScreenWidth, ui::Metrics::FullContentHeight);
+    dayBar_ = new DayBar(view());
+    dayBar_->setArrowsVisible(!isEditMode_);
+    dayBar_->setDate(date_);
+    connect(dayBar_, &DayBar::dateStepped, this, &DayEntryEditor::setDate);
+}
+
+ui::SegmentedControl* DayEntryEditor::addSegmentedRow(const QStringList& titles, int y,
+                                                      const QString& caption, int controlWidth) {
+    auto* row = new SegmentedToolbar(titles, controlWidth, caption, view());
+    row->move(0, y);
+    return row->control();
+}
+
+void DayEntryEditor::setEditMode(bool editMode) {
+    isEditMode_ = editMode;
+    if (dayBar_)
+        dayBar_->setArrowsVisible(!editMode);
+}
+
+ui::Label* DayEntryEditor::monthLabel() const {
+    return dayBar_ ? dayBar_->label() : nullptr;
+}
+
+void DayEntryEditor::setDate(const QDateTime& date) {
+    date_ = date;
+    if (dayBar_)
+        dayBar_->setDate(date);
+    if (!isEditMode_ && !dateKey_.isEmpty())
+        AppVars::getVars().insert(dateKey_, date);
+}
+
+void DayEntryEditor::plusDay() {
+    view();
+    dayBar_->stepDays(1);
+}
+
+void DayEntryEditor::minusDay() {
+    view();
+    dayBar_->stepDays(-1);
+}
+
+void DayEntryEditor::viewWillAppear() {
+    QVXViewController::viewWillAppear();
+    if (isEditMode_ || dateKey_.isEmpty())
+        return;
+    const QDateTime shared = AppVars::getVars().value(dateKey_).toDateTime();
+    setDate(shared.isValid() ? shared : DateUtil::trunc(Clock::now()));
+}
+
+void DayEntryEditor::doBack() {
+    if (ui::NavigationController* nav = navigationController())
+        nav->popViewController();
+}
+
+void DayEntryEditor::finishSave() {
+    if (owner_)
+        owner_->refreshData();
+    if (ui::NavigationController* nav = navigationController())
+        nav->popToRootViewController();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/base/QVColor.h"
+
+#include <QColor>
+#include <QFont>
+
+namespace ui {
+
+// The phone screen the application is laid out on, in logical points, and its tint colour.
+// Every screen size and the tint come from here.
+struct Metrics {
+    static constexpr int ScreenWidth = 320;
+    static constexpr int ScreenHeight = 460;
+    static constexpr int NavigationBarHeight = 44;
+    static constexpr int TabBarHeight = 49;
+    // Between the navigation bar and the tab bar.
+    static constexpr int ContentHeight = ScreenHeight - NavigationBarHeight - TabBarHeight;
+    // Under the navigation bar of a screen that hides the tab bar.
+    static constexpr int FullContentHeight = ScreenHeight - NavigationBarHeight;
+
+    // The application's tint (QVXUtil::appTintColor) as a colour to paint with.
+    static QColor tintColor();
+    // A plain colour value of the core as a colour to paint with.
+    static QColor colorOf(const QVColor& color);
+    // The system font at a size in points (pixels at scale 1).
+    static QFont font(int pointSize, bool bold = false);
+};
+
+static_assert(Metrics::ContentHeight == 367 && Metrics::FullContentHeight == 416);
+
+} // namespace ui

@@ -1,0 +1,35 @@
+#include "ui/controls/SegmentedToolbar.h"
+
+#include "ui/BarButtonItem.h"
+#include "ui/Label.h"
+#include "ui/Metrics.h"
+#include "ui/SegmentedControl.h"
+
+namespace {
+const int controlHeight = 30;
+}
+
+SegmentedToolbar::SegmentedToolbar(const QStringList& titles, int controlWidth,
+                                   const QString& caption, QWidget* parent)
+    : ui::Toolbar(parent), control_(new ui::SegmentedControl(titles)) {
+    const QColor tint = ui::Metrics::tintColor();
+    setTintColor(tint);
+    resize(ui::Metrics::ScreenWidth, kHeight);
+    control_->setSegmentedControlStyle(ui::SegmentedControl::Style::Bar);
+    control_->setTintColor(tint);
+    control_->resize(controlWidth, controlHeight);
+    if (!titles.isEmpty())
+        control_->setSelectedSegmentIndex(0);
+    QList<ui::BarButtonItem*> items;
+    if (!caption.isEmpty()) {
+        auto* label = new ui::Label;
+        label->setFontSize(18, true);
+        label->setTextColor(Qt::white);
+        label->setText(caption);
+        label->resize(label->sizeHint());
+        items << ui::BarButtonItem::withCustomView(label);
+    }
+    items << ui::BarButtonItem::flexibleSpace() << ui::BarButtonItem::withCustomView(control_)
+          << ui::BarButtonItem::flexibleSpace();
+    setItems(items);
+}
