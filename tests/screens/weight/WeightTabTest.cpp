@@ -25,6 +25,7 @@
 #include "ui/controls/QVXTableView.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <memory>
 
 namespace {
@@ -36,6 +37,8 @@ protected:
         Clock::set(at(2026, 12, 6, 9, 30));
     }
     void TearDown() override {
+        // Screens left go the way they go in the application, views and all.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (nav)
             delete nav->view();
         nav.reset();

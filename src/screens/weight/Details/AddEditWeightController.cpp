@@ -77,6 +77,14 @@ AddEditWeightController::AddEditWeightController(QObject* parent)
     view();
 }
 
+AddEditWeightController::~AddEditWeightController() {
+    // The wheels may outlive this screen until their view goes; they reload as they let go.
+    if (selector_) {
+        selector_->setDelegate(nullptr);
+        selector_->setDataSource(nullptr);
+    }
+}
+
 void AddEditWeightController::loadView() {
     WeighingEditor::loadView();
     QWidget* root = view();
@@ -114,7 +122,7 @@ void AddEditWeightController::loadView() {
     selector_->setGeometry(wheels);
     selector_->setShowsSelectionIndicator(true);
     selector_->setDataSource(this);
-    attachDelegate(selector_, static_cast<ui::PickerViewDelegate*>(this));
+    selector_->setDelegate(this);
     // A touch anywhere else closes the note's keyboard.
     root->installEventFilter(this);
     panel->installEventFilter(this);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "screens/weight/Details/WeighingEditor.h"
+#include "ui/PickerView.h"
 #include "ui/PickerViewDataSource.h"
 #include "ui/PickerViewDelegate.h"
 
@@ -11,9 +12,8 @@ class QAbstractButton;
 class Weighing;
 class WeightController;
 namespace ui {
-class PickerView;
 class TextView;
-} // namespace ui
+}
 
 // Enters a new weighing or changes one: the weight on two wheels (whole units and tenths) in
 // the unit of the setting, the day on the arrows, the time of day on its own screen, and a
@@ -24,6 +24,7 @@ class AddEditWeightController : public WeighingEditor,
     Q_OBJECT
 public:
     explicit AddEditWeightController(QObject* parent = nullptr);
+    ~AddEditWeightController() override;
 
     // The weight screen: it follows the day of the arrows and shows the saved weighing's day.
     WeightController* owner() const;
@@ -86,7 +87,7 @@ private:
     bool inkg_;
     QString selectedvalue_;
     QString selectedfraction_;
-    ui::PickerView* selector_ = nullptr;
+    QPointer<ui::PickerView> selector_;
     ui::TextView* noteView_ = nullptr;
     QAbstractButton* timelabel_ = nullptr;
 };
