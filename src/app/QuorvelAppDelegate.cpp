@@ -14,6 +14,7 @@
 #include "screens/exercise/ExerciseController.h"
 #include "screens/food/FoodController.h"
 #include "screens/profile/ProfileController.h"
+#include "screens/weight/WeightController.h"
 #include "ui/Metrics.h"
 #endif
 
@@ -47,6 +48,8 @@ ui::ViewController* QuorvelAppDelegate::appendController() {
             screen = new FoodController;
         else if (title == QLatin1String("Exercise"))
             screen = new ExerciseController;
+        else if (title == QLatin1String("Weight"))
+            screen = new WeightController;
         else if (title == QLatin1String("My Profile"))
             screen = new ProfileController;
         // The tab bar's icons are one set.
