@@ -1,10 +1,14 @@
 #include "FoodEditorFixture.h"
+#include "support/ScopedLocale.h"
 
 #include "core/base/AppVars.h"
 #include "core/catalogue/FoodSimpleDbo.h"
+#include "core/db/QVUtil.h"
 #include "core/diary/FoodDayInfo.h"
 #include "core/diary/SavedFoodDbo.h"
 #include "screens/food/Details/QuickCalories.h"
+#include "support/gui/Gui.h"
+#include "ui/AlertView.h"
 #include "ui/BarButtonItem.h"
 #include "ui/NavigationController.h"
 #include "ui/SegmentedControl.h"
@@ -71,6 +75,20 @@ TEST_F(QuickCaloriesTest, DoneNeedsBothTextsAndTheCaloriesTakeOnePoint) {
     EXPECT_FLOAT_EQ(item->numAttribute, 12.57f);
 }
 
+TEST_F(QuickCaloriesTest, ADecimalCommaSavesItsValueAndALoneSeparatorIsNoNumber) {
+    const ScopedLocale german(QLocale(QLocale::German, QLocale::Germany));
+    QuickCalories* screen = openNew();
+    type(screen->name(), "Tea");
+    type(screen->calories(), ",");
+    EXPECT_FALSE(screen->doneButton()->isEnabled()) << "a lone separator would save 0";
+    type(screen->calories(), "5");
+    EXPECT_TRUE(screen->doneButton()->isEnabled());
+    erase(screen->calories(), 2);
+    type(screen->calories(), "99,6");
+    click("Done");
+    EXPECT_EQ(savedRows(), "0|Tea|0.0|100.0|0|0.0|2026-12-06 00:00:00");
+}
+
 TEST_F(QuickCaloriesTest, DoneSavesASpeedyEntryAndRemembersIt) {
     QuickCalories* screen = openNew();
     type(screen->calories(), "249.6");
@@ -87,6 +105,36 @@ TEST_F(QuickCaloriesTest, DoneSavesASpeedyEntryAndRemembersIt) {
     ASSERT_NE(day, nullptr);
     ASSERT_EQ(day->items().at(3).size(), 1);
     EXPECT_EQ(day->items().at(3).first()->kindImage(), "quick_add.png");
+}
+
+TEST_F(QuickCaloriesTest, ARefusedWriteIsShownAndTheScreenKeepsTheEntryToSaveAgain) {
+    QuickCalories* screen = openNew();
+    type(screen->calories(), "300");
+    type(screen->name(), "Cake");
+    QVUtil::commonDbc(); // the diary file is in place
+    {
+        const RawDatabase file = diary();
+        const auto lock = file.lockWrites();
+        click("Done");
+        ui::AlertView* alert = ui::AlertView::current();
+        ASSERT_NE(alert, nullptr) << "the user is told";
+        EXPECT_EQ(alert->title(), "Not Saved");
+        EXPECT_TRUE(alert->message().contains("locked")) << alert->message().toStdString();
+        EXPECT_EQ(top(), screen);
+        EXPECT_EQ(screen->name()->text(), "Cake");
+        EXPECT_EQ(owner->refreshes, 0);
+        gui::click(alert, "OK");
+    }
+    EXPECT_EQ(diary().count("saved_food") + diary().count("recent_food"), 0);
+    if (FoodDayPtr day = FoodDayInfo::getFoodOn(at(2026, 12, 6))) {
+        for (const auto& meal : day->items())
+            EXPECT_TRUE(meal.isEmpty()) << "nothing shown as saved";
+    }
+
+    click("Done");
+    EXPECT_EQ(savedRows(), "0|Cake|0.0|300.0|0|0.0|2026-12-06 00:00:00");
+    EXPECT_EQ(diary().count("recent_food"), 1) << "saved once, remembered once";
+    EXPECT_EQ(top(), owner);
 }
 
 TEST_F(QuickCaloriesTest, EditingShowsTheEntryAndAMealChangeMovesIt) {
