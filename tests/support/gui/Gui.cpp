@@ -1,5 +1,6 @@
 #include "support/gui/Gui.h"
 
+#include "ui/PickerView.h"
 #include "ui/TableView.h"
 
 #include <QAbstractButton>
@@ -52,8 +53,47 @@ void type(QWidget* field, const QString& text) {
     settle();
 }
 
+void turn(ui::PickerView* wheels, int component, int rows) {
+    wheels->setFocus();
+    while (wheels->focusedComponent() < component)
+        QTest::keyClick(wheels, Qt::Key_Right);
+    while (wheels->focusedComponent() > component)
+        QTest::keyClick(wheels, Qt::Key_Left);
+    for (int i = 0; i < std::abs(rows); ++i)
+        QTest::keyClick(wheels, rows > 0 ? Qt::Key_Down : Qt::Key_Up);
+    settle();
+}
+
+QList<int> selectedRows(ui::PickerView* wheels) {
+    QList<int> rows;
+    for (int c = 0; c < wheels->numberOfComponents(); ++c)
+        rows.append(wheels->selectedRowInComponent(c));
+    return rows;
+}
+
 bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
     return QTest::qWaitFor(condition, timeoutMs);
+}
+
+ScreenStack::ScreenStack(ui::ViewController* root, QSize size)
+    : nav_(std::make_unique<ui::NavigationController>(root)) {
+    nav_->view()->resize(size);
+    nav_->view()->show();
+    nav_->viewWillAppear();
+    settle();
+}
+
+ScreenStack::~ScreenStack() {
+    delete nav_->view();
+}
+
+void ScreenStack::push(ui::ViewController* screen) {
+    nav_->pushViewController(screen, false);
+    settle();
+}
+
+void ScreenStack::click(const QString& name) const {
+    gui::click(nav_->view(), name);
 }
 
 } // namespace gui

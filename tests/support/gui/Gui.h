@@ -1,16 +1,21 @@
 #pragma once
 
 #include "ui/IndexPath.h"
+#include "ui/NavigationController.h"
 
+#include <QList>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace ui {
+class PickerView;
 class TableView;
-}
+} // namespace ui
 
 // Driving widgets offscreen the way a user does: found by objectName, clicked, dragged, typed
 // into. Each action lets the events it posts run before it returns. Times of drags are the input
@@ -40,7 +45,36 @@ void swipeLeft(ui::TableView* table, const ui::IndexPath& path);
 void drag(QWidget* widget, QPoint from, QPoint to, int steps = 4, int stepMs = 16, int restMs = 0);
 // Gives the field the focus and types the text key by key.
 void type(QWidget* field, const QString& text);
+// Turns one wheel by whole rows with the keyboard: Left and Right move to the wheel, then each
+// Down turns it a row on and each Up a row back.
+void turn(ui::PickerView* wheels, int component, int rows);
+// The selected row of every wheel, left to right.
+QList<int> selectedRows(ui::PickerView* wheels);
 // Runs events until the condition holds; false when it still does not after timeoutMs.
 bool waitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
+
+// A navigation stack over a root screen, shown at a tab's size and told that it appears, as the
+// tab bar shows it. Its view, and every screen with it, goes with the stack.
+class ScreenStack {
+public:
+    explicit ScreenStack(ui::ViewController* root, QSize size = {320, 416});
+    ~ScreenStack();
+    ScreenStack(const ScreenStack&) = delete;
+    ScreenStack& operator=(const ScreenStack&) = delete;
+
+    ui::NavigationController* nav() const { return nav_.get(); }
+    // The screen on top as a Screen, nullptr when it is another kind.
+    template <class Screen = ui::ViewController> Screen* top() const {
+        return qobject_cast<Screen*>(nav_->topViewController());
+    }
+    // Pushes without a slide and lets the screen settle.
+    void push(ui::ViewController* screen);
+    // Clicks the visible, enabled button of that objectName (a bar button's title) anywhere in
+    // the stack's view.
+    void click(const QString& name) const;
+
+private:
+    std::unique_ptr<ui::NavigationController> nav_;
+};
 
 } // namespace gui
