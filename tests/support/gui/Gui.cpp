@@ -47,20 +47,19 @@ void drag(QWidget* widget, QPoint from, QPoint to, int steps, int stepMs, int re
     settle();
 }
 
-void type(QWidget* field, const QString& text) {
-    field->setFocus();
-    QTest::keyClicks(field, text);
+void turn(ui::PickerView* picker, int component, int rows) {
+    picker->setFocus();
+    while (picker->focusedComponent() != component)
+        QTest::keyClick(picker,
+                        component > picker->focusedComponent() ? Qt::Key_Right : Qt::Key_Left);
+    for (int i = 0; i < std::abs(rows); ++i)
+        QTest::keyClick(picker, rows > 0 ? Qt::Key_Down : Qt::Key_Up);
     settle();
 }
 
-void turn(ui::PickerView* wheels, int component, int rows) {
-    wheels->setFocus();
-    while (wheels->focusedComponent() < component)
-        QTest::keyClick(wheels, Qt::Key_Right);
-    while (wheels->focusedComponent() > component)
-        QTest::keyClick(wheels, Qt::Key_Left);
-    for (int i = 0; i < std::abs(rows); ++i)
-        QTest::keyClick(wheels, rows > 0 ? Qt::Key_Down : Qt::Key_Up);
+void type(QWidget* field, const QString& text) {
+    field->setFocus();
+    QTest::keyClicks(field, text);
     settle();
 }
 

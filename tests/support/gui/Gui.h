@@ -43,11 +43,10 @@ void swipeLeft(ui::TableView* table, const ui::IndexPath& path);
 // Presses at from, moves to to in even steps stepMs apart and lets go restMs after the last move
 // (a rest of more than 100 ms ends a flick).
 void drag(QWidget* widget, QPoint from, QPoint to, int steps = 4, int stepMs = 16, int restMs = 0);
+// Turns a wheel of the picker by whole rows with the arrow keys (down is positive).
+void turn(ui::PickerView* picker, int component, int rows);
 // Gives the field the focus and types the text key by key.
 void type(QWidget* field, const QString& text);
-// Turns one wheel by whole rows with the keyboard: Left and Right move to the wheel, then each
-// Down turns it a row on and each Up a row back.
-void turn(ui::PickerView* wheels, int component, int rows);
 // The selected row of every wheel, left to right.
 QList<int> selectedRows(ui::PickerView* wheels);
 // Runs events until the condition holds; false when it still does not after timeoutMs.
