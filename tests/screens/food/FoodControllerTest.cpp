@@ -9,6 +9,7 @@
 #include "ui/TableView.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
