@@ -11,6 +11,7 @@
 #include "ui/TableView.h"
 #include "ui/TextField.h"
 
+#include <QPushButton>
 #include <QSet>
 #include <QTest>
 
