@@ -11,6 +11,7 @@
 #include "support/TestEnv.h"
 #include "support/gui/Gui.h"
 #include "ui/Label.h"
+#include "ui/NavigationBar.h"
 #include "ui/PickerView.h"
 #include "ui/TableView.h"
 
