@@ -1,5 +1,6 @@
 #include "ui/TextField.h"
 
+#include "ui/Metrics.h"
 #include "ui/TextFieldDelegate.h"
 #include "ui/TextFieldValidator.h"
 
@@ -27,10 +28,7 @@ void TextField::setBorderStyle(BorderStyle style) {
 }
 
 void TextField::setFontSize(int size, bool bold) {
-    QFont f = font();
-    f.setPixelSize(size);
-    f.setBold(bold);
-    setFont(f);
+    setFont(Metrics::resized(font(), size, bold));
 }
 
 void TextField::setTextColor(const QColor& color) {
@@ -59,17 +57,6 @@ void TextField::setText(const QString& text) {
 
 void TextField::clear() {
     setText(QString());
-}
-
-void TextField::becomeFirstResponder() {
-    if (window())
-        window()->activateWindow();
-    setFocus(Qt::OtherFocusReason);
-}
-
-void TextField::resignFirstResponder() {
-    if (hasFocus())
-        clearFocus();
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/TextEdit.h"
+#include "ui/ViewUtil.h"
 
 #include <QLineEdit>
 #include <optional>
@@ -34,8 +35,8 @@ public:
     void clear();
 
     // Takes or gives up the keyboard (focus).
-    void becomeFirstResponder();
-    void resignFirstResponder();
+    void becomeFirstResponder() { ViewUtil::becomeFirstResponder(this); }
+    void resignFirstResponder() { ViewUtil::resignFirstResponder(this); }
     bool isFirstResponder() const { return hasFocus(); }
 
     // Whether the user's change would be taken; used by the field's own checks.
