@@ -53,6 +53,10 @@ ExerciseDayList& ExerciseDayInfo::exerciseList() {
     return *slot;
 }
 
+void ExerciseDayInfo::forgetExerciseList() {
+    ProcessGlobal<std::optional<ExerciseDayList>>::get().reset();
+}
+
 ExerciseDayList ExerciseDayInfo::getExerciseInfo() {
     return loadDiaryDays<ExerciseDayInfo>(kLoadSql, "saved_exercise",
                                           &ExerciseDayInfo::initNewExerciseDay, readExercise);

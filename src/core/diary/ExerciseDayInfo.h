@@ -20,6 +20,8 @@ public:
 
     // The exercise list, ascending by date, loaded on first use; always holds today once loaded.
     static ExerciseDayList& exerciseList();
+    // Drops the exercise list; the next use reads it from the database again.
+    static void forgetExerciseList();
     // Reads a new list from saved_exercise; rows whose date cannot be read are left out and
     // logged.
     static ExerciseDayList getExerciseInfo();

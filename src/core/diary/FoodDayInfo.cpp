@@ -38,6 +38,10 @@ FoodDayList& FoodDayInfo::foodList() {
     return *slot;
 }
 
+void FoodDayInfo::forgetFoodList() {
+    ProcessGlobal<std::optional<FoodDayList>>::get().reset();
+}
+
 FoodDayList FoodDayInfo::getFoodInfo() {
     return loadDiaryDays<FoodDayInfo>(kLoadSql, "saved_food", &FoodDayInfo::initNewFoodDay,
                                       readFood);

@@ -23,6 +23,8 @@ public:
 
     // The food list, ascending by date, loaded on first use; always holds today once loaded.
     static FoodDayList& foodList();
+    // Drops the food list; the next use reads it from the database again.
+    static void forgetFoodList();
     // Reads a new list from saved_food; rows whose date cannot be read are left out and logged.
     static FoodDayList getFoodInfo();
     // The day of the food list on the date's calendar day, or none.
