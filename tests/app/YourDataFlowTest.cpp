@@ -70,13 +70,15 @@ protected:
 } // namespace
 
 TEST_F(YourDataFlowTest, BackUpDeleteRestoreFromTheListAndSeeTheEntryBackThenExport) {
+    // Later than the start's daily set.
+    Clock::set(at(2026, 12, 6, 9, 45));
     tabs->setSelectedIndex(4);
     tapYourData(0);
-    EXPECT_EQ(answer("OK"), "Backed Up: The backup of 6 December 2026, 09:30 holds 2 food "
+    EXPECT_EQ(answer("OK"), "Backed Up: The backup of 6 December 2026, 09:45 holds 2 food "
                             "entries, 0 exercises, 0 weighings, last entry 6 December 2026.");
     profile()->profilemenu()->scrollToRow({3, 0});
     auto* first = qobject_cast<WeightLossCell*>(profile()->profilemenu()->cellForRow({3, 0}));
-    EXPECT_EQ(first->lbValue()->text(), "6 Dec, 09:30");
+    EXPECT_EQ(first->lbValue()->text(), "6 Dec, 09:45");
 
     tabs->setSelectedIndex(1);
     ASSERT_EQ(breakfastRows(), 2);
@@ -102,7 +104,7 @@ TEST_F(YourDataFlowTest, BackUpDeleteRestoreFromTheListAndSeeTheEntryBackThenExp
     EXPECT_EQ(BackupFolder::sets().size(), 2);
     gui::tapRow(backups->tableView(), {0, 0});
     answer("Restore");
-    EXPECT_EQ(answer("OK"), "Restored: Your diary is back as it was on 6 December 2026, 09:30. "
+    EXPECT_EQ(answer("OK"), "Restored: Your diary is back as it was on 6 December 2026, 09:45. "
                             "The diary as it was before is the backup of 6 December 2026, 10:00.");
     EXPECT_EQ(stack(4)->topViewController(), profile());
 

@@ -145,7 +145,7 @@ void BackupSet::writeManifest(Kind kind, const QDateTime& created, const DiaryCo
     const QJsonObject json{
         {"format", kFormat},
         {"kind", QLatin1String(kindName(kind).name)},
-        {"created", created.toOffsetFromUtc(created.offsetFromUtc()).toString(Qt::ISODate)},
+        {"created", created.toOffsetFromUtc(created.offsetFromUtc()).toString(Qt::ISODateWithMs)},
         {"contents", contents.toJson()},
         {"files", files}};
     const QString path = QDir(path_).filePath(manifestName());

@@ -2,6 +2,7 @@
 
 #include "core/db/DBException.h"
 
+#include <QDeadlineTimer>
 #include <sqlite3.h>
 
 namespace {
@@ -102,14 +103,16 @@ void SqliteConnection::copyFrom(const SqliteConnection& source) {
     if (!backup)
         fail();
     // All pages in one step: the source stays readable by others and is seen at one moment.
-    // A writer holding the file makes the step wait through the busy timeout, then retry.
+    // The step can find the file locked by a writer without waiting through the busy timeout
+    // (SQLite says to try again later), so it is tried again until the writer lets go.
+    QDeadlineTimer deadline(kBusyMs);
     int rc = SQLITE_OK;
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    do {
         rc = sqlite3_backup_step(backup, -1);
         if (rc != SQLITE_BUSY && rc != SQLITE_LOCKED)
             break;
-        sqlite3_sleep(50);
-    }
+        sqlite3_sleep(10);
+    } while (!deadline.hasExpired());
     sqlite3_backup_finish(backup);
     if (rc != SQLITE_DONE)
         fail(rc == SQLITE_BUSY || rc == SQLITE_LOCKED ? QStringLiteral("the database stayed busy")

@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 namespace {
@@ -65,9 +66,12 @@ int countIn(const BackupSet& set, const char* table) {
 
 TEST_F(BackupSetTest, SetsOfADiaryBeingWrittenAreWholeAndConsistent) {
     QVUtil::commonDbc();
-    // Another connection writes a food entry and an exercise in each transaction, as fast as
-    // it can, while the sets are made: a consistent copy holds as many of one as of the other.
+    // Another connection writes a food entry and an exercise in each transaction while the
+    // sets are made: a consistent copy holds as many of one as of the other. It pauses a moment
+    // between transactions, as a program does: one that committed without a break would keep
+    // every reader of the file out (SQLite lets a waiting writer in first).
     std::atomic<bool> stop{false};
+    std::atomic<bool> failed{false};
     std::atomic<int> written{0};
     std::string failure;
     std::thread writer([&] {
@@ -78,22 +82,30 @@ TEST_F(BackupSetTest, SetsOfADiaryBeingWrittenAreWholeAndConsistent) {
                         "'2026-12-06 00:00:00', 0); insert into saved_exercise (name, date) "
                         "values ('b', '2026-12-06 00:00:00'); commit;");
                 ++written;
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
             }
         } catch (const DBException& e) {
             failure = e.what();
+            failed = true;
         }
     });
-    while (written < 20 && failure.empty())
+    while (written < 20 && !failed)
         std::this_thread::yield();
     QList<BackupSet> sets;
-    for (int i = 0; i < 3; ++i)
-        sets << BackupFolder::backUpNow();
-    // The writer goes on past the last set, so it wrote all through them.
-    while (written <= sets.last().contents().food + 1 && failure.empty())
-        std::this_thread::yield();
+    QString refused;
+    try {
+        for (int i = 0; i < 3; ++i)
+            sets << BackupFolder::backUpNow();
+        // The writer goes on past the last set, so it wrote all through them.
+        while (written <= sets.last().contents().food + 1 && !failed)
+            std::this_thread::yield();
+    } catch (const BackupFailure& e) {
+        refused = e.reason();
+    }
     stop = true;
     writer.join();
     ASSERT_EQ(failure, "");
+    ASSERT_EQ(refused.toStdString(), "");
 
     int previous = 0;
     for (const BackupSet& set : sets) {
