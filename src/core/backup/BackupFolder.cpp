@@ -33,9 +33,8 @@ QList<BackupSet> BackupFolder::sets() {
     }
     // Only marks the weekly sets here; sets past keeping (a removal that failed) still show.
     complete += BackupRetention::apply(complete) + incomplete;
-    std::stable_sort(complete.begin(), complete.end(), [](const BackupSet& a, const BackupSet& b) {
-        return a.created() > b.created();
-    });
+    std::stable_sort(complete.begin(), complete.end(),
+                     [](const BackupSet& a, const BackupSet& b) { return a.isNewerThan(b); });
     return complete;
 }
 

@@ -41,7 +41,7 @@ std::optional<BackupSet> BackupRestore::find(const QString& dir) {
     const QDir folder(dir);
     for (const QString& name : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         std::optional<BackupSet> set = BackupSet::at(folder.filePath(name));
-        if (set && (!newest || set->created() > newest->created()))
+        if (set && (!newest || set->isNewerThan(*newest)))
             newest = set;
     }
     return newest;

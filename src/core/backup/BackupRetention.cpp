@@ -15,9 +15,8 @@ QDate weekOf(const QDateTime& created) {
 } // namespace
 
 QList<BackupSet> BackupRetention::apply(QList<BackupSet>& sets) {
-    std::stable_sort(sets.begin(), sets.end(), [](const BackupSet& a, const BackupSet& b) {
-        return a.created() > b.created();
-    });
+    std::stable_sort(sets.begin(), sets.end(),
+                     [](const BackupSet& a, const BackupSet& b) { return a.isNewerThan(b); });
     QList<BackupSet> kept;
     QList<BackupSet> removed;
     int daily = 0;

@@ -106,6 +106,7 @@ std::optional<BackupSet> BackupSet::at(const QString& dir) {
 void BackupSet::readManifest() {
     hasManifest_ = true;
     QFile file(QDir(path_).filePath(manifestName()));
+    written_ = QFileInfo(file).lastModified();
     QJsonParseError error{};
     const QJsonObject json = file.open(QIODevice::ReadOnly)
                                  ? QJsonDocument::fromJson(file.readAll(), &error).object()
@@ -156,8 +157,15 @@ void BackupSet::writeManifest(Kind kind, const QDateTime& created, const DiaryCo
                           QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
     file.close();
     DurableFile::sync(path, QStringLiteral("Backup Failed"));
+    written_ = QFileInfo(path).lastModified();
     hasManifest_ = true;
     manifestProblem_.clear();
+}
+
+bool BackupSet::isNewerThan(const BackupSet& other) const {
+    if (created_ != other.created_)
+        return created_ > other.created_;
+    return written_ > other.written_;
 }
 
 bool BackupSet::holds(const QString& file) const {

@@ -39,6 +39,8 @@ public:
     const QList<File>& files() const { return files_; }
     bool hasManifest() const { return hasManifest_; }
     bool holds(const QString& file) const;
+    // Made later; of two made at the same moment by the program's clock, the one written last.
+    bool isNewerThan(const BackupSet& other) const;
 
     // A daily set kept as the one of its week once it is past the newest seven.
     bool isWeekly() const { return weekly_; }
@@ -63,6 +65,8 @@ private:
     QString path_;
     Kind kind_ = Kind::Manual;
     QDateTime created_;
+    // When the folder's manifest was written, by the file system's clock.
+    QDateTime written_;
     DiaryContents contents_;
     QList<File> files_;
     bool hasManifest_ = false;

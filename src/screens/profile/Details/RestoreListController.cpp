@@ -10,6 +10,7 @@
 #include "ui/TableViewCell.h"
 
 #include <QLabel>
+#include <QLocale>
 #include <QVBoxLayout>
 #include <optional>
 
@@ -66,7 +67,11 @@ ui::TableViewCell* RestoreListController::cellForRow(ui::TableView* table,
         cell->textLabel()->setFont(text);
     }
     const BackupSet& set = sets_.at(path.row);
-    cell->textLabel()->setText(QStringLiteral("%1 \u00b7 %2").arg(set.title(), set.kindLabel()));
+    // The month short, so that the longest reason ("Before restore") fits beside the time.
+    const QString when =
+        QLocale(QLocale::English, QLocale::UnitedStates)
+            .toString(set.created().toLocalTime(), QStringLiteral("d MMM yyyy, HH:mm"));
+    cell->textLabel()->setText(QStringLiteral("%1 \u00b7 %2").arg(when, set.kindLabel()));
     cell->detailTextLabel()->setText(set.hasManifest() ? set.contents().text()
                                                        : QStringLiteral("Incomplete"));
     return cell;
