@@ -62,7 +62,7 @@ ui::TableViewCell* RestoreListController::cellForRow(ui::TableView* table,
         cell->detailTextLabel()->setWordWrap(true);
         cell->detailTextLabel()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         QFont text = cell->textLabel()->font();
-        text.setPixelSize(15);
+        text.setPixelSize(14);
         text.setBold(true);
         cell->textLabel()->setFont(text);
     }
