@@ -96,7 +96,7 @@ void BackupRestore::forgetLoaded() {
     // The files may come from an older version of the program: opened again, they go through
     // the same versioned open, and upgrade, as at start-up.
     QVUtil::closeUserDatabases();
-    FoodDayInfo::forgetFoodList();
-    ExerciseDayInfo::forgetExerciseList();
+    FoodDayInfo::forgetList();
+    ExerciseDayInfo::forgetList();
     SettingsStore::drop();
 }

@@ -118,10 +118,10 @@ ui::TableViewCell* ProfileController::cellForRow(ui::TableView* table, const ui:
     const bool opens =
         path.section != YourDataSection::kSection || YourDataSection::opensScreen(path.row);
     const QString identifier = opens ? QStringLiteral("profile") : QStringLiteral("action");
-    auto* cell = qobject_cast<WeightLossCell*>(table->dequeueReusableCell(identifier));
-    if (!cell)
-        cell = new WeightLossCell(
+    auto* cell = table->reusableCell<WeightLossCell>(identifier, [&] {
+        return new WeightLossCell(
             opens ? ui::AccessoryType::DisclosureIndicator : ui::AccessoryType::None, identifier);
+    });
     cell->setTexts(getTitlesForSection(path.section).value(path.row),
                    path.section == YourDataSection::kSection ? yourData_->valueForRow(path.row)
                                                              : valueForRow(path));
