@@ -4,6 +4,7 @@
 #include "core/backup/BackupFolder.h"
 #include "core/backup/BackupWriter.h"
 #include "core/base/Paths.h"
+#include "core/base/ProcessGlobal.h"
 #include "core/db/DBManager.h"
 #include "core/db/QVUtil.h"
 #include "core/db/SqliteConnection.h"
@@ -96,7 +97,9 @@ void BackupRestore::forgetLoaded() {
     // The files may come from an older version of the program: opened again, they go through
     // the same versioned open, and upgrade, as at start-up.
     QVUtil::closeUserDatabases();
-    FoodDayInfo::forgetList();
-    ExerciseDayInfo::forgetList();
+    // The day lists are the food and exercise models' process-wide slots: dropped, the next
+    // use reads them from the restored file.
+    ProcessGlobal<std::optional<FoodDayList>>::get().reset();
+    ProcessGlobal<std::optional<ExerciseDayList>>::get().reset();
     SettingsStore::drop();
 }

@@ -22,9 +22,6 @@ public:
         list.insertDbo(index, std::move(day));
     }
 
-    // Drops the list of days; the next use reads it from the database again.
-    static void forgetList() { ProcessGlobal<std::optional<List>>::get().reset(); }
-
     // Leaves the list when every group is empty and the day is not today.
     void checkSelf() {
         if (this->isDroppable())
