@@ -2,6 +2,8 @@
 
 #include "app/DatabaseFailureReporter.h"
 #include "app/PlaceholderController.h"
+#include "core/backup/BackupFailure.h"
+#include "core/backup/BackupFolder.h"
 #include "core/base/UserNotices.h"
 #include "core/db/QVUtil.h"
 #include "core/settings/WelcomeCounter.h"
@@ -9,6 +11,8 @@
 #include "ui/ImgUtil.h"
 #include "ui/NavigationController.h"
 #include "ui/TabBarController.h"
+
+#include <QDebug>
 
 #ifdef QUORVEL_HAVE_SCREENS
 #include "screens/exercise/ExerciseController.h"
@@ -70,6 +74,13 @@ void QuorvelAppDelegate::setApplicationProps() {
     // done (or has failed) before a screen reads them, and what it has to say can be shown.
     QVUtil::commonDbc();
     QVUtil::weightDbc();
+    // Once a calendar day, a backup set of the diary as it stands at start.
+    try {
+        BackupFolder::dailyIfDue();
+    } catch (const BackupFailure& failure) {
+        qWarning().noquote() << failure.reason();
+        UserNotices::add(failure.name(), failure.reason());
+    }
 }
 
 void QuorvelAppDelegate::didShowWindow() {

@@ -1,3 +1,4 @@
+#include "app/DataCommands.h"
 #include "app/DatabaseFailureReporter.h"
 #include "app/QuorvelAppDelegate.h"
 #include "app/QuorvelApplication.h"
@@ -24,6 +25,8 @@ int sayAlreadyRunning() {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> status = DataCommands::run(argc, argv))
+        return *status;
     ScaleOption::apply(argc, argv);
     QuorvelApplication app(argc, argv);
     SingleInstance instance(Paths::dataDir());

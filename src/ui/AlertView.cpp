@@ -88,21 +88,37 @@ AlertView::AlertView(const QString& title, const QString& message, const QString
         "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
     scroll_->viewport()->setAutoFillBackground(false);
 
-    button_->setObjectName(buttonTitle);
-    button_->setDefault(true);
-    button_->setCursor(Qt::PointingHandCursor);
+    styleButton(button_);
+    connect(button_, &QPushButton::clicked, this, [this] { dismissWithClickedButtonIndex(0); });
+}
+
+AlertView::AlertView(const QString& title, const QString& message, const QString& cancelButtonTitle,
+                     const QString& otherButtonTitle)
+    : AlertView(title, message, cancelButtonTitle) {
+    otherButton_ = new QPushButton(otherButtonTitle, panel_);
+    styleButton(otherButton_);
+    button_->setDefault(false);
+    connect(otherButton_, &QPushButton::clicked, this,
+            [this] { dismissWithClickedButtonIndex(1); });
+}
+
+void AlertView::styleButton(QPushButton* button) {
+    button->setObjectName(button->text());
+    button->setDefault(true);
+    // Return on a focused button chooses that button.
+    button->setAutoDefault(true);
+    button->setCursor(Qt::PointingHandCursor);
     QFont buttonFont;
     buttonFont.setPixelSize(17);
     buttonFont.setBold(true);
-    button_->setFont(buttonFont);
-    button_->setStyleSheet(QStringLiteral(
+    button->setFont(buttonFont);
+    button->setStyleSheet(QStringLiteral(
         "QPushButton { color: white; border: 1px solid rgba(255,255,255,150); border-radius: 8px;"
         " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgba(255,255,255,110),"
         " stop:0.5 rgba(255,255,255,45), stop:0.51 rgba(255,255,255,20), stop:1"
         " rgba(255,255,255,40)); }"
         "QPushButton:pressed { background: rgba(0,0,0,60); }"
         "QPushButton:focus { border: 2px solid white; }"));
-    connect(button_, &QPushButton::clicked, this, &AlertView::dismiss);
 }
 
 AlertView::~AlertView() {
@@ -148,10 +164,14 @@ void AlertView::showIn(QWidget* host) {
     layoutPanel();
     QWidget::show();
     raise();
-    button_->setFocus(Qt::OtherFocusReason);
+    (otherButton_ ? otherButton_ : button_)->setFocus(Qt::OtherFocusReason);
 }
 
 void AlertView::dismiss() {
+    dismissWithClickedButtonIndex(0);
+}
+
+void AlertView::dismissWithClickedButtonIndex(int index) {
     if (closing_)
         return;
     closing_ = true;
@@ -164,7 +184,7 @@ void AlertView::dismiss() {
     else if (QWidget* focused = QApplication::focusWidget(); focused && isAncestorOf(focused))
         focused->clearFocus();
     hide();
-    emit clickedButtonAtIndex(0);
+    emit clickedButtonAtIndex(index);
     deleteLater();
 }
 
@@ -180,6 +200,8 @@ void AlertView::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        dismissWithClickedButtonIndex(otherButton_ ? 1 : 0);
+        break;
     case Qt::Key_Escape:
         dismiss();
         break;
@@ -204,7 +226,14 @@ void AlertView::layoutPanel() {
         inner - (scrollHeight < messageHeight ? 8 : 0),
         message_->heightForWidth(inner - (scrollHeight < messageHeight ? 8 : 0)));
     scroll_->setGeometry(kInset, kInset + titleHeight + 8, inner, scrollHeight);
-    button_->setGeometry(kInset, panelHeight - kInset - kButtonHeight, inner, kButtonHeight);
+    const int buttonTop = panelHeight - kInset - kButtonHeight;
+    if (otherButton_) {
+        const int half = (inner - kInset) / 2;
+        button_->setGeometry(kInset, buttonTop, half, kButtonHeight);
+        otherButton_->setGeometry(kInset + inner - half, buttonTop, half, kButtonHeight);
+    } else {
+        button_->setGeometry(kInset, buttonTop, inner, kButtonHeight);
+    }
 }
 
 void AlertView::paintEvent(QPaintEvent*) {

@@ -2,6 +2,7 @@
 
 #include "ui/NavigationController.h"
 #include "ui/NavigationItem.h"
+#include "ui/TabBarController.h"
 
 namespace ui {
 
@@ -49,6 +50,14 @@ void ViewController::setView(QWidget* view) {
         ownedViews_.append(view);
     if (!loadingView_)
         emit viewReplaced(old, view);
+}
+
+TabBarController* ViewController::tabBarController() const {
+    const QObject* from = navigationController();
+    for (QObject* o = from ? from->parent() : parent(); o; o = o->parent())
+        if (auto* tabs = qobject_cast<TabBarController*>(o))
+            return tabs;
+    return nullptr;
 }
 
 NavigationController* ViewController::navigationController() const {

@@ -11,6 +11,7 @@ namespace ui {
 
 class NavigationController;
 class NavigationItem;
+class TabBarController;
 
 // A screen: a title, a view built on first use by loadView(), and the hooks the containers
 // call when it comes into view. The controller owns every view it was given.
@@ -34,6 +35,8 @@ public:
     // The stack this screen is on, or nullptr.
     NavigationController* navigationController() const;
     void setNavigationController(NavigationController* nav);
+    // The tab bar this screen (or its stack) is a tab of, or nullptr.
+    TabBarController* tabBarController() const;
 
     const TabBarItem& tabBarItem() const { return tabBarItem_; }
     void setTabBarItem(const TabBarItem& item);

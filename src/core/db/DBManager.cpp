@@ -1,5 +1,6 @@
 #include "core/db/DBManager.h"
 
+#include "core/backup/BackupFolder.h"
 #include "core/base/Paths.h"
 #include "core/base/UserNotices.h"
 #include "core/base/Util.h"
@@ -84,6 +85,8 @@ void DBManager::initOrCreate(bool reload) {
         exists = false;
     }
     if (reload && exists && carry) {
+        // The diary as it stands, whole, before anything of it changes.
+        BackupFolder::beforeUpgrade();
         carryRows(shipped, path);
     } else if (!exists || reload) {
         if (exists)

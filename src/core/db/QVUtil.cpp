@@ -48,6 +48,11 @@ DBManager& QVUtil::commonDbc() {
                 DBManager::ReloadPolicy::CarryRows);
 }
 
+void QVUtil::closeUserDatabases() {
+    handles().common.reset();
+    handles().weight.reset();
+}
+
 DBManager& QVUtil::weightDbc() {
     return open(handles().weight, "weight.db", "1.0.8", "_Tessaly_database_weight",
                 DBManager::ReloadPolicy::CarryRows);

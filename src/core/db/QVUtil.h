@@ -9,4 +9,6 @@ public:
     static DBManager& exerciseDbc();
     static DBManager& commonDbc();
     static DBManager& weightDbc();
+    // Closes the two diary files; the next use opens them again, with their version check.
+    static void closeUserDatabases();
 };

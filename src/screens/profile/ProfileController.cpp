@@ -12,6 +12,7 @@
 #include "screens/profile/Details/UnitsController.h"
 #include "screens/profile/Details/WeightLossController.h"
 #include "screens/profile/WeightLossCell.h"
+#include "screens/profile/YourDataSection.h"
 #include "ui/NavigationController.h"
 #include "ui/TableView.h"
 #include "ui/controls/ControlImages.h"
@@ -26,7 +27,7 @@ ProfileController::ProfileController(QObject* parent)
       weightController_(new EditWeightController(this)),
       ageController_(new EditAgeController(this)),
       heightController_(new EditHeightController(this)),
-      dietplanController_(new EditDietPlanController(this)) {
+      dietplanController_(new EditDietPlanController(this)), yourData_(new YourDataSection(this)) {
     const QString title = QStringLiteral("My Profile");
     setTitle(title);
     setTabBarItem({title, ControlImages::image(QStringLiteral("profile.png"))});
@@ -43,6 +44,8 @@ QStringList ProfileController::getTitlesForSection(int section) {
         return {"Gender", "Age", "Height", "Job Type"};
     case 2:
         return {"Start Weight", "Goal Weight", "Diet Plan", "Calories/Day"};
+    case YourDataSection::kSection:
+        return YourDataSection::rowTitles();
     default:
         return {};
     }
@@ -68,6 +71,7 @@ void ProfileController::loadView() {
 void ProfileController::viewWillAppear() {
     QVXViewController::viewWillAppear();
     calcCalories();
+    yourData_->refresh();
     profilemenu_->reloadData();
     const ui::IndexPath opened = profilemenu_->indexPathForSelectedRow();
     if (opened.isValid())
@@ -75,7 +79,11 @@ void ProfileController::viewWillAppear() {
 }
 
 int ProfileController::numberOfSections(ui::TableView*) {
-    return 3;
+    return YourDataSection::kSection + 1;
+}
+
+QString ProfileController::titleForHeader(ui::TableView*, int section) {
+    return section == YourDataSection::kSection ? YourDataSection::title() : QString();
 }
 
 int ProfileController::numberOfRows(ui::TableView*, int section) {
@@ -106,11 +114,17 @@ QString ProfileController::valueForRow(const ui::IndexPath& path) {
 }
 
 ui::TableViewCell* ProfileController::cellForRow(ui::TableView* table, const ui::IndexPath& path) {
-    const QString identifier = QStringLiteral("profile");
+    // The rows that act at once, rather than open a screen, carry no disclosure mark.
+    const bool opens =
+        path.section != YourDataSection::kSection || YourDataSection::opensScreen(path.row);
+    const QString identifier = opens ? QStringLiteral("profile") : QStringLiteral("action");
     auto* cell = table->reusableCell<WeightLossCell>(identifier, [&] {
-        return new WeightLossCell(ui::AccessoryType::DisclosureIndicator, identifier);
+        return new WeightLossCell(
+            opens ? ui::AccessoryType::DisclosureIndicator : ui::AccessoryType::None, identifier);
     });
-    cell->setTexts(getTitlesForSection(path.section).value(path.row), valueForRow(path));
+    cell->setTexts(getTitlesForSection(path.section).value(path.row),
+                   path.section == YourDataSection::kSection ? yourData_->valueForRow(path.row)
+                                                             : valueForRow(path));
     return cell;
 }
 
@@ -144,7 +158,15 @@ ui::ViewController* ProfileController::editorForRow(const ui::IndexPath& path) {
     }
 }
 
-void ProfileController::didSelectRow(ui::TableView*, const ui::IndexPath& path) {
+void ProfileController::didSelectRow(ui::TableView* table, const ui::IndexPath& path) {
+    if (path.section == YourDataSection::kSection) {
+        if (!YourDataSection::opensScreen(path.row))
+            table->deselectRow(path, true);
+        yourData_->selectRow(path.row);
+        // A new backup changes what the first row shows.
+        table->reloadData();
+        return;
+    }
     if (ui::NavigationController* nav = navigationController())
         nav->pushViewController(editorForRow(path));
 }

@@ -14,13 +14,15 @@ class EditWeightController;
 class GenderSelectController;
 class UnitsController;
 class WeightLossController;
+class YourDataSection;
 namespace ui {
 class TableView;
 }
 
 // The "My Profile" tab: units, personal data and weight-loss settings as one grouped list of
-// values, each row opening its editor. The allowance is worked out afresh every time the list
-// is about to show, so "Calories/Day" always follows the values above it.
+// values, each row opening its editor, and at the end the section of backups and export. The
+// allowance is worked out afresh every time the list is about to show, so "Calories/Day" always
+// follows the values above it.
 class ProfileController : public QVXViewController,
                           public ui::TableViewDataSource,
                           public ui::TableViewDelegate {
@@ -48,6 +50,7 @@ public:
 
     int numberOfSections(ui::TableView* table) override;
     int numberOfRows(ui::TableView* table, int section) override;
+    QString titleForHeader(ui::TableView* table, int section) override;
     ui::TableViewCell* cellForRow(ui::TableView* table, const ui::IndexPath& path) override;
     int heightForRow(ui::TableView* table, const ui::IndexPath& path) override;
     void didSelectRow(ui::TableView* table, const ui::IndexPath& path) override;
@@ -68,4 +71,5 @@ private:
     EditAgeController* ageController_;
     EditHeightController* heightController_;
     EditDietPlanController* dietplanController_;
+    YourDataSection* yourData_;
 };
