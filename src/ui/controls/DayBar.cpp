@@ -5,10 +5,12 @@
 #include "ui/BarPainter.h"
 #include "ui/Label.h"
 #include "ui/Metrics.h"
+#include "ui/ShortcutKeys.h"
 #include "ui/controls/ControlImages.h"
 #include "ui/controls/ImageButton.h"
 
 #include <QPainter>
+#include <QShortcut>
 
 namespace {
 
@@ -25,7 +27,9 @@ DayBar::DayBar(QWidget* parent)
     : QWidget(parent), label_(ui::Label::make(this, QRect(54, 0, 212, Height), 16, true, Qt::white,
                                               Qt::AlignCenter)),
       minus_(arrow("left.png", "minusDay", 10, this)),
-      plus_(arrow("right.png", "plusDay", 266, this)) {
+      plus_(arrow("right.png", "plusDay", 266, this)),
+      minusKey_(ui::shortcutKeys::add(this, {Qt::Key_Left}, [this] { stepDays(-1); })),
+      plusKey_(ui::shortcutKeys::add(this, {Qt::Key_Right}, [this] { stepDays(1); })) {
     setObjectName("dayBar");
     resize(ui::Metrics::ScreenWidth, Height);
     label_->setObjectName("dayLabel");
@@ -51,6 +55,8 @@ void DayBar::setArrowsVisible(bool visible) {
     arrowsVisible_ = visible;
     minus_->setVisible(visible);
     plus_->setVisible(visible);
+    minusKey_->setEnabled(visible);
+    plusKey_->setEnabled(visible);
 }
 
 void DayBar::paintEvent(QPaintEvent*) {

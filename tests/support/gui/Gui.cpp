@@ -52,6 +52,21 @@ void type(QWidget* field, const QString& text) {
     settle();
 }
 
+void press(QKeyCombination key) {
+    QWidget* target = QApplication::focusWidget();
+    if (!target)
+        target = QApplication::activeWindow();
+    ASSERT_NE(target, nullptr) << "no window has the keyboard";
+    QTest::keyClick(target, key.key(), key.keyboardModifiers());
+    settle();
+}
+
+bool showActive(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
 bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
     return QTest::qWaitFor(condition, timeoutMs);
 }

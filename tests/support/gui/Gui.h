@@ -40,6 +40,11 @@ void swipeLeft(ui::TableView* table, const ui::IndexPath& path);
 void drag(QWidget* widget, QPoint from, QPoint to, int steps = 4, int stepMs = 16, int restMs = 0);
 // Gives the field the focus and types the text key by key.
 void type(QWidget* field, const QString& text);
+// Presses and releases a key where the keyboard sends it: to the focused widget, else to the
+// active window, so that the window's shortcuts see it first.
+void press(QKeyCombination key);
+// Shows the window and waits until it has the keyboard; false when it never gets it.
+bool showActive(QWidget* window);
 // Runs events until the condition holds; false when it still does not after timeoutMs.
 bool waitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
 
