@@ -13,6 +13,7 @@
 #ifdef QUORVEL_HAVE_SCREENS
 #include "screens/food/FoodController.h"
 #include "screens/profile/ProfileController.h"
+#include "screens/weight/WeightController.h"
 #include "ui/Metrics.h"
 #endif
 
@@ -44,6 +45,8 @@ ui::ViewController* QuorvelAppDelegate::appendController() {
 #ifdef QUORVEL_HAVE_SCREENS
         if (title == QLatin1String("Food"))
             screen = new FoodController;
+        else if (title == QLatin1String("Weight"))
+            screen = new WeightController;
         else if (title == QLatin1String("My Profile"))
             screen = new ProfileController;
         // The tab bar's icons are one set.

@@ -79,10 +79,15 @@ QDateTime DatePicker::dateFromWheels() const {
                                  QDate(year, month, 1).daysInMonth());
         return QDateTime(QDate(year, month, day), date_.time());
     }
+    return QDateTime(date_.date(), time());
+}
+
+QTime DatePicker::time() const {
+    if (mode_ == Mode::Date)
+        return date_.time();
     const int hour = picker_->selectedRowInComponent(HourWheel) + 1;
     const bool pm = picker_->selectedRowInComponent(HalfWheel) == 1;
-    const int hour24 = hour % 12 + (pm ? 12 : 0);
-    return QDateTime(date_.date(), QTime(hour24, picker_->selectedRowInComponent(MinuteWheel)));
+    return QTime(hour % 12 + (pm ? 12 : 0), picker_->selectedRowInComponent(MinuteWheel));
 }
 
 int DatePicker::numberOfComponents(PickerView*) {

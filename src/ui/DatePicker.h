@@ -22,6 +22,8 @@ public:
     Mode datePickerMode() const { return mode_; }
     void setDatePickerMode(Mode mode);
     QDateTime date() const { return date_; }
+    // The hour and minute on the wheels (time mode), whether or not the day has that moment.
+    QTime time() const;
     // Shows the date on the wheels (no later than the maximum); valueChanged is not emitted.
     void setDate(const QDateTime& date, bool animated = false);
     // The latest day the wheels may stand on: turning past it turns them back to it. An invalid

@@ -32,9 +32,13 @@ void DayEntryEditor::loadView() {
     QVXViewController::loadView();
     view()->resize(ui::Metrics::ScreenWidth, ui::Metrics::FullContentHeight);
     dayBar_ = new DayBar(view());
-    dayBar_->setArrowsVisible(!isEditMode_);
+    dayBar_->setArrowsVisible(arrowsShown());
     dayBar_->setDate(date_);
-    connect(dayBar_, &DayBar::dateStepped, this, &DayEntryEditor::setDate);
+    connect(dayBar_, &DayBar::dateStepped, this, &DayEntryEditor::dayStepped);
+}
+
+void DayEntryEditor::dayStepped(const QDateTime& date) {
+    setDate(date);
 }
 
 ui::SegmentedControl* DayEntryEditor::addSegmentedRow(const QStringList& titles, int y,
@@ -47,7 +51,13 @@ ui::SegmentedControl* DayEntryEditor::addSegmentedRow(const QStringList& titles,
 void DayEntryEditor::setEditMode(bool editMode) {
     isEditMode_ = editMode;
     if (dayBar_)
-        dayBar_->setArrowsVisible(!editMode);
+        dayBar_->setArrowsVisible(arrowsShown());
+}
+
+void DayEntryEditor::setEntryDayMovable(bool movable) {
+    entryDayMovable_ = movable;
+    if (dayBar_)
+        dayBar_->setArrowsVisible(arrowsShown());
 }
 
 ui::Label* DayEntryEditor::monthLabel() const {

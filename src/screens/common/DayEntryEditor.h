@@ -23,8 +23,10 @@ class SegmentedControl;
 //
 // The day: a new entry takes the tab's day from the shared variable when it appears, and every
 // change of its day is written back there, so the tab follows the editor even without a save.
-// An existing entry keeps its day: its arrows are hidden and the variable is left alone. An
-// editor without a variable key (the weight editor, whose tab keeps its own date) only shows.
+// An existing entry keeps its day: its arrows are hidden and the variable is left alone, unless
+// the editor lets an entry's day move (a weighing). An editor without a variable key (the
+// weight editor, whose tab keeps its own date) only shows the day, and may take the arrows'
+// steps in its own way.
 class DayEntryEditor : public QVXViewController {
     Q_OBJECT
 public:
@@ -37,7 +39,7 @@ public:
     void setOwner(RefresherDelegate* owner) { owner_ = owner; }
 
     QDateTime date() const { return date_; }
-    void setDate(const QDateTime& date);
+    virtual void setDate(const QDateTime& date);
     // One calendar day on or back.
     void plusDay();
     void minusDay();
@@ -62,6 +64,10 @@ protected:
     // A tinted toolbar with a segmented control across the screen at y.
     ui::SegmentedControl* addSegmentedRow(const QStringList& titles, int y,
                                           const QString& caption = {}, int controlWidth = 304);
+    // Keeps the day arrows of an existing entry.
+    void setEntryDayMovable(bool movable);
+    // An arrow moved the day: `date` is the same wall time on the new day. Taken as it is here.
+    virtual void dayStepped(const QDateTime& date);
     // Writes a new entry or updates the edited one, then finishes the save.
     template <class Entry> void store(Entry& entry) {
         if (isEditMode_)
@@ -83,7 +89,10 @@ protected:
     }
 
 private:
+    bool arrowsShown() const { return !isEditMode_ || entryDayMovable_; }
+
     bool isEditMode_;
+    bool entryDayMovable_ = false;
     QString dateKey_;
     RefresherDelegate* owner_ = nullptr;
     QDateTime date_;

@@ -50,7 +50,11 @@ QStringList BaseThreeViewController::getNames() {
 }
 
 QList<QWidget*> BaseThreeViewController::getViews() {
-    return {viewAtIndex(0), viewAtIndex(1)};
+    // One view a segment, so a subclass adds a segment with its name and its view alone.
+    QList<QWidget*> views;
+    for (int i = 0; i < getNames().size(); ++i)
+        views.append(viewAtIndex(i));
+    return views;
 }
 
 QWidget* BaseThreeViewController::viewAtIndex(int index) {

@@ -46,9 +46,12 @@ public:
     QVXTableView* dayTable() const { return dayTable_; }
     QDateTime currDate() const { return currDate_; }
 
+    // The segment titles; a subclass may add segments after "Month" and "Day".
     virtual QStringList getNames();
+    // viewAtIndex of every segment.
     QList<QWidget*> getViews();
-    // Builds the view once; overrides call the base first and add to what it returns.
+    // Builds the view once; overrides call the base first and add to what it returns, or build
+    // the views of their own segments (the base gives none past the day view).
     virtual QWidget* viewAtIndex(int index);
     void setCurrDate(const QDateTime& date);
     void plusDay();

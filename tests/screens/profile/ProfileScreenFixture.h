@@ -9,6 +9,7 @@
 #include "screens/profile/WeightLossCell.h"
 #include "support/ScopedTimeZone.h"
 #include "support/TestEnv.h"
+#include "support/gui/Gui.h"
 #include "ui/Label.h"
 #include "ui/NavigationBar.h"
 #include "ui/NavigationController.h"
@@ -19,6 +20,9 @@
 #include <QApplication>
 #include <QTest>
 #include <memory>
+
+// Wheels are turned with the keyboard, as a user would.
+using gui::turn;
 
 class ProfileScreenFixture : public QuorvelTest {
 protected:
@@ -57,15 +61,6 @@ protected:
         ASSERT_NE(button, nullptr) << title;
         QTest::mouseClick(button, Qt::LeftButton);
         QApplication::processEvents();
-    }
-    // Turns a wheel by whole rows with the keyboard, as a user would.
-    static void turn(ui::PickerView* wheels, int component, int rows) {
-        wheels->setFocus();
-        while (wheels->focusedComponent() != component)
-            QTest::keyClick(wheels,
-                            component > wheels->focusedComponent() ? Qt::Key_Right : Qt::Key_Left);
-        for (int i = 0; i < std::abs(rows); ++i)
-            QTest::keyClick(wheels, rows > 0 ? Qt::Key_Down : Qt::Key_Up);
     }
     static QList<int> rowsOf(ui::PickerView* wheels) {
         QList<int> rows;

@@ -2,6 +2,7 @@
 
 #include "core/settings/SettingsKeys.h"
 #include "core/settings/UDefUtil.h"
+#include "screens/common/WheelRowLabel.h"
 #include "screens/profile/Details/ActivitySelectController.h"
 #include "screens/profile/Details/EditAgeController.h"
 #include "screens/profile/Details/EditDietPlanController.h"
@@ -9,7 +10,6 @@
 #include "screens/profile/Details/EditWeightController.h"
 #include "screens/profile/Details/GenderSelectController.h"
 #include "screens/profile/Details/UnitsController.h"
-#include "screens/profile/Details/WheelRowLabel.h"
 #include "ui/DatePicker.h"
 
 namespace {

@@ -1,5 +1,6 @@
 #include "support/gui/Gui.h"
 
+#include "ui/PickerView.h"
 #include "ui/TableView.h"
 
 #include <QAbstractButton>
@@ -43,6 +44,16 @@ void drag(QWidget* widget, QPoint from, QPoint to, int steps, int stepMs, int re
     for (int i = 1; i <= steps; ++i)
         QTest::mouseMove(widget, from + (to - from) * i / steps, stepMs);
     QTest::mouseRelease(widget, Qt::LeftButton, {}, to, restMs);
+    settle();
+}
+
+void turn(ui::PickerView* picker, int component, int rows) {
+    picker->setFocus();
+    while (picker->focusedComponent() != component)
+        QTest::keyClick(picker,
+                        component > picker->focusedComponent() ? Qt::Key_Right : Qt::Key_Left);
+    for (int i = 0; i < std::abs(rows); ++i)
+        QTest::keyClick(picker, rows > 0 ? Qt::Key_Down : Qt::Key_Up);
     settle();
 }
 

@@ -9,8 +9,9 @@
 #include <gtest/gtest.h>
 
 namespace ui {
+class PickerView;
 class TableView;
-}
+} // namespace ui
 
 // Driving widgets offscreen the way a user does: found by objectName, clicked, dragged, typed
 // into. Each action lets the events it posts run before it returns. Times of drags are the input
@@ -38,6 +39,8 @@ void swipeLeft(ui::TableView* table, const ui::IndexPath& path);
 // Presses at from, moves to to in even steps stepMs apart and lets go restMs after the last move
 // (a rest of more than 100 ms ends a flick).
 void drag(QWidget* widget, QPoint from, QPoint to, int steps = 4, int stepMs = 16, int restMs = 0);
+// Turns a wheel of the picker by whole rows with the arrow keys (down is positive).
+void turn(ui::PickerView* picker, int component, int rows);
 // Gives the field the focus and types the text key by key.
 void type(QWidget* field, const QString& text);
 // Presses and releases a key where the keyboard sends it: to the focused widget, else to the

@@ -1,6 +1,6 @@
 #include "screens/profile/Details/WheelEditorController.h"
 
-#include "screens/profile/Details/WheelRowLabel.h"
+#include "screens/common/WheelRowLabel.h"
 #include "ui/Label.h"
 #include "ui/PickerView.h"
 

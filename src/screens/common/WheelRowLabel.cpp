@@ -1,4 +1,4 @@
-#include "screens/profile/Details/WheelRowLabel.h"
+#include "screens/common/WheelRowLabel.h"
 
 #include "ui/controls/ControlImages.h"
 

@@ -3,8 +3,8 @@
 #include <QBrush>
 #include <QWidget>
 
-// A row of a profile wheel: a bold centred number painted with the wheels' pattern, or in grey
-// when the row cannot be chosen.
+// A row of the number wheels (profile values, weighings): a bold centred number painted with
+// the wheels' pattern, or in grey when the row cannot be chosen.
 class WheelRowLabel : public QWidget {
     Q_OBJECT
 public:
