@@ -13,7 +13,6 @@
 #include "ui/TabBarController.h"
 #include "ui/TextField.h"
 #include "ui/controls/DayBar.h"
-#include <QApplication>
 
 using namespace ui;
 
@@ -92,6 +91,9 @@ protected:
         window.resize(320, 460);
         tabs.view()->resize(320, 460);
         ASSERT_TRUE(gui::showActive(&window));
+        // Both tabs built, the first in view.
+        tabs.setSelectedIndex(1);
+        tabs.setSelectedIndex(0);
     }
     NavigationController* stack(int tab) { return static_cast<NavigationController*>(stacks[tab]); }
     EditorScreen* editor(int tab) {

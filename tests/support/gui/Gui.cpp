@@ -48,7 +48,8 @@ void drag(QWidget* widget, QPoint from, QPoint to, int steps, int stepMs, int re
 }
 
 void turn(ui::PickerView* picker, int component, int rows) {
-    picker->setFocus();
+    // As a keyboard user would reach it, so the wheel keeps its arrow keys from the window.
+    picker->setFocus(Qt::TabFocusReason);
     while (picker->focusedComponent() != component)
         QTest::keyClick(picker,
                         component > picker->focusedComponent() ? Qt::Key_Right : Qt::Key_Left);
