@@ -1,5 +1,7 @@
 #include "FoodEditorFixture.h"
 
+#include "support/gui/Gui.h"
+
 #include "core/base/AppVars.h"
 #include "core/catalogue/FoodSimpleDbo.h"
 #include "core/diary/FoodDayInfo.h"
@@ -48,14 +50,8 @@ protected:
         push(editor);
         return editor;
     }
-    // Turns a wheel by key presses, as a user would.
     static void turn(AddFoodController* screen, int component, int steps) {
-        ui::PickerView* picker = screen->portion();
-        picker->setFocus();
-        QTest::keyClick(picker, component == 0 ? Qt::Key_Left : Qt::Key_Right);
-        for (int i = 0; i < std::abs(steps); ++i)
-            QTest::keyClick(picker, steps > 0 ? Qt::Key_Down : Qt::Key_Up);
-        QApplication::processEvents();
+        gui::turn(screen->portion(), component, steps);
     }
     static void press(FoodSpin* spin, int times) {
         for (int i = 0; i < times; ++i)
