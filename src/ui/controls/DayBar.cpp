@@ -2,14 +2,11 @@
 
 #include "core/dates/DateUtil.h"
 #include "core/text/ConvertUtil.h"
-#include "ui/BarPainter.h"
 #include "ui/Label.h"
-#include "ui/Metrics.h"
 #include "ui/ShortcutKeys.h"
 #include "ui/controls/ControlImages.h"
 #include "ui/controls/ImageButton.h"
 
-#include <QPainter>
 #include <QShortcut>
 
 namespace {
@@ -24,14 +21,13 @@ QAbstractButton* arrow(const char* image, const char* name, int x, QWidget* pare
 } // namespace
 
 DayBar::DayBar(QWidget* parent)
-    : QWidget(parent), label_(ui::Label::make(this, QRect(54, 0, 212, Height), 16, true, Qt::white,
-                                              Qt::AlignCenter)),
+    : ui::TintedBar(parent), label_(ui::Label::make(this, QRect(54, 0, 212, Height), 16, true,
+                                                    Qt::white, Qt::AlignCenter)),
       minus_(arrow("left.png", "minusDay", 10, this)),
       plus_(arrow("right.png", "plusDay", 266, this)),
       minusKey_(ui::shortcutKeys::add(this, {Qt::Key_Left}, [this] { stepDays(-1); })),
       plusKey_(ui::shortcutKeys::add(this, {Qt::Key_Right}, [this] { stepDays(1); })) {
     setObjectName("dayBar");
-    resize(ui::Metrics::ScreenWidth, Height);
     label_->setObjectName("dayLabel");
     connect(minus_, &QAbstractButton::clicked, this, [this] { stepDays(-1); });
     connect(plus_, &QAbstractButton::clicked, this, [this] { stepDays(1); });
@@ -57,9 +53,4 @@ void DayBar::setArrowsVisible(bool visible) {
     plus_->setVisible(visible);
     minusKey_->setEnabled(visible);
     plusKey_->setEnabled(visible);
-}
-
-void DayBar::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    ui::BarPainter::paintBar(p, rect(), ui::Metrics::tintColor());
 }

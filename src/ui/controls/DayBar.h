@@ -1,7 +1,8 @@
 #pragma once
 
+#include "ui/TintedBar.h"
+
 #include <QDateTime>
-#include <QWidget>
 
 class QAbstractButton;
 class QShortcut;
@@ -14,10 +15,10 @@ class Label;
 // stays put across clock changes; the owner hears of it and keeps its own form of the date
 // (midnight, 08:00 or a weighing's moment). The Left and Right keys press the arrows while the bar
 // shows. The arrows can be hidden where the day of an entry must not change; the keys go with them.
-class DayBar : public QWidget {
+class DayBar : public ui::TintedBar {
     Q_OBJECT
 public:
-    static constexpr int Height = 44;
+    static constexpr int Height = kHeight;
 
     explicit DayBar(QWidget* parent = nullptr);
 
@@ -37,9 +38,6 @@ public:
 signals:
     // The date an arrow (or stepDays) moved to.
     void dateStepped(const QDateTime& date);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     QDateTime date_;
