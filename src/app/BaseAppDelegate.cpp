@@ -2,6 +2,7 @@
 
 #include "ui/Metrics.h"
 #include "ui/NavigationController.h"
+#include "ui/ShortcutKeys.h"
 #include "ui/ViewController.h"
 
 BaseAppDelegate::BaseAppDelegate() = default;
@@ -19,6 +20,9 @@ void BaseAppDelegate::applicationDidFinishLaunching() {
     window_->setWindowTitle(QStringLiteral("Quorvel"));
     window_->setFixedSize(ui::Metrics::ScreenWidth, ui::Metrics::ScreenHeight);
     appendControllers(window_.get());
+    // Nothing to save: every change was written when it was made.
+    ui::shortcutKeys::add(window_.get(), {ui::shortcutKeys::quit},
+                          [window = window_.get()] { window->close(); });
     window_->show();
     window_->activateWindow();
     didShowWindow();

@@ -11,7 +11,7 @@ class ViewController;
 } // namespace ui
 
 // Builds the single window at launch and puts the root controller into it; subclasses say
-// what the root controller is.
+// what the root controller is. Ctrl+Q closes the window, which ends the application.
 class BaseAppDelegate : public QObject {
     Q_OBJECT
 public:

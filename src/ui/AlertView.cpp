@@ -3,6 +3,7 @@
 #include "core/base/ResetRegistry.h"
 #include "ui/BarPainter.h"
 #include "ui/Metrics.h"
+#include "ui/ShortcutKeys.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -194,6 +195,19 @@ bool AlertView::eventFilter(QObject* watched, QEvent* event) {
         layoutPanel();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool AlertView::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->keyCombination() != shortcutKeys::quit) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+bool AlertView::focusNextPrevChild(bool) {
+    return true;
 }
 
 void AlertView::keyPressEvent(QKeyEvent* event) {

@@ -46,6 +46,10 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // While it shows, every key but Quit is the alert's: nothing moves behind it, and the focus
+    // stays in it.
+    bool event(QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -3,7 +3,9 @@
 #include "ui/BarButtonItem.h"
 #include "ui/BarPainter.h"
 #include "ui/Metrics.h"
+#include "ui/ShortcutKeys.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -45,6 +47,24 @@ void BarButton::syncWithItem() {
     setEnabled(item_->isEnabled());
     resize(sizeHint());
     update();
+}
+
+bool BarButton::event(QEvent* event) {
+    if (focusRing_.ownsKeys(*this) && shortcutKeys::claim(event, {Qt::Key_Return, Qt::Key_Enter}))
+        return true;
+    return QAbstractButton::event(event);
+}
+
+void BarButton::focusInEvent(QFocusEvent* event) {
+    focusRing_.focusIn(event);
+    QAbstractButton::focusInEvent(event);
+}
+
+void BarButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        click();
+    else
+        QAbstractButton::keyPressEvent(event);
 }
 
 void BarButton::setTint(const QColor& tint) {
@@ -93,19 +113,17 @@ void BarButton::paintEvent(QPaintEvent*) {
                       Qt::RoundCap));
         p.drawLine(QPointF(c.x() - 6, c.y()), QPointF(c.x() + 6, c.y()));
         p.drawLine(QPointF(c.x(), c.y() - 6), QPointF(c.x(), c.y() + 6));
-        return;
+    } else {
+        p.setFont(Metrics::font(12, true));
+        QRectF textRect =
+            shape_ == Shape::Back ? r.adjusted(kPadding + 4, 0, -5, 0) : r.adjusted(4, 0, -4, 0);
+        const QString shown =
+            QFontMetrics(Metrics::font(12, true))
+                .elidedText(text(), Qt::ElideRight, static_cast<int>(textRect.width()));
+        BarPainter::paintEmbossedText(p, textRect, Qt::AlignCenter, shown, isEnabled());
     }
-    p.setFont(Metrics::font(12, true));
-    QRectF textRect =
-        shape_ == Shape::Back ? r.adjusted(kPadding + 4, 0, -5, 0) : r.adjusted(4, 0, -4, 0);
-    const QString shown =
-        QFontMetrics(Metrics::font(12, true))
-            .elidedText(text(), Qt::ElideRight, static_cast<int>(textRect.width()));
-    BarPainter::paintEmbossedText(p, textRect, Qt::AlignCenter, shown, isEnabled());
-    if (hasFocus()) {
-        p.setPen(QPen(QColor(255, 255, 255, 160), 1, Qt::DotLine));
-        p.drawRoundedRect(r.adjusted(2, 2, -2, -2), 4, 4);
-    }
+    if (focusRing_.shows(*this))
+        KeyboardFocusRing::paint(p, r.adjusted(2, 2, -2, -2), QColor(255, 255, 255, 160));
 }
 
 } // namespace ui

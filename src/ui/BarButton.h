@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/KeyboardFocusRing.h"
+
 #include <QAbstractButton>
 #include <QColor>
 #include <QPointer>
@@ -25,6 +27,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Focused by Tab, Return presses this button, not the screen's Save.
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void syncWithItem();
@@ -32,6 +38,7 @@ private:
     QPointer<BarButtonItem> item_;
     QColor tint_;
     Shape shape_ = Shape::Plain;
+    KeyboardFocusRing focusRing_;
 };
 
 } // namespace ui

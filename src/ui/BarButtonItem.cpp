@@ -46,4 +46,9 @@ void BarButtonItem::setEnabled(bool enabled) {
     emit changed();
 }
 
+void BarButtonItem::trigger() {
+    if (enabled_)
+        emit triggered();
+}
+
 } // namespace ui

@@ -12,6 +12,7 @@ namespace ui {
 class BarButtonItem : public QObject {
     Q_OBJECT
 public:
+    // Done marks the button that confirms the screen (Save, Done): Return presses it.
     enum class Style { Plain, Bordered, Done };
     enum class Kind { Titled, SystemAdd, FlexibleSpace, Custom };
 
@@ -31,6 +32,8 @@ public:
     void setTitle(const QString& title);
     bool isEnabled() const { return enabled_; }
     void setEnabled(bool enabled);
+    // What a click on its button does (the keyboard's way in): triggered, when enabled.
+    void trigger();
     QWidget* customView() const { return customView_; }
 
 signals:

@@ -1,5 +1,7 @@
 #include "ui/ChoiceRow.h"
 
+#include "ui/ShortcutKeys.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -41,6 +43,12 @@ void ChoiceRow::keyPressEvent(QKeyEvent* event) {
         choose(next);
     else
         QWidget::keyPressEvent(event);
+}
+
+bool ChoiceRow::event(QEvent* event) {
+    if (focusRing_.ownsKeys(*this) && shortcutKeys::claim(event, {Qt::Key_Left, Qt::Key_Right}))
+        return true;
+    return QWidget::event(event);
 }
 
 void ChoiceRow::focusInEvent(QFocusEvent* event) {

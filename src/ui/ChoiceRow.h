@@ -28,6 +28,8 @@ protected:
 
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Focused by the user, the row keeps Left and Right from the window's shortcuts.
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
     // The chosen choice, or -1.

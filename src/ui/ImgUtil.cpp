@@ -2,6 +2,7 @@
 
 #include "core/base/Util.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 
@@ -49,4 +50,14 @@ QPixmap ImgUtil::scaleImage(const QPixmap& source, const QSize& size) {
         p.drawPixmap(QRectF(QPointF(0, 0), QSizeF(size)), source, QRectF(source.rect()));
     }
     return out;
+}
+
+QIcon ImgUtil::applicationIcon() {
+    QIcon icon;
+    const QDir theme(Util::resourcePath(QStringLiteral("../icons/hicolor")));
+    const QString file = QStringLiteral("apps/") + Util::bundleIdentifier() + ".png";
+    for (const QString& size : theme.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (QFileInfo(theme.filePath(size + "/" + file)).isFile())
+            icon.addFile(theme.filePath(size + "/" + file));
+    return icon;
 }

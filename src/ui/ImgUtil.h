@@ -2,6 +2,7 @@
 
 #include "ui/StretchableImage.h"
 
+#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -18,6 +19,9 @@ public:
                                     int capHeight);
     // A new image of the size (points) with the image drawn to fill it.
     static QPixmap scaleImage(const QPixmap& image, const QSize& size);
+    // The application's icon, at every size drawn into the icon theme folder that lies beside
+    // the resource folder (share/icons/hicolor); empty when there is none.
+    static QIcon applicationIcon();
 
     static constexpr int pixelRatio = 2;
 };

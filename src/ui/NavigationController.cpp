@@ -1,8 +1,10 @@
 #include "ui/NavigationController.h"
 
+#include "ui/KeyboardFocusRing.h"
 #include "ui/Metrics.h"
 #include "ui/NavigationBar.h"
 #include "ui/NavigationItem.h"
+#include "ui/NavigationKeys.h"
 #include "ui/SlideTransition.h"
 
 #include <QEvent>
@@ -32,6 +34,7 @@ void NavigationController::loadView() {
     view->installEventFilter(this);
     content_->installEventFilter(this);
     connect(bar_, &NavigationBar::backPressed, this, [this] { popViewController(true); });
+    keys_ = new NavigationKeys(this, view);
     setView(view);
     showTop(nullptr, true, false);
 }
@@ -152,6 +155,7 @@ void NavigationController::showTop(ViewController* previous, bool forward, bool 
         to->setParent(content_);
     to->setGeometry(content_->rect());
     QWidget* from = previous && previous->isViewLoaded() ? previous->view() : nullptr;
+    KeyboardFocusRing::releaseFrom(from);
     for (const QPointer<ViewController>& c : stack_)
         if (c && c != top && c->isViewLoaded() && c->view() != from)
             c->view()->hide();
@@ -168,6 +172,7 @@ void NavigationController::updateBar() {
     const int depth = static_cast<int>(stack_.size());
     const QString previousTitle = depth > 1 ? stack_.at(depth - 2)->title() : QString();
     bar_->showItem(top->navigationItem(), depth > 1, previousTitle);
+    keys_->follow();
     const bool hide = depth > 1 && top->hidesBottomBarWhenPushed();
     if (hide != bottomBarHidden_) {
         bottomBarHidden_ = hide;

@@ -9,9 +9,11 @@
 namespace ui {
 
 class NavigationBar;
+class NavigationKeys;
 class SlideTransition;
 
-// A stack of screens under a navigation bar. Push slides a screen in, pop slides it out.
+// A stack of screens under a navigation bar. Push slides a screen in, pop slides it out; Escape
+// goes back and Return confirms (NavigationKeys).
 // A controller pushed without a QObject parent belongs to the stack and is deleted once popped;
 // a screen that wants to push the same controller again gives it a parent.
 class NavigationController : public ViewController {
@@ -55,6 +57,7 @@ private:
     QList<QPointer<ViewController>> stack_;
     QList<QPointer<ViewController>> released_;
     NavigationBar* bar_ = nullptr;
+    NavigationKeys* keys_ = nullptr;
     QWidget* content_ = nullptr;
     SlideTransition* transition_;
     bool bottomBarHidden_ = false;

@@ -6,6 +6,7 @@
 #include "ui/PickerViewDataSource.h"
 #include "ui/PickerViewDelegate.h"
 #include "ui/PickerWheel.h"
+#include "ui/ShortcutKeys.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -234,7 +235,8 @@ void PickerView::paintComponent(QPainter& p, int c, const QBrush& band) {
                                            {0.72, QColor(255, 255, 255, 0)},
                                            {1, QColor(60, 50, 30, 170)}}));
     p.restore();
-    if (hasFocus() && keyboardUsed_ && c == focused_ && numberOfComponents() > 1) {
+    // The wheel the arrow keys turn, once Tab or a key has shown that the keyboard is in use.
+    if (hasFocus() && (keyboardUsed_ || focusRing_.shows(*this)) && c == focused_) {
         p.setPen(QPen(QColor(240, 214, 128), 2));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(r).adjusted(1, 1, -1, -1));
@@ -300,6 +302,18 @@ void PickerView::wheelEvent(QWheelEvent* event) {
     focused_ = c;
     userTurn(c, wheels_[c]->selectedRow() - steps);
     event->accept();
+}
+
+void PickerView::focusInEvent(QFocusEvent* event) {
+    focusRing_.focusIn(event);
+    QWidget::focusInEvent(event);
+}
+
+bool PickerView::event(QEvent* event) {
+    if (focusRing_.ownsKeys(*this) && numberOfComponents() > 0 &&
+        shortcutKeys::claim(event, {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down}))
+        return true;
+    return QWidget::event(event);
 }
 
 void PickerView::keyPressEvent(QKeyEvent* event) {

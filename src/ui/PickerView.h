@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/FlickTracker.h"
+#include "ui/KeyboardFocusRing.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -54,6 +55,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    // Focused by the user, the picker keeps the arrow keys from the window's shortcuts.
+    bool event(QEvent* event) override;
 
 private:
     int componentAt(QPoint pos) const;
@@ -75,6 +79,7 @@ private:
     int focused_ = 0;
     // The focused wheel is outlined only for keyboard users.
     bool keyboardUsed_ = false;
+    KeyboardFocusRing focusRing_;
 
     // The drag in progress.
     int dragComponent_ = -1;

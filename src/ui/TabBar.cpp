@@ -1,8 +1,10 @@
 #include "ui/TabBar.h"
 
 #include "ui/BarPainter.h"
+#include "ui/ShortcutKeys.h"
 
 #include <QPainter>
+#include <QShortcut>
 
 namespace ui {
 
@@ -26,6 +28,15 @@ TabBar::TabBar(QWidget* parent) : ChoiceRow(parent) {
     setObjectName(QStringLiteral("tabBar"));
     setFixedHeight(kHeight);
     setFocusPolicy(Qt::TabFocus);
+    for (int i = 0; i < 9; ++i)
+        digitKeys_.append(shortcutKeys::add(this, {QKeySequence(Qt::CTRL | (Qt::Key_1 + i))},
+                                            [this, i] { emit tabActivated(i); }));
+    syncDigitKeys();
+}
+
+void TabBar::syncDigitKeys() {
+    for (int i = 0; i < digitKeys_.size(); ++i)
+        digitKeys_[i]->setEnabled(i < count());
 }
 
 void TabBar::setItems(const QList<TabBarItem>& items) {
@@ -34,6 +45,7 @@ void TabBar::setItems(const QList<TabBarItem>& items) {
         chosen_ = count() - 1;
     if (chosen_ < 0 && count() > 0)
         chosen_ = 0;
+    syncDigitKeys();
     update();
 }
 

@@ -7,10 +7,13 @@
 #include <QList>
 #include <QWidget>
 
+class QShortcut;
+
 namespace ui {
 
 // The bar of tabs at the bottom of the window: an icon over a title for each tab, the chosen
-// one lit. Click a tab, or use the Left and Right keys when the bar has focus.
+// one lit. Click a tab, press Ctrl+1 to Ctrl+9 while the bar shows, or use the Left and Right
+// keys when the bar has focus.
 class TabBar : public ChoiceRow {
     Q_OBJECT
 public:
@@ -36,7 +39,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void syncDigitKeys();
+
     QList<TabBarItem> items_;
+    QList<QShortcut*> digitKeys_;
 };
 
 } // namespace ui

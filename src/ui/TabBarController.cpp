@@ -1,5 +1,6 @@
 #include "ui/TabBarController.h"
 
+#include "ui/KeyboardFocusRing.h"
 #include "ui/Metrics.h"
 #include "ui/NavigationController.h"
 #include "ui/TabBar.h"
@@ -123,6 +124,7 @@ void TabBarController::layout() {
             v->setGeometry(0, 0, host->width(), contentHeight);
             v->show();
         } else {
+            KeyboardFocusRing::releaseFrom(v);
             v->hide();
         }
     }

@@ -1,6 +1,7 @@
 #include "ui/TableView.h"
 
 #include "ui/Animations.h"
+#include "ui/FocusFrame.h"
 #include "ui/ScrollGlide.h"
 #include "ui/TableIndexBar.h"
 #include "ui/TablePainter.h"
@@ -36,6 +37,8 @@ TableView::TableView(Style style, QWidget* parent)
     verticalScrollBar()->setSingleStep(20);
 
     glide_ = new ScrollGlide(verticalScrollBar(), this);
+    // The rows cover the table: its focus ring lies over them.
+    focusFrame_ = new FocusFrame(this, viewport(), QColor(108, 93, 62));
 
     indexBar_ = new TableIndexBar(viewport());
     indexBar_->hide();
@@ -333,6 +336,7 @@ void TableView::placeOverlays() {
     indexBar_->setGeometry(viewport()->width() - TableIndexBar::barWidth, 0,
                            TableIndexBar::barWidth, viewport()->height());
     indexBar_->raise();
+    focusFrame_->raise();
 }
 
 TableViewCell* TableView::cellForRow(const IndexPath& path) const {

@@ -93,6 +93,8 @@ public:
 
 protected:
     bool viewportEvent(QEvent* event) override;
+    // Keeps Return for the selected row and Escape for a shown Delete from the window's keys.
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -136,6 +138,7 @@ private:
     std::vector<QString> titles_;
     QPointer<QWidget> footerView_;
     TableIndexBar* indexBar_ = nullptr;
+    QWidget* focusFrame_ = nullptr;
     QPushButton* deleteButton_ = nullptr;
     IndexPath selected_;
     IndexPath confirming_;

@@ -3,6 +3,7 @@
 #include "ui/TableView.h"
 
 #include "ui/ScrollGlide.h"
+#include "ui/ShortcutKeys.h"
 #include "ui/TableIndexBar.h"
 
 #include <QKeyEvent>
@@ -181,6 +182,15 @@ void TableView::mouseRelease(QMouseEvent* event) {
         return;
     }
     tapRow(indexPathForRowAt(tracker_.pressPos()));
+}
+
+bool TableView::event(QEvent* event) {
+    if (hasFocus() && (selected_.isValid() || confirming_.isValid()) &&
+        shortcutKeys::claim(event, {Qt::Key_Return, Qt::Key_Enter}))
+        return true;
+    if (hasFocus() && confirming_.isValid() && shortcutKeys::claim(event, {Qt::Key_Escape}))
+        return true;
+    return QAbstractScrollArea::event(event);
 }
 
 bool TableView::viewportEvent(QEvent* event) {

@@ -1,13 +1,18 @@
+#include "support/Dates.h"
 #include "support/LogCapture.h"
+#include "support/ScopedTimeZone.h"
 #include "support/TestEnv.h"
 #include "support/gui/Gui.h"
 
+#include "app/CommandLine.h"
 #include "app/DatabaseFailureReporter.h"
 #include "app/QuorvelAppDelegate.h"
 #include "app/ScaleOption.h"
+#include "core/base/Clock.h"
 #include "core/base/UserNotices.h"
 #include "core/settings/UDefUtil.h"
 #include "core/settings/WelcomeCounter.h"
+#include "screens/food/FoodController.h"
 #include "ui/AlertView.h"
 #include "ui/NavigationBar.h"
 #include "ui/NavigationController.h"
@@ -127,18 +132,71 @@ TEST_F(DatabaseFailureTest, AFailureInUseIsShownAndTheApplicationKeepsRunning) {
 
 class ScaleOptionTest : public QuorvelTest {};
 
-TEST_F(ScaleOptionTest, CommandLineBeatsEnvironmentAndBadValuesFallBack) {
-    auto choose = [](std::vector<const char*> args, const QByteArray& env) {
+TEST_F(ScaleOptionTest, CommandLineBeatsEnvironmentElseTheLargestWindowThatFits) {
+    EXPECT_EQ(ScaleOption::choose("", ""), "");
+    EXPECT_EQ(ScaleOption::choose("", "1.5"), "1.5");
+    EXPECT_EQ(ScaleOption::choose("3", "1.5"), "3");
+    EXPECT_EQ(ScaleOption::choose("zero", "1.5"), "1.5");
+    EXPECT_EQ(ScaleOption::choose("-2", "huge"), "");
+    // 460 points and a title bar: 2x needs 960 pixels, 1.5x needs 730.
+    EXPECT_EQ(ScaleOption::fitting(1053), "2");
+    EXPECT_EQ(ScaleOption::fitting(959), "1.5");
+    EXPECT_EQ(ScaleOption::fitting(741), "1.5") << "a 768-pixel laptop screen under its panel";
+    EXPECT_EQ(ScaleOption::fitting(729), "1");
+    EXPECT_EQ(ScaleOption::fitting(0), "1") << "no screen";
+}
+
+TEST(CommandLineTest, QtOptionsPassAndAnythingUnknownIsRefused) {
+    auto parse = [](std::vector<const char*> args) {
         args.insert(args.begin(), "quorvel");
-        return ScaleOption::choose(static_cast<int>(args.size()), const_cast<char**>(args.data()),
-                                   env);
+        return CommandLine::parse(static_cast<int>(args.size()), const_cast<char**>(args.data()));
     };
-    EXPECT_EQ(choose({}, ""), "2");
-    EXPECT_EQ(choose({}, "1.5"), "1.5");
-    EXPECT_EQ(choose({"--scale", "3"}, "1.5"), "3");
-    EXPECT_EQ(choose({"--scale=1"}, ""), "1");
-    EXPECT_EQ(choose({"--scale", "zero"}, "1.5"), "1.5");
-    EXPECT_EQ(choose({"--scale", "-2"}, ""), "2");
-    EXPECT_EQ(choose({"--scale"}, ""), "2");
-    EXPECT_EQ(choose({}, "huge"), "2");
+    const CommandLine run =
+        parse({"-platform", "offscreen", "--style=Fusion", "-reverse", "--scale", "1.5"});
+    EXPECT_EQ(run.action(), CommandLine::Action::Run);
+    EXPECT_EQ(run.scale(), "1.5");
+    EXPECT_EQ(parse({"--scale=3"}).scale(), "3");
+    EXPECT_EQ(parse({"-reverse", "--help", "--frobnicate"}).action(), CommandLine::Action::Help);
+    EXPECT_EQ(parse({"--version"}).action(), CommandLine::Action::Version);
+
+    const std::pair<std::vector<const char*>, QString> refused[] = {
+        {{"--frobnicate"}, "unknown option '--frobnicate'"},
+        {{"-scale", "2"}, "unknown option '-scale'"},
+        {{"diary.db"}, "unexpected argument 'diary.db'"},
+        {{"--scale"}, "option '--scale' needs a number"},
+        {{"-style"}, "option '-style' needs a value"},
+    };
+    for (const auto& [args, error] : refused) {
+        const CommandLine line = parse(args);
+        EXPECT_EQ(line.action(), CommandLine::Action::Refuse) << error.toStdString();
+        EXPECT_EQ(line.error(), error);
+        EXPECT_EQ(line.answer(), 2);
+    }
+}
+
+TEST_F(ShellTest, TheKeyboardReachesEveryTabWithoutCodeOfItsOwn) {
+    ScopedTimeZone zone("UTC");
+    Clock::set(at(2026, 12, 6, 9, 30));
+    auto app = launch();
+    ASSERT_TRUE(gui::showActive(app->window()));
+    gui::press(Qt::Key_Return);
+    EXPECT_EQ(ui::AlertView::current(), nullptr) << "Return closes the welcome notice";
+
+    ui::TabBarController* tabs = app->tabBarController();
+    gui::press(Qt::CTRL | Qt::Key_2);
+    ASSERT_EQ(tabs->selectedIndex(), 1);
+    auto* nav = qobject_cast<ui::NavigationController*>(tabs->selectedViewController());
+    auto* food = qobject_cast<FoodController*>(nav->topViewController());
+    ASSERT_NE(food, nullptr);
+    gui::press(Qt::Key_Right);
+    EXPECT_EQ(food->currDate(), at(2026, 12, 7));
+    gui::press(Qt::CTRL | Qt::Key_N);
+    EXPECT_EQ(nav->topViewController()->title(), "Food Menu");
+    gui::press(Qt::Key_Escape);
+    EXPECT_EQ(nav->topViewController(), food);
+
+    gui::press(Qt::CTRL | Qt::Key_5);
+    EXPECT_EQ(tabs->selectedIndex(), 4);
+    gui::press(Qt::CTRL | Qt::Key_Q);
+    EXPECT_FALSE(app->window()->isVisible());
 }

@@ -1,3 +1,4 @@
+#include "AppIcon.h"
 #include "ImageSpec.h"
 
 #include <QDir>
@@ -6,9 +7,11 @@
 #include <QImage>
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
 
-// Renders the application's image set at 2x.
+// Renders the application's image set at 2x, or its icon for the desktop's icon theme.
 // Usage: quorvel_imagegen <output dir> [file of extra icon names, one a line]
+//        quorvel_imagegen --app-icon <hicolor dir> <icon name>
 namespace {
 
 QStringList readNames(const QString& path) {
@@ -54,8 +57,12 @@ bool render(const ImageSpec& recipe, const QString& dir) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    if (argc == 4 && std::strcmp(argv[1], "--app-icon") == 0)
+        return writeAppIcon(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])) ? 0
+                                                                                              : 1;
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s <output dir> [icon names file]\n", argv[0]);
+        std::fprintf(stderr, "       %s --app-icon <hicolor dir> <icon name>\n", argv[0]);
         return 2;
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);

@@ -18,7 +18,7 @@ QString Paths::resourceDir() {
         return env;
     const QString exeDir =
         QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
-    return QDir::cleanPath(exeDir + "/../share/quorvel");
+    return QDir::cleanPath(exeDir + "/" + QStringLiteral(QUORVEL_RESOURCES_FROM_BIN));
 }
 
 QString Paths::dataDir() {

@@ -3,8 +3,11 @@
 #include "core/dates/DateUtil.h"
 #include "core/text/ConvertUtil.h"
 #include "ui/Label.h"
+#include "ui/ShortcutKeys.h"
 #include "ui/controls/ControlImages.h"
 #include "ui/controls/ImageButton.h"
+
+#include <QShortcut>
 
 namespace {
 
@@ -21,7 +24,9 @@ DayBar::DayBar(QWidget* parent)
     : ui::TintedBar(parent), label_(ui::Label::make(this, QRect(54, 0, 212, Height), 16, true,
                                                     Qt::white, Qt::AlignCenter)),
       minus_(arrow("left.png", "minusDay", 10, this)),
-      plus_(arrow("right.png", "plusDay", 266, this)) {
+      plus_(arrow("right.png", "plusDay", 266, this)),
+      minusKey_(ui::shortcutKeys::add(this, {Qt::Key_Left}, [this] { stepDays(-1); })),
+      plusKey_(ui::shortcutKeys::add(this, {Qt::Key_Right}, [this] { stepDays(1); })) {
     setObjectName("dayBar");
     label_->setObjectName("dayLabel");
     connect(minus_, &QAbstractButton::clicked, this, [this] { stepDays(-1); });
@@ -46,4 +51,6 @@ void DayBar::setArrowsVisible(bool visible) {
     arrowsVisible_ = visible;
     minus_->setVisible(visible);
     plus_->setVisible(visible);
+    minusKey_->setEnabled(visible);
+    plusKey_->setEnabled(visible);
 }

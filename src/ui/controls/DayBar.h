@@ -5,6 +5,7 @@
 #include <QDateTime>
 
 class QAbstractButton;
+class QShortcut;
 namespace ui {
 class Label;
 }
@@ -12,8 +13,8 @@ class Label;
 // The day strip of the diary screens and their editors: the day in the long date style between
 // a previous-day and a next-day arrow. The arrows move by one calendar day, so the time of day
 // stays put across clock changes; the owner hears of it and keeps its own form of the date
-// (midnight, 08:00 or a weighing's moment). The arrows can be hidden where the day of an entry
-// must not change.
+// (midnight, 08:00 or a weighing's moment). The Left and Right keys press the arrows while the bar
+// shows. The arrows can be hidden where the day of an entry must not change; the keys go with them.
 class DayBar : public ui::TintedBar {
     Q_OBJECT
 public:
@@ -44,4 +45,6 @@ private:
     ui::Label* label_;
     QAbstractButton* minus_;
     QAbstractButton* plus_;
+    QShortcut* minusKey_;
+    QShortcut* plusKey_;
 };

@@ -1,5 +1,7 @@
 #include "FoodEditorFixture.h"
 
+#include "support/gui/Gui.h"
+
 #include "core/base/AppVars.h"
 #include "core/catalogue/FoodSimpleDbo.h"
 #include "core/diary/FoodDayInfo.h"

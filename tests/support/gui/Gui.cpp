@@ -48,7 +48,8 @@ void drag(QWidget* widget, QPoint from, QPoint to, int steps, int stepMs, int re
 }
 
 void turn(ui::PickerView* picker, int component, int rows) {
-    picker->setFocus();
+    // As a keyboard user would reach it, so the wheel keeps its arrow keys from the window.
+    picker->setFocus(Qt::TabFocusReason);
     while (picker->focusedComponent() != component)
         QTest::keyClick(picker,
                         component > picker->focusedComponent() ? Qt::Key_Right : Qt::Key_Left);
@@ -61,6 +62,21 @@ void type(QWidget* field, const QString& text) {
     field->setFocus();
     QTest::keyClicks(field, text);
     settle();
+}
+
+void press(QKeyCombination key) {
+    QWidget* target = QApplication::focusWidget();
+    if (!target)
+        target = QApplication::activeWindow();
+    ASSERT_NE(target, nullptr) << "no window has the keyboard";
+    QTest::keyClick(target, key.key(), key.keyboardModifiers());
+    settle();
+}
+
+bool showActive(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
 }
 
 QList<int> selectedRows(ui::PickerView* wheels) {

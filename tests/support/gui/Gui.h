@@ -47,6 +47,11 @@ void drag(QWidget* widget, QPoint from, QPoint to, int steps = 4, int stepMs = 1
 void turn(ui::PickerView* picker, int component, int rows);
 // Gives the field the focus and types the text key by key.
 void type(QWidget* field, const QString& text);
+// Presses and releases a key where the keyboard sends it: to the focused widget, else to the
+// active window, so that the window's shortcuts see it first.
+void press(QKeyCombination key);
+// Shows the window and waits until it has the keyboard; false when it never gets it.
+bool showActive(QWidget* window);
 // The selected row of every wheel, left to right.
 QList<int> selectedRows(ui::PickerView* wheels);
 // Runs events until the condition holds; false when it still does not after timeoutMs.
