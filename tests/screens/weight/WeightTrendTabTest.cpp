@@ -1,65 +1,33 @@
-#include "core/base/Clock.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/settings/UDefUtil.h"
 #include "screens/weight/TrendChartView.h"
 #include "screens/weight/TrendView.h"
-#include "screens/weight/WeightController.h"
-#include "support/Dates.h"
+#include "screens/weight/WeightScreenTest.h"
 #include "support/DiaryEntries.h"
-#include "support/QtPrinters.h"
 #include "support/ScopedTimeZone.h"
-#include "support/TestEnv.h"
-#include "support/gui/Gui.h"
 #include "ui/Label.h"
-#include "ui/NavigationController.h"
 #include "ui/SegmentedControl.h"
 #include "ui/controls/QVXCalendarView.h"
 
-#include <QCoreApplication>
-#include <memory>
-
 namespace {
 
-class WeightTrendTabTest : public QuorvelTest {
+class WeightTrendTabTest : public WeightScreenTest {
 protected:
-    void SetUp() override {
-        QuorvelTest::SetUp();
-        Clock::set(at(2026, 12, 6, 9, 30));
-    }
-    void TearDown() override {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        if (nav)
-            delete nav->view();
-        nav.reset();
-        QuorvelTest::TearDown();
-    }
-    void open() {
-        weight = new WeightController;
-        nav = std::make_unique<ui::NavigationController>(weight);
-        nav->view()->resize(320, 411);
-        nav->view()->show();
-        nav->viewWillAppear();
-        gui::settle();
-    }
     static void choose(ui::SegmentedControl* segments, int index) {
         gui::tap(segments, segments->segmentRect(index).center());
     }
-    void click(const char* name) { gui::click(nav->view(), name); }
     TrendView* trend() const { return weight->trendView(); }
     QString period() const { return trend()->periodLabel()->text(); }
     // What the summary under the chart says: "rate|goal".
     QString summary() const {
         return trend()->rateLabel()->text() + "|" + trend()->goalLabel()->text();
     }
-
-    ScopedTimeZone zone{"America/New_York"};
-    WeightController* weight = nullptr;
-    std::unique_ptr<ui::NavigationController> nav;
 };
 
 } // namespace
 
 TEST_F(WeightTrendTabTest, TrendSegmentStartsEmptyThenPagesThroughItsRanges) {
+    const ScopedTimeZone zone("America/New_York");
     open();
     ASSERT_EQ(weight->segmentedControl()->numberOfSegments(), 3);
     EXPECT_EQ(weight->segmentedControl()->titleForSegmentAtIndex(2), "Trend");
@@ -72,8 +40,7 @@ TEST_F(WeightTrendTabTest, TrendSegmentStartsEmptyThenPagesThroughItsRanges) {
     for (int i = 0; i <= 61; ++i)
         weigh(at(2026, 6, 2, 7).addDays(3 * i), QString::number(90.0 - 0.15 * i, 'f', 2));
     UDefUtil::setUserDefFloat(95000.0f, SettingsKeys::goalWeight);
-    nav->viewWillAppear();
-    gui::settle();
+    reappear();
     EXPECT_FALSE(trend()->emptyLabel()->isVisible());
     EXPECT_TRUE(trend()->chartView()->isVisible());
     EXPECT_EQ(period(), "Nov 7, 2026 - Dec 6, 2026");
@@ -101,8 +68,7 @@ TEST_F(WeightTrendTabTest, TrendSegmentStartsEmptyThenPagesThroughItsRanges) {
     // In kilograms, with the goal below the falling trend.
     UDefUtil::setUserDefBool(false, SettingsKeys::weightInPounds);
     UDefUtil::setUserDefFloat(70000.0f, SettingsKeys::goalWeight);
-    nav->viewWillAppear();
-    gui::settle();
+    reappear();
     EXPECT_EQ(period(), "Jun 2, 2026 - Dec 6, 2026");
     EXPECT_TRUE(trend()->rateLabel()->text().endsWith(" kg/week"));
     EXPECT_TRUE(trend()->goalLabel()->text().endsWith(", 2027")) << qPrintable(summary());
