@@ -1,10 +1,12 @@
 #include "screens/weight/TrendChartView.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 TrendChartView::TrendChartView(QWidget* parent) : QWidget(parent) {
     setObjectName("trendChart");
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void TrendChartView::setChart(const TrendChartPainter::Chart& chart) {
@@ -31,4 +33,13 @@ void TrendChartView::mouseReleaseEvent(QMouseEvent* event) {
         emit pagedBack();
     else if (moved < -PageDrag)
         emit pagedForward();
+}
+
+void TrendChartView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Left)
+        emit pagedBack();
+    else if (event->key() == Qt::Key_Right)
+        emit pagedForward();
+    else
+        QWidget::keyPressEvent(event);
 }

@@ -4,7 +4,8 @@
 
 #include <QWidget>
 
-// The chart of the Trend view. A drag to the right pages back in time, to the left forward.
+// The chart of the Trend view. A drag to the right pages back in time, to the left forward;
+// with the focus, the Left and Right keys do the same.
 class TrendChartView : public QWidget {
     Q_OBJECT
 public:
@@ -24,6 +25,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     TrendChartPainter::Chart chart_;

@@ -104,11 +104,13 @@ TrendView::TrendView(QWidget* parent)
 }
 
 void TrendView::setData(WeightTrend trend, double goalKilograms, bool pounds, const QDate& today) {
+    // Days that ended with the latest keep doing so as new days come; paged ones stay put.
+    const bool following = !end_.isValid() || end_ >= latest() || range_ == Range::All;
     trend_ = std::move(trend);
     goalKilograms_ = goalKilograms;
     pounds_ = pounds;
     today_ = today;
-    if (!end_.isValid() || end_ > latest())
+    if (following || end_ > latest())
         end_ = latest();
     redraw();
 }

@@ -26,8 +26,8 @@ public:
 
     explicit TrendView(QWidget* parent = nullptr);
 
-    // The weighings, the goal in kilograms, the unit and today. The days shown stay where the
-    // user paged them, but never end after today or the last weighing, whichever is later.
+    // The weighings, the goal in kilograms, the unit and today. Days paged back stay where the
+    // user left them; otherwise they end with today or the last weighing, whichever is later.
     void setData(WeightTrend trend, double goalKilograms, bool pounds, const QDate& today);
 
     Range range() const { return range_; }

@@ -9,6 +9,8 @@
 #include "ui/SegmentedControl.h"
 #include "ui/controls/QVXCalendarView.h"
 
+#include <QTest>
+
 namespace {
 
 class WeightTrendTabTest : public WeightScreenTest {
@@ -50,10 +52,11 @@ TEST_F(WeightTrendTabTest, TrendSegmentStartsEmptyThenPagesThroughItsRanges) {
 
     // Arrows and drags page by the range; forward stops at today.
     click("pageBack");
+    reappear();
     EXPECT_EQ(period(), "Oct 7, 2026 - Nov 6, 2026");
     gui::drag(trend()->chartView(), {60, 100}, {200, 104});
     EXPECT_EQ(period(), "Sep 7, 2026 - Oct 6, 2026");
-    gui::drag(trend()->chartView(), {200, 100}, {60, 104});
+    QTest::keyClick(trend()->chartView(), Qt::Key_Right);
     click("pageForward");
     EXPECT_EQ(period(), "Nov 7, 2026 - Dec 6, 2026");
     EXPECT_FALSE(trend()->canPageForward());
