@@ -2,6 +2,8 @@
 #include "support/TestEnv.h"
 
 #include "core/base/Clock.h"
+#include "ui/Metrics.h"
+#include "ui/NavigationController.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +16,22 @@ namespace gallery {
 std::vector<Scene>& scenes() {
     static std::vector<Scene> list;
     return list;
+}
+
+Stack::Stack(ui::ViewController* root, int height) : host(std::make_unique<QWidget>()) {
+    host->setFixedSize(ui::Metrics::ScreenWidth, height);
+    nav = new ui::NavigationController(root, host.get());
+    nav->setTintColor(ui::Metrics::tintColor());
+    nav->view()->setParent(host.get());
+    nav->view()->setGeometry(host->rect());
+    nav->viewWillAppear();
+    host->show();
+    QApplication::processEvents();
+}
+
+void Stack::push(ui::ViewController* screen) {
+    nav->pushViewController(screen, false);
+    QApplication::processEvents();
 }
 
 } // namespace gallery

@@ -63,8 +63,36 @@ void type(QWidget* field, const QString& text) {
     settle();
 }
 
+QList<int> selectedRows(ui::PickerView* wheels) {
+    QList<int> rows;
+    for (int c = 0; c < wheels->numberOfComponents(); ++c)
+        rows.append(wheels->selectedRowInComponent(c));
+    return rows;
+}
+
 bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
     return QTest::qWaitFor(condition, timeoutMs);
+}
+
+ScreenStack::ScreenStack(ui::ViewController* root, QSize size)
+    : nav_(std::make_unique<ui::NavigationController>(root)) {
+    nav_->view()->resize(size);
+    nav_->view()->show();
+    nav_->viewWillAppear();
+    settle();
+}
+
+ScreenStack::~ScreenStack() {
+    delete nav_->view();
+}
+
+void ScreenStack::push(ui::ViewController* screen) {
+    nav_->pushViewController(screen, false);
+    settle();
+}
+
+void ScreenStack::click(const QString& name) const {
+    gui::click(nav_->view(), name);
 }
 
 } // namespace gui

@@ -148,8 +148,7 @@ void FoodMenuController::runSearch(const QString& text) {
     if (change.search) {
         if (list_)
             list_->setSearchBarShown(true);
-        setData(
-            FoodSimpleDbo::searchFoodItems(text, restaurantId_, kindId_, typeId_));
+        setData(FoodSimpleDbo::searchFoodItems(text, restaurantId_, kindId_, typeId_));
         return;
     }
     if (change.closeKeyboard && list_)
@@ -304,10 +303,8 @@ ui::TableViewCell* FoodMenuController::cellForRow(ui::TableView* table, const ui
         type = FoodMenuCell::MainMenu;
     else if (!showsFlatList() && currStage() == MenuStage::Groups)
         type = FoodMenuCell::RestaurantList;
-    auto* cell =
-        qobject_cast<FoodMenuCell*>(table->dequeueReusableCell(FoodMenuCell::keyByType(type)));
-    if (!cell)
-        cell = new FoodMenuCell(type);
+    auto* cell = table->reusableCell<FoodMenuCell>(FoodMenuCell::keyByType(type),
+                                                   [type] { return new FoodMenuCell(type); });
     configureCell(cell, path);
     return cell;
 }

@@ -76,13 +76,11 @@ std::optional<FoodSimpleDbo> QuickCalories::selectedItem() const {
 }
 
 float QuickCalories::caloriesOf(const QString& text) {
-    bool ok = false;
-    const float value = text.toFloat(&ok);
-    return ok ? value : 0.0f;
+    return float(ui::TextField::numberIn(text).value_or(0.0));
 }
 
 void QuickCalories::doSave() {
-    if (name_->text().isEmpty() || calories_->text().isEmpty())
+    if (name_->text().isEmpty() || !calories_->number())
         return;
     const SavedFoodPtr entry = makeEntry();
     entry->setFoodItemId(0);
@@ -106,5 +104,6 @@ bool QuickCalories::textFieldShouldChangeCharactersInRange(ui::TextField* field,
 }
 
 void QuickCalories::updateDone(const QString& nameText, const QString& caloriesText) {
-    saveButton()->setEnabled(!nameText.isEmpty() && !caloriesText.isEmpty());
+    saveButton()->setEnabled(!nameText.isEmpty() &&
+                             ui::TextField::numberIn(caloriesText).has_value());
 }
