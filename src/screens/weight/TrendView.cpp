@@ -2,10 +2,10 @@
 
 #include "core/weight/WeightTrendTexts.h"
 #include "screens/weight/TrendChartView.h"
-#include "ui/BarPainter.h"
 #include "ui/Label.h"
 #include "ui/Metrics.h"
 #include "ui/SegmentedControl.h"
+#include "ui/TintedBar.h"
 #include "ui/controls/ControlImages.h"
 #include "ui/controls/ImageButton.h"
 
@@ -16,18 +16,6 @@ namespace {
 
 const int margin = 6;
 const QColor background(254, 253, 189);
-
-// A bar in the tint colour, as the Weight tab's other bars.
-class TintBar : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        ui::BarPainter::paintBar(p, rect(), ui::Metrics::tintColor());
-    }
-};
 
 QAbstractButton* arrow(const char* image, const char* name, int x, QWidget* bar) {
     auto* button = new ImageButton(ControlImages::image(image), ImageButton::Fit::Stretch, bar);
@@ -57,13 +45,13 @@ QString dayText(const QDate& day) {
 } // namespace
 
 TrendView::TrendView(QWidget* parent)
-    : QWidget(parent), bar_(new TintBar(this)),
+    : QWidget(parent), bar_(new ui::TintedBar(this)),
       period_(ui::Label::make(bar_, QRect(50, 0, 220, BarHeight), 14, true, Qt::white,
                               Qt::AlignCenter)),
       back_(arrow("left.png", "pageBack", 5, bar_)),
       forward_(arrow("right.png", "pageForward", ui::Metrics::ScreenWidth - 50, bar_)),
       ranges_(new ui::SegmentedControl({"1M", "3M", "1Y", "All"}, this)),
-      chart_(new TrendChartView(this)), summary_(new TintBar(this)),
+      chart_(new TrendChartView(this)), summary_(new ui::TintedBar(this)),
       rate_(summaryRow(summary_, 0, QStringLiteral("Trend:"), "trendRate")),
       goal_(summaryRow(summary_, 1, QStringLiteral("Goal:"), "trendGoal")),
       empty_(new ui::Label(this)) {
