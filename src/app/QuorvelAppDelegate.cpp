@@ -11,6 +11,7 @@
 #include "ui/TabBarController.h"
 
 #ifdef QUORVEL_HAVE_SCREENS
+#include "screens/exercise/ExerciseController.h"
 #include "screens/food/FoodController.h"
 #include "screens/profile/ProfileController.h"
 #include "screens/weight/WeightController.h"
@@ -45,6 +46,8 @@ ui::ViewController* QuorvelAppDelegate::appendController() {
 #ifdef QUORVEL_HAVE_SCREENS
         if (title == QLatin1String("Food"))
             screen = new FoodController;
+        else if (title == QLatin1String("Exercise"))
+            screen = new ExerciseController;
         else if (title == QLatin1String("Weight"))
             screen = new WeightController;
         else if (title == QLatin1String("My Profile"))

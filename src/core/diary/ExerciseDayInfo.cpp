@@ -72,6 +72,10 @@ void ExerciseDayInfo::updateExercise(const SavedExercisePtr& exercise) {
     day->recalcTotal();
 }
 
+void ExerciseDayInfo::dropExercise(const SavedExercisePtr& exercise) {
+    forgetDiaryEntry(exerciseList(), exercise);
+}
+
 QString ExerciseDayInfo::nameForItemsAtIndex(int index) {
     const auto categories = ExerciseDbo::getCategories(true);
     if (!categories || index < 0 || index >= categories->size())

@@ -30,6 +30,8 @@ public:
     static void addExercise(const SavedExercisePtr& exercise);
     // Puts an edited entry in the place of the entry with its row id.
     static void updateExercise(const SavedExercisePtr& exercise);
+    // Takes out an entry whose row is no longer stored.
+    static void dropExercise(const SavedExercisePtr& exercise);
     static void addExerciseTo(ExerciseDayPtr day, ExerciseDayList& list) {
         append(std::move(day), list);
     }

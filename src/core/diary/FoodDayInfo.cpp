@@ -44,6 +44,11 @@ void FoodDayInfo::updateFood(const SavedFoodPtr& food) {
     AppVars::getVars().remove(kEditedMealKey);
 }
 
+void FoodDayInfo::dropFood(const SavedFoodPtr& food) {
+    forgetDiaryEntry(foodList(), food);
+    AppVars::getVars().remove(kEditedMealKey);
+}
+
 QStringList FoodDayInfo::mealNames() {
     QStringList names;
     for (int meal = 0; meal < kMealCount; ++meal)

@@ -70,7 +70,13 @@ protected:
     virtual void dayStepped(const QDateTime& date);
     // Writes a new entry or updates the edited one, then finishes the save.
     template <class Entry> void store(Entry& entry) {
-        if (written([&] { isEditMode_ ? entry.update() : entry.save(); }))
+        const auto writes = [&] {
+            if (isEditMode_)
+                entry.update();
+            else
+                entry.save();
+        };
+        if (written(writes))
             finishSave();
     }
     // Runs the writes of a save. When the database refuses them (a full disk, a locked or
