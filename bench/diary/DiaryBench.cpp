@@ -1,18 +1,15 @@
 // Loading the diaries and finding the weeks with data, over a generated ten-year diary, each
 // beside a baseline that reads the same rows with a bare sqlite3 loop.
 
-#include "DiaryGenerator.h"
-#include "core/base/Clock.h"
+#include "BenchDiary.h"
 #include "core/db/DBManager.h"
 #include "core/diary/ExerciseDayInfo.h"
 #include "core/diary/FoodDayInfo.h"
 #include "core/overview/OverviewWeekInfo.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
-#include <ctime>
 #include <sqlite3.h>
 #include <string>
 #include <vector>
@@ -161,23 +158,10 @@ BENCHMARK(BM_OverviewWeeksBaseline)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    // A zone with clock changes, a private data directory and a fixed "now" at the diary's end.
-    qputenv("TZ", "America/New_York");
-    tzset();
-    QTemporaryDir dir;
-    qputenv("QUORVEL_DATA_DIR", dir.path().toUtf8());
-    qputenv("QUORVEL_SETTINGS", (dir.path() + "/settings.ini").toUtf8());
+    BenchDiary diary(kEndDate);
     QCoreApplication app(argc, argv);
-    Clock::set(QDateTime(kEndDate, QTime(9, 30)));
-
-    const DiaryGenerator::Counts counts = DiaryGenerator::fill(10, 20261206, kEndDate);
+    const DiaryGenerator::Counts counts = diary.fill();
     std::printf("generated %d food entries, %d exercise entries, %d weighings\n", counts.foods,
                 counts.exercises, counts.weighings);
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchDiary::run(argc, argv);
 }

@@ -2,13 +2,18 @@
 
 #include "core/base/Clock.h"
 #include "core/dates/DateUtil.h"
+#include "core/profile/OptionsUtil.h"
+#include "core/settings/SettingsKeys.h"
+#include "core/weight/WeightTrend.h"
 #include "screens/weight/DaySummaryPanelView.h"
 #include "screens/weight/Details/AddEditWeightController.h"
+#include "screens/weight/TrendView.h"
 #include "screens/weight/WeighingTableCell.h"
 #include "screens/weight/WeightTexts.h"
 #include "ui/BarButtonItem.h"
 #include "ui/NavigationController.h"
 #include "ui/NavigationItem.h"
+#include "ui/SegmentedControl.h"
 #include "ui/TableView.h"
 #include "ui/controls/ControlImages.h"
 #include "ui/controls/DateButton.h"
@@ -35,10 +40,13 @@ WeightController::WeightController(QObject* parent)
     setTabBarItem({QStringLiteral("Weight"), ControlImages::image(QStringLiteral("weight.png"))});
     init();
     w_.reloadAllWeights();
+    showTrend();
 }
 
 void WeightController::appendNavigation() {
     BaseThreeViewController::appendNavigation();
+    // Three segments fit between "Today" and the add button only a little narrower.
+    segmentedControl()->setFixedSize(TrendSegmentWidth * 3, SegmentHeight);
     auto* today = new ui::BarButtonItem(QStringLiteral("Today"));
     connect(today, &ui::BarButtonItem::triggered, this, &WeightController::setToday);
     navigationItem()->setLeftBarButtonItem(today);
@@ -47,7 +55,16 @@ void WeightController::appendNavigation() {
     navigationItem()->setRightBarButtonItem(add);
 }
 
+QStringList WeightController::getNames() {
+    return BaseThreeViewController::getNames() << QStringLiteral("Trend");
+}
+
 QWidget* WeightController::viewAtIndex(int index) {
+    if (index == 2) {
+        if (!trendView_)
+            trendView_ = new TrendView;
+        return trendView_;
+    }
     QWidget* view = BaseThreeViewController::viewAtIndex(index);
     if (index == 0 && !weighttable_) {
         weighttable_ = new QVXTableView(dataView()->rect(), this, dataView());
@@ -78,6 +95,13 @@ void WeightController::refreshAll() {
     w_.reloadWeightsForDate(currDate());
     lastdate_ = currDate();
     reloadAll();
+    showTrend();
+}
+
+void WeightController::showTrend() {
+    const double goal = OptionsUtil::getWeightValue(SettingsKeys::goalWeight) / 1000.0;
+    trendView_->setData(WeightTrend::fromDays(w_.weighingdays()), goal, !inkg_,
+                        Clock::now().date());
 }
 
 void WeightController::reloadAll() {

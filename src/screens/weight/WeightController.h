@@ -4,9 +4,11 @@
 #include "ui/controls/BaseThreeViewController.h"
 
 class DaySummaryPanelView;
+class TrendView;
 
 // The Weight tab: a month calendar whose days show their average weight over the chosen day's
 // weighings, and a day view with the day's weighings over its average and the goal weight.
+// A third view draws the trend of the weights over a month, a quarter, a year or all of them.
 // Weighings are added with the add button, opened by a tap and deleted by a swipe, in either
 // view. Weights are stored in kilograms and shown in the unit of the setting.
 class WeightController : public BaseThreeViewController {
@@ -14,12 +16,14 @@ class WeightController : public BaseThreeViewController {
 public:
     // What a first weighing proposes.
     static constexpr float defaultKilograms = 70.0f;
+    static constexpr int TrendSegmentWidth = 56;
 
     explicit WeightController(QObject* parent = nullptr);
 
     const WeightDataStore& w() const { return w_; }
     QVXTableView* weighttable() const { return weighttable_; }
     DaySummaryPanelView* daysummarypanel() const { return daysummarypanel_; }
+    TrendView* trendView() const { return trendView_; }
     // Kilograms shown; read from the setting each time the screen appears.
     bool inkg() const { return inkg_; }
     // The month of the averages held.
@@ -35,6 +39,8 @@ public:
     void openWeighing(const Weighing& weighing);
 
     void viewWillAppear() override;
+    // "Month" and "Day", then "Trend".
+    QStringList getNames() override;
     QWidget* viewAtIndex(int index) override;
 
     std::optional<int> getCalendarNumbersOffset() const override { return 4; }
@@ -61,10 +67,12 @@ private:
     const Weighing* weighingAt(const ui::IndexPath& path) const;
     void reloadTables();
     void showSummary();
+    void showTrend();
 
     WeightDataStore w_;
     QVXTableView* weighttable_ = nullptr;
     DaySummaryPanelView* daysummarypanel_ = nullptr;
+    TrendView* trendView_ = nullptr;
     bool inkg_;
     QDateTime lastdate_;
 };

@@ -7,6 +7,7 @@
 #include "screens/weight/Details/WeighingMoment.h"
 #include "screens/weight/WeighingTableCell.h"
 #include "screens/weight/WeightController.h"
+#include "screens/weight/WeightScreenTest.h"
 #include "support/Dates.h"
 #include "support/DiaryEntries.h"
 #include "support/QtPrinters.h"
@@ -30,34 +31,8 @@
 
 namespace {
 
-class WeightTabTest : public QuorvelTest {
+class WeightTabTest : public WeightScreenTest {
 protected:
-    void SetUp() override {
-        QuorvelTest::SetUp();
-        Clock::set(at(2026, 12, 6, 9, 30));
-    }
-    void TearDown() override {
-        // Screens left go the way they go in the application, views and all.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        if (nav)
-            delete nav->view();
-        nav.reset();
-        QuorvelTest::TearDown();
-    }
-    void open() {
-        weight = new WeightController;
-        nav = std::make_unique<ui::NavigationController>(weight);
-        nav->view()->resize(320, 411);
-        nav->view()->show();
-        nav->viewWillAppear();
-        gui::settle();
-    }
-    // The tab chosen again, as after a change of the unit on My Profile.
-    void reappear() {
-        nav->viewWillAppear();
-        gui::settle();
-    }
-    void click(const char* name) { gui::click(nav->view(), name); }
     template <class Screen> Screen* top() const {
         return qobject_cast<Screen*>(nav->topViewController());
     }
@@ -99,9 +74,6 @@ protected:
     static void useKilograms(bool kilograms) {
         UDefUtil::setUserDefBool(!kilograms, SettingsKeys::weightInPounds);
     }
-
-    WeightController* weight = nullptr;
-    std::unique_ptr<ui::NavigationController> nav;
 };
 
 } // namespace

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/base/Clock.h"
+#include "screens/weight/WeightController.h"
+#include "support/Dates.h"
+#include "support/TestEnv.h"
+#include "support/gui/Gui.h"
+#include "ui/NavigationController.h"
+
+#include <QCoreApplication>
+#include <memory>
+
+// The Weight tab in its navigation stack on 6 December 2026, 09:30.
+class WeightScreenTest : public QuorvelTest {
+protected:
+    void SetUp() override {
+        QuorvelTest::SetUp();
+        Clock::set(at(2026, 12, 6, 9, 30));
+    }
+    void TearDown() override {
+        // Screens left go the way they go in the application, views and all.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (nav)
+            delete nav->view();
+        nav.reset();
+        QuorvelTest::TearDown();
+    }
+    void open() {
+        weight = new WeightController;
+        nav = std::make_unique<ui::NavigationController>(weight);
+        nav->view()->resize(320, 411);
+        nav->view()->show();
+        nav->viewWillAppear();
+        gui::settle();
+    }
+    // The tab chosen again, as after a change of the unit on My Profile.
+    void reappear() {
+        nav->viewWillAppear();
+        gui::settle();
+    }
+    void click(const char* name) { gui::click(nav->view(), name); }
+
+    WeightController* weight = nullptr;
+    std::unique_ptr<ui::NavigationController> nav;
+};
