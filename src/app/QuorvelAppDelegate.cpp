@@ -12,6 +12,7 @@
 
 #ifdef QUORVEL_HAVE_SCREENS
 #include "screens/food/FoodController.h"
+#include "screens/overview/OverviewController.h"
 #include "screens/profile/ProfileController.h"
 #include "screens/weight/WeightController.h"
 #include "ui/Metrics.h"
@@ -43,7 +44,9 @@ ui::ViewController* QuorvelAppDelegate::appendController() {
         const QPixmap icon = ImgUtil::image(QString::fromLatin1(tab.icon));
         ui::ViewController* screen = nullptr;
 #ifdef QUORVEL_HAVE_SCREENS
-        if (title == QLatin1String("Food"))
+        if (title == QLatin1String("Overview"))
+            screen = new OverviewController;
+        else if (title == QLatin1String("Food"))
             screen = new FoodController;
         else if (title == QLatin1String("Weight"))
             screen = new WeightController;

@@ -1,0 +1,179 @@
+#include "support/Dates.h"
+#include "support/QtPrinters.h"
+#include "support/TestEnv.h"
+#include "support/gui/Gui.h"
+
+#include "app/QuorvelAppDelegate.h"
+#include "core/base/Clock.h"
+#include "core/base/ResetRegistry.h"
+#include "core/catalogue/NutritionInfoDbo.h"
+#include "screens/food/Details/AddFoodController.h"
+#include "screens/food/Details/FoodMenuController.h"
+#include "screens/food/FoodController.h"
+#include "screens/overview/OverviewController.h"
+#include "screens/overview/OverviewInfoPanel.h"
+#include "screens/profile/Details/GenderSelectController.h"
+#include "screens/profile/ProfileController.h"
+#include "screens/profile/WeightLossCell.h"
+#include "screens/weight/Details/AddEditWeightController.h"
+#include "ui/AlertView.h"
+#include "ui/Label.h"
+#include "ui/NavigationController.h"
+#include "ui/SearchBar.h"
+#include "ui/TabBar.h"
+#include "ui/TabBarController.h"
+#include "ui/TableView.h"
+#include "ui/TextField.h"
+#include "ui/controls/DateButton.h"
+#include "ui/controls/MonthView.h"
+#include "ui/controls/QVXCalendarView.h"
+#include "ui/controls/QVXTableView.h"
+
+#include <QCoreApplication>
+#include <QTest>
+
+// The application from a fresh data folder and settings file, walked through its five tabs as a
+// new user walks them, then started again on what the first run left.
+namespace {
+
+enum Tab { Overview, Food, Exercise, Weight, Profile };
+
+class NewUserWalkTest : public QuorvelTest {
+protected:
+    void SetUp() override {
+        QuorvelTest::SetUp();
+        Clock::set(at(2026, 12, 6, 9, 30));
+    }
+    void TearDown() override {
+        quit();
+        QuorvelTest::TearDown();
+    }
+
+    void launch() {
+        app = std::make_unique<QuorvelAppDelegate>();
+        app->applicationDidFinishLaunching();
+        gui::settle();
+    }
+    // The process ends: nothing of it stays but the files.
+    void quit() {
+        app.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ResetRegistry::resetAll();
+    }
+
+    ui::TabBarController* tabs() const { return app->tabBarController(); }
+    ui::NavigationController* choose(Tab tab) {
+        ui::TabBar* bar = tabs()->tabBar();
+        gui::tap(bar, bar->tabRect(tab).center());
+        return qobject_cast<ui::NavigationController*>(tabs()->selectedViewController());
+    }
+    template <class Screen> Screen* root(Tab tab) const {
+        auto* nav = qobject_cast<ui::NavigationController*>(tabs()->viewControllers().at(tab));
+        return qobject_cast<Screen*>(nav->viewControllers().first());
+    }
+    template <class Screen> Screen* top(ui::NavigationController* nav) const {
+        return qobject_cast<Screen*>(nav->topViewController());
+    }
+    void click(const char* name) { gui::click(app->window(), name); }
+
+    // "Allowed|Food|Burned|Net|Under or Over|left|weight" of a panel.
+    static QString numbers(const OverviewInfoPanel* panel) {
+        QStringList texts;
+        for (int i = 0; i < 4; ++i)
+            texts << panel->itemByIdx(i)->text();
+        texts << panel->keyByIdx(4)->text() << panel->itemByIdx(4)->text()
+              << panel->weightvalueLabel()->text();
+        return texts.join('|');
+    }
+    QString todaysMark() const {
+        auto* overview = root<OverviewController>(Overview);
+        return overview->calendar()
+            ->visibleMonth()
+            ->buttonFor(QDate(2026, 12, 6))
+            ->additionalInfo();
+    }
+
+    std::unique_ptr<QuorvelAppDelegate> app;
+};
+
+} // namespace
+
+TEST_F(NewUserWalkTest, FiveTabsFromAFreshStartAndTheSameNumbersAfterARestart) {
+    launch();
+    ASSERT_NE(ui::AlertView::current(), nullptr);
+    EXPECT_EQ(ui::AlertView::current()->title(), "PLEASE READ!");
+    click("OK");
+    auto* overview = root<OverviewController>(Overview);
+    ASSERT_NE(overview, nullptr) << "the Overview tab is the real screen";
+    // No allowance is worked out before the profile is first shown.
+    EXPECT_EQ(numbers(overview->summarypanel()), "500|0|0|0|Under|500|0.0 lb");
+
+    // My Profile: a man, whose allowance the profile list shows.
+    ui::NavigationController* nav = choose(Profile);
+    auto* profile = root<ProfileController>(Profile);
+    gui::tapRow(profile->profilemenu(), {1, 0});
+    auto* gender = top<GenderSelectController>(nav);
+    ASSERT_NE(gender, nullptr);
+    gui::tapRow(gender->tableView(), {0, 1});
+    click("Back");
+    auto* allowanceCell = qobject_cast<WeightLossCell*>(profile->profilemenu()->cellForRow({2, 3}));
+    ASSERT_NE(allowanceCell, nullptr);
+    const QString allowed = allowanceCell->lbValue()->text();
+    EXPECT_NE(allowed, "1588");
+
+    // Food: one portion of a food found in the catalogue, at breakfast.
+    nav = choose(Food);
+    click("Add");
+    gui::tapRow(top<FoodMenuController>(nav)->tableView(), {1, 1});
+    auto* search = top<FoodMenuController>(nav);
+    ASSERT_NE(search, nullptr);
+    gui::type(search->searchBar()->field(), "butter, salted");
+    QTest::keyClick(search->searchBar()->field(), Qt::Key_Return);
+    ASSERT_GT(search->tableView()->numberOfRows(0), 0);
+    const int butterId = search->rowAt({0, 0}).dboId;
+    gui::tapRow(search->tableView(), {0, 0});
+    auto* add = top<AddFoodController>(nav);
+    ASSERT_NE(add, nullptr);
+    add->portion()->setFocus();
+    QTest::keyClick(add->portion(), Qt::Key_Down);
+    click("Save");
+    const int eaten = qRound(NutritionInfoDbo::getInfoTo(butterId)->calories);
+    ASSERT_GT(eaten, 0);
+    EXPECT_EQ(root<FoodController>(Food)->daysummarypanel()->itemByIdx(1)->text(),
+              QString::number(eaten));
+
+    // Weight: the first weighing, a few pounds over what the editor proposes.
+    nav = choose(Weight);
+    click("Add");
+    auto* weighing = top<AddEditWeightController>(nav);
+    ASSERT_NE(weighing, nullptr);
+    gui::turn(weighing->selector(), 0, 20);
+    const QString weight = weighing->infolabel()->text().trimmed();
+    click("Save");
+
+    // The Overview shows that day's numbers in the month and the day view alike.
+    choose(Overview);
+    const int left = allowed.toInt() - eaten;
+    const QString expected =
+        QStringList({allowed, QString::number(eaten), "0", QString::number(eaten), "Under",
+                     QString::number(left), weight})
+            .join('|');
+    EXPECT_EQ(numbers(overview->summarypanel()), expected);
+    EXPECT_EQ(numbers(overview->daysummarypanel()), expected);
+    EXPECT_EQ(todaysMark(), QString::number(left));
+
+    // Started again: no notice now that it was read, and the same numbers.
+    quit();
+    launch();
+    ASSERT_NE(ui::AlertView::current(), nullptr) << "the notice shows at the second start too";
+    click("OK");
+    quit();
+    launch();
+    EXPECT_EQ(ui::AlertView::current(), nullptr);
+    overview = root<OverviewController>(Overview);
+    EXPECT_EQ(tabs()->selectedIndex(), 0);
+    EXPECT_EQ(numbers(overview->summarypanel()), expected);
+    EXPECT_EQ(todaysMark(), QString::number(left));
+    overview->setSelectedIndex(1);
+    EXPECT_EQ(overview->dayTable()->tableView()->numberOfRows(0), 1);
+}
