@@ -11,6 +11,7 @@
 #include "ui/TabBarController.h"
 
 #ifdef QUORVEL_HAVE_SCREENS
+#include "screens/exercise/ExerciseController.h"
 #include "screens/food/FoodController.h"
 #include "screens/overview/OverviewController.h"
 #include "screens/profile/ProfileController.h"
@@ -48,6 +49,8 @@ ui::ViewController* QuorvelAppDelegate::appendController() {
             screen = new OverviewController;
         else if (title == QLatin1String("Food"))
             screen = new FoodController;
+        else if (title == QLatin1String("Exercise"))
+            screen = new ExerciseController;
         else if (title == QLatin1String("Weight"))
             screen = new WeightController;
         else if (title == QLatin1String("My Profile"))

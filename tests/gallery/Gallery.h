@@ -5,6 +5,11 @@
 #include <memory>
 #include <vector>
 
+namespace ui {
+class NavigationController;
+class ViewController;
+} // namespace ui
+
 // A gallery scene builds one screen in one state; the gallery renders it to <name>.png at 2x.
 namespace gallery {
 
@@ -19,6 +24,17 @@ std::vector<Scene>& scenes();
 
 // The phone screen with the application's five tabs, the given one chosen.
 std::unique_ptr<QWidget> shell(int tab);
+
+// A phone screen, 320 points wide and the given height (416 above the tab bar, 460 without
+// it), holding a tinted navigation stack over the root.
+struct StackScreen {
+    StackScreen(ui::ViewController* root, int height);
+    // Pushes without animation and lets the screen appear.
+    void push(ui::ViewController* top);
+
+    std::unique_ptr<QWidget> host;
+    ui::NavigationController* nav;
+};
 
 struct Registrar {
     Registrar(const char* name, SceneFactory make) { scenes().push_back({name, std::move(make)}); }

@@ -2,6 +2,8 @@
 #include "support/TestEnv.h"
 
 #include "core/base/Clock.h"
+#include "ui/Metrics.h"
+#include "ui/NavigationController.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +16,19 @@ namespace gallery {
 std::vector<Scene>& scenes() {
     static std::vector<Scene> list;
     return list;
+}
+
+StackScreen::StackScreen(ui::ViewController* root, int height)
+    : host(std::make_unique<QWidget>()), nav(new ui::NavigationController(root, host.get())) {
+    host->setFixedSize(ui::Metrics::ScreenWidth, height);
+    nav->setTintColor(ui::Metrics::tintColor());
+    nav->view()->setParent(host.get());
+    nav->view()->setGeometry(host->rect());
+}
+
+void StackScreen::push(ui::ViewController* top) {
+    nav->pushViewController(top, false);
+    QApplication::processEvents();
 }
 
 } // namespace gallery

@@ -279,10 +279,11 @@ QStringList DBManager::selectField(const QString& column, const QString& from, c
     return values;
 }
 
-void DBManager::executeImmediate(const QString& sql, const QStringList& params) {
+int DBManager::executeImmediate(const QString& sql, const QStringList& params) {
     sqlite3_stmt* stmt = prepareStmt(sql, params);
     executeImmediate(stmt);
     reset(stmt);
+    return sqlite3_changes(db_.get());
 }
 
 int DBManager::executeIntScalar(const QString& sql, const QStringList& params) {

@@ -44,7 +44,8 @@ public:
                               const QString& where = {}, const QStringList& params = {});
     QStringList selectField(const QString& column, const QString& from, const QString& where = {},
                             const QStringList& params = {});
-    void executeImmediate(const QString& sql, const QStringList& params);
+    // Runs one statement; the number of rows it inserted, changed or deleted.
+    int executeImmediate(const QString& sql, const QStringList& params);
     int executeIntScalar(const QString& sql, const QStringList& params = {});
     qint64 insertStmt(const QString& sql, const QStringList& params);
     qint64 insertStmt(sqlite3_stmt* stmt);

@@ -15,6 +15,9 @@ public:
     // colour; below it clears the text and leaves the colour as it was.
     void update(double deviation, double threshold, int decimals);
     void clear() { text_.clear(); }
+    // The number a shown text holds after its opening parenthesis: "(+25)" reads 25, "(-0.50)"
+    // reads -0.5, an empty text 0.
+    static float valueOf(const QString& text);
 
     const QString& text() const { return text_; }
     const QVColor& color() const { return color_; }

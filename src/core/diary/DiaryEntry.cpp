@@ -26,13 +26,17 @@ void DiaryEntry::save() {
     placeInDay();
 }
 
-void DiaryEntry::update() {
+bool DiaryEntry::update() {
     checkStorable();
     checkShared();
     QStringList params = rowParams();
     params.append(ConvertUtil::int2str(dboId_));
-    QVUtil::commonDbc().executeImmediate(statements().update, params);
+    if (QVUtil::commonDbc().executeImmediate(statements().update, params) == 0) {
+        dropFromDay();
+        return false;
+    }
     replaceInDay();
+    return true;
 }
 
 void DiaryEntry::remove() {

@@ -26,8 +26,10 @@ public:
     // into its day. An entry that cannot be stored is refused (std::invalid_argument, or
     // std::logic_error when not held by a shared pointer) before anything is written.
     void save();
-    // Rewrites the row, then puts the entry in its place within its day.
-    void update();
+    // Rewrites the row, then puts the entry in its place within its day. A row deleted meanwhile
+    // (on another screen) is not written again: the entry leaves its day in memory as well, so
+    // that the screens show what is stored, and the answer is false.
+    bool update();
     // Deletes the row; the day model removes the entry from memory.
     void remove();
 
@@ -51,6 +53,7 @@ protected:
     virtual void recordRecent() = 0;
     virtual void placeInDay() = 0;
     virtual void replaceInDay() = 0;
+    virtual void dropFromDay() = 0;
 
     template <class Entry> std::shared_ptr<Entry> self() {
         return std::static_pointer_cast<Entry>(shared_from_this());

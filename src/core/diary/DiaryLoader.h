@@ -44,6 +44,18 @@ DiaryDayList<Day> loadDiaryDays(const QString& sql, const char* table,
     return builder.finish();
 }
 
+// Takes an entry whose row is gone out of its day, and the day out of the list when that leaves
+// it empty and it is not today.
+template <class Day, class EntryPtr>
+void forgetDiaryEntry(DiaryDayList<Day>& list, const EntryPtr& entry) {
+    const std::shared_ptr<Day> day = list.dayOn(entry->date());
+    if (!day || !day->removeEntryWithId(entry->dboId()))
+        return;
+    day->recalcTotal();
+    if (day->isDroppable())
+        list.remove(day.get());
+}
+
 // Puts an entry first in its group on its day, making the day when the list has none for that
 // calendar day. A day that already holds an entry with the same row id loses that copy first,
 // so saving an entry twice never counts it twice.

@@ -89,6 +89,10 @@ void ExerciseDayInfo::updateExercise(const SavedExercisePtr& exercise) {
     day->recalcTotal();
 }
 
+void ExerciseDayInfo::dropExercise(const SavedExercisePtr& exercise) {
+    forgetDiaryEntry(exerciseList(), exercise);
+}
+
 void ExerciseDayInfo::addExerciseTo(ExerciseDayPtr day, ExerciseDayList& list) {
     list.insertDbo(list.size(), std::move(day));
 }

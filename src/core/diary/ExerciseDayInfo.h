@@ -31,6 +31,8 @@ public:
     static void addExercise(const SavedExercisePtr& exercise);
     // Puts an edited entry in the place of the entry with its row id.
     static void updateExercise(const SavedExercisePtr& exercise);
+    // Takes out an entry whose row is no longer stored.
+    static void dropExercise(const SavedExercisePtr& exercise);
     static void addExerciseTo(ExerciseDayPtr day, ExerciseDayList& list);
     static void insertDbo(ExerciseDayPtr day, ExerciseDayList& list, qsizetype index);
     // Name of category index + 1; empty when the catalogue has no such category.

@@ -62,6 +62,11 @@ void FoodDayInfo::updateFood(const SavedFoodPtr& food) {
     AppVars::getVars().remove(kEditedMealKey);
 }
 
+void FoodDayInfo::dropFood(const SavedFoodPtr& food) {
+    forgetDiaryEntry(foodList(), food);
+    AppVars::getVars().remove(kEditedMealKey);
+}
+
 void FoodDayInfo::addFoodTo(FoodDayPtr day, FoodDayList& list) {
     list.insertDbo(list.size(), std::move(day));
 }

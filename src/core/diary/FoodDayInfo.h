@@ -34,6 +34,8 @@ public:
     // Moves an edited entry to the top of its (possibly new) meal within its day, then drops
     // vars "food_current_foodTypeId" (the meal its editor opened it from).
     static void updateFood(const SavedFoodPtr& food);
+    // Takes out an entry whose row is no longer stored, and drops the meal its editor noted.
+    static void dropFood(const SavedFoodPtr& food);
     static void addFoodTo(FoodDayPtr day, FoodDayList& list);
     static void insertDbo(FoodDayPtr day, FoodDayList& list, qsizetype index);
     // "Breakfast", "Lunch", "Dinner", "Snacks"; "Error" for any other index.

@@ -122,6 +122,10 @@ void SavedExerciseDbo::replaceInDay() {
     ExerciseDayInfo::updateExercise(self<SavedExerciseDbo>());
 }
 
+void SavedExerciseDbo::dropFromDay() {
+    ExerciseDayInfo::dropExercise(self<SavedExerciseDbo>());
+}
+
 void SavedExerciseDbo::updateRecentExercise() {
     const RecentRows recent(QStringLiteral("recent_exercise"), QStringLiteral("exercise_item_id"));
     // A full list loses its oldest row before the duplicate test, as the menus expect.

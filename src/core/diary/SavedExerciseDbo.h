@@ -67,6 +67,7 @@ protected:
     void recordRecent() override { updateRecentExercise(); }
     void placeInDay() override;
     void replaceInDay() override;
+    void dropFromDay() override;
 
 private:
     void refreshTexts();

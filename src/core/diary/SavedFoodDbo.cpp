@@ -192,6 +192,10 @@ void SavedFoodDbo::replaceInDay() {
     FoodDayInfo::updateFood(self<SavedFoodDbo>());
 }
 
+void SavedFoodDbo::dropFromDay() {
+    FoodDayInfo::dropFood(self<SavedFoodDbo>());
+}
+
 void SavedFoodDbo::updateRecentFood() {
     const RecentRows recent(QStringLiteral("recent_food"), QStringLiteral("food_item_id"));
     // A full list loses its oldest row before the duplicate test, as the menus expect.

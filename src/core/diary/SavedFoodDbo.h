@@ -75,6 +75,7 @@ protected:
     void recordRecent() override { updateRecentFood(); }
     void placeInDay() override;
     void replaceInDay() override;
+    void dropFromDay() override;
 
 private:
     struct Serving {

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -56,6 +57,20 @@ QString ConvertUtil::int2str(int x) {
 
 QString ConvertUtil::nsInteger2str(qint64 x) {
     return QString::number(x);
+}
+
+qint64 ConvertUtil::leadingInteger(const QString& text) {
+    constexpr qint64 most = std::numeric_limits<qint64>::max();
+    qint64 value = 0;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            break;
+        const int digit = c.unicode() - '0';
+        if (value > (most - digit) / 10)
+            return most;
+        value = value * 10 + digit;
+    }
+    return value;
 }
 
 QDateTime ConvertUtil::str2date(const QString& text, const QString& format) {

@@ -17,6 +17,9 @@ public:
     static QString double2str(double x);
     static QString int2str(int x);
     static QString nsInteger2str(qint64 x);
+    // The whole number the text's leading digits spell ("150.00" reads 150, "0.5" and "" read
+    // 0), held at the largest integer rather than wrapping or reading a long run as 0.
+    static qint64 leadingInteger(const QString& text);
 
     // Unicode date patterns in the default locale and the local zone; no date when the text
     // does not match or names no real moment.

@@ -1,5 +1,6 @@
 #include "screens/common/DiaryEntryCell.h"
 
+#include "core/diary/DiaryEntry.h"
 #include "ui/Metrics.h"
 #include "ui/controls/ControlImages.h"
 
@@ -21,6 +22,11 @@ const QColor DiaryEntryCell::brown(153, 102, 51);
 DiaryEntryCell::DiaryEntryCell(const QString& reuseIdentifier, QWidget* parent)
     : FastTableViewCell(reuseIdentifier, parent) {}
 
+void DiaryEntryCell::setEntry(std::shared_ptr<DiaryEntry> entry) {
+    entry_ = std::move(entry);
+    setNeedsDisplay();
+}
+
 QStringList DiaryEntryCell::texts(const Pieces& pieces) {
     QStringList result;
     for (const Piece& piece : pieces)
@@ -32,10 +38,11 @@ void DiaryEntryCell::drawContentView(QPainter& painter, const QRect& rect) {
     const bool selected = isSelected();
     if (!selected)
         painter.drawPixmap(rect, ControlImages::image(QStringLiteral("cell_bg.png")));
-    if (!hasEntry())
+    if (!entry_)
         return;
     const QPoint origin = rect.topLeft();
-    const QPixmap image = entryImage().isEmpty() ? QPixmap() : ControlImages::image(entryImage());
+    const QString& imageName = entry_->kindImage();
+    const QPixmap image = imageName.isEmpty() ? QPixmap() : ControlImages::image(imageName);
     if (!image.isNull())
         painter.drawPixmap(imageFrame.translated(origin), image);
 
@@ -46,7 +53,7 @@ void DiaryEntryCell::drawContentView(QPainter& painter, const QRect& rect) {
     if (showingDeleteConfirmation())
         nameRect.setWidth(nameWidthWithDelete);
     const QString name =
-        QFontMetrics(nameFont).elidedText(entryName(), Qt::ElideRight, nameRect.width());
+        QFontMetrics(nameFont).elidedText(entry_->name(), Qt::ElideRight, nameRect.width());
     painter.drawText(nameRect, Qt::AlignLeft | Qt::AlignVCenter, name);
 
     const QFont lineFont = ui::Metrics::font(13, false);

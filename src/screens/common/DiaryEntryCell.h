@@ -5,11 +5,15 @@
 #include <QColor>
 #include <QList>
 #include <QStringList>
+#include <memory>
+
+class DiaryEntry;
 
 // One diary entry drawn in a 44-point row, as the Food and Exercise tabs show them: the row
 // background, the entry's image, its name in bold on the first line, and on the second line
 // a run of texts from the left and another that ends at the right edge, each text in its own
 // colour and all white while the row is selected. Subclasses say what the texts are.
+// The cell keeps its entry; subclasses read it as the kind of entry they draw.
 class DiaryEntryCell : public FastTableViewCell {
     Q_OBJECT
 public:
@@ -33,14 +37,18 @@ protected:
     static const QColor lightGray;
     static const QColor brown;
 
-    virtual bool hasEntry() const = 0;
-    virtual QString entryName() const = 0;
-    virtual QString entryImage() const = 0;
+    template <class Entry> std::shared_ptr<Entry> entryAs() const {
+        return std::static_pointer_cast<Entry>(entry_);
+    }
+    // Keeps the entry and redraws.
+    void setEntry(std::shared_ptr<DiaryEntry> entry);
     // The second line from the left, after the image.
     virtual Pieces leftPieces() const = 0;
     // The second line's texts that end at the right edge; none while Delete shows.
     virtual Pieces rightPieces() const = 0;
 
 private:
+    std::shared_ptr<DiaryEntry> entry_;
+
     static void drawPieces(QPainter& painter, const Pieces& pieces, int x, int top, bool selected);
 };

@@ -30,6 +30,27 @@ template <class Choice> struct MenuRow {
     int id = 0;
 };
 
+// A fixed row of a main menu as a table of literals gives it; the level it opens takes the row's
+// name as its title unless it has one of its own.
+template <class Choice> struct FixedMenuRow {
+    Choice choice;
+    const char* name;
+    const char* desc;
+    const char* image;
+    std::optional<MenuStage> opens;
+    const char* title = nullptr;
+
+    MenuRow<Choice> row() const {
+        const QString shown = QString::fromLatin1(name);
+        return {choice,
+                shown,
+                QString::fromLatin1(desc),
+                QString::fromLatin1(image),
+                opens,
+                title ? QString::fromLatin1(title) : shown};
+    }
+};
+
 // The stage of one menu level and whether it shows search results, and the rules that follow:
 // which list the level shows, when its search bar shows, and what a change of the search text
 // does. A menu gives its layout: the stages that list their rows under the letters A to Z (the

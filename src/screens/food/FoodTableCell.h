@@ -10,9 +10,8 @@ class FoodTableCell : public DiaryEntryCell {
 public:
     explicit FoodTableCell(const QString& reuseIdentifier, QWidget* parent = nullptr);
 
-    const SavedFoodPtr& info() const { return info_; }
-    // Keeps the entry and redraws.
-    void setInfo(SavedFoodPtr info);
+    SavedFoodPtr info() const { return entryAs<SavedFoodDbo>(); }
+    void setInfo(SavedFoodPtr info) { setEntry(std::move(info)); }
 
     // The texts of the second line as drawn, left to right (for the row's tests and automation).
     QStringList secondLineTexts() const { return texts(leftPieces()); }
@@ -20,12 +19,6 @@ public:
     QStringList scoreTexts() const { return texts(rightPieces()); }
 
 protected:
-    bool hasEntry() const override { return info_ != nullptr; }
-    QString entryName() const override;
-    QString entryImage() const override;
     Pieces leftPieces() const override;
     Pieces rightPieces() const override;
-
-private:
-    SavedFoodPtr info_;
 };

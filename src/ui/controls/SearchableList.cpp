@@ -4,6 +4,8 @@
 #include "ui/Metrics.h"
 #include "ui/SearchBar.h"
 
+#include <QVBoxLayout>
+
 namespace {
 constexpr int keyboardCloseDelayMs = 100;
 }
@@ -21,6 +23,19 @@ SearchableList::SearchableList(ui::TableView::Style style, const QString& placeh
     layoutContent();
 }
 
+SearchableList* SearchableList::fill(QWidget* view, ui::TableView::Style style,
+                                     const QString& placeholder, ui::TableViewDataSource* source,
+                                     ui::TableViewDelegate* delegate, int rowHeight) {
+    auto* list = new SearchableList(style, placeholder, view);
+    auto* layout = new QVBoxLayout(view);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(list);
+    list->tableView_->setRowHeight(rowHeight);
+    list->tableView_->setDataSource(source);
+    list->tableView_->setDelegate(delegate);
+    return list;
+}
+
 void SearchableList::setSearchBarShown(bool shown) {
     searchBarShown_ = shown;
     layoutContent();
@@ -35,6 +50,12 @@ void SearchableList::layoutContent() {
 
 void SearchableList::closeKeyboard() {
     searchBar_->resignFirstResponder();
+}
+
+void SearchableList::reset() {
+    searchBar_->setText(QString());
+    tableView_->setContentOffset(0);
+    closeKeyboard();
 }
 
 void SearchableList::closeKeyboardSoon() {

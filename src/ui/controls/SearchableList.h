@@ -16,6 +16,10 @@ class SearchableList : public QWidget {
 public:
     SearchableList(ui::TableView::Style style, const QString& placeholder,
                    QWidget* parent = nullptr);
+    // A list that fills the screen's view, its rows told by the data source and delegate.
+    static SearchableList* fill(QWidget* view, ui::TableView::Style style,
+                                const QString& placeholder, ui::TableViewDataSource* source,
+                                ui::TableViewDelegate* delegate, int rowHeight);
 
     ui::SearchBar* searchBar() const { return searchBar_; }
     ui::TableView* tableView() const { return tableView_; }
@@ -23,6 +27,8 @@ public:
     // Shows or removes the search bar; the list takes the rest of the height.
     void setSearchBarShown(bool shown);
     void closeKeyboard();
+    // Back to the start: no search text, the first rows in view, the keyboard closed.
+    void reset();
     // Closes the keyboard a moment later, once the field has taken a cleared text.
     void closeKeyboardSoon();
 

@@ -125,6 +125,18 @@ TEST_F(ExerciseDiaryTest, SavedEntriesGoFirstInTheirCategoryAndEditedOnesKeepThe
     EXPECT_EQ(daysOf(ExerciseDayInfo::exerciseList()), (QStringList{"2026-03-07", "2026-03-09"}));
 }
 
+// An editor saves an entry that was deleted meanwhile on another screen: the row is not written
+// again, and the entry does not come back in memory only.
+TEST_F(ExerciseDiaryTest, AnEditOfAnEntryDeletedMeanwhileStaysDeleted) {
+    const auto jog = saved(exerciseEntry(100, at(2026, 3, 5), 30, 480, 240));
+    auto edited = exerciseEntry(100, at(2026, 3, 5), 45, 480, 360);
+    edited->setDboId(jog->dboId());
+    ASSERT_TRUE(ExerciseDayInfo::getExerciseOn(at(2026, 3, 5))->removeExerciseAtIndexPath(1, 0));
+    EXPECT_FALSE(edited->update());
+    EXPECT_FALSE(ExerciseDayInfo::getExerciseOn(at(2026, 3, 5)));
+    EXPECT_EQ(diary("select count(*) from saved_exercise"), "0");
+}
+
 TEST_F(ExerciseDiaryTest, RemovingTheLastEntryDropsAPastDayButNotToday) {
     saved(speedyExercise(at(2026, 3, 6), 100));
     saved(speedyExercise(today, 100));

@@ -108,6 +108,25 @@ TEST_F(FoodDayInfoTest, EditingMovesAnEntryToTheTopOfItsNewMeal) {
     EXPECT_EQ(RawDatabase::user("common.db").count("saved_food", "food_type_id = 2"), 2);
 }
 
+// An editor saves an entry that was deleted meanwhile on another screen: the row is not written
+// again, and the entry does not come back in memory only.
+TEST_F(FoodDayInfoTest, AnEditOfAnEntryDeletedMeanwhileStaysDeleted) {
+    const auto soup = saved(speedyFood(at(2026, 12, 5), 1, 300));
+    ASSERT_TRUE(FoodDayInfo::getFoodOn(at(2026, 12, 5))->removeFoodAtIndexPath(1, 0));
+    soup->setFoodTypeId(2);
+    EXPECT_FALSE(soup->update());
+    EXPECT_FALSE(FoodDayInfo::getFoodOn(at(2026, 12, 5)));
+
+    // Deleted behind the day's back: the entry leaves its day, and today stays.
+    const auto tea = saved(speedyFood(at(2026, 12, 6), 0, 50));
+    saved(speedyFood(at(2026, 12, 6), 0, 70));
+    RawDatabase::user("common.db")
+        .exec(QString("delete from saved_food where id = %1").arg(tea->dboId()));
+    EXPECT_FALSE(tea->update());
+    EXPECT_EQ(FoodDayInfo::getFoodOn(Clock::now())->itemsTotal(), (QList<float>{70, 0, 0, 0}));
+    EXPECT_EQ(RawDatabase::user("common.db").count("saved_food"), 1);
+}
+
 TEST_F(FoodDayInfoTest, RemovingTheLastEntryDropsAPastDayButNotToday) {
     saved(speedyFood(at(2026, 12, 5), 0, 300));
     saved(speedyFood(at(2026, 12, 6), 3, 120));

@@ -3,7 +3,7 @@
 #include "core/base/Clock.h"
 #include "core/base/RefresherDelegate.h"
 #include "core/catalogue/FoodSimpleDbo.h"
-#include "screens/food/Details/FoodMenuCell.h"
+#include "screens/common/MenuCell.h"
 #include "screens/food/Details/FoodMenuController.h"
 #include "screens/food/Details/QuickCalories.h"
 #include "support/gui/Gui.h"
@@ -83,7 +83,7 @@ protected:
         ui::TableView* list = top()->tableView();
         list->scrollToRow(path);
         QApplication::processEvents();
-        auto* cell = qobject_cast<FoodMenuCell*>(list->cellForRow(path));
+        auto* cell = qobject_cast<MenuCell*>(list->cellForRow(path));
         return cell ? cell->nameLabel()->text() : QString();
     }
 
@@ -259,7 +259,7 @@ TEST_F(FoodMenuTest, DeletingARememberedEntryForgetsOnlyThatRow) {
     ASSERT_EQ(level->tableView()->numberOfRows(0), 3);
     EXPECT_EQ(cellName({0, 1}), "Birthday cake");
     // Remembered entries show no description line.
-    EXPECT_TRUE(qobject_cast<FoodMenuCell*>(level->tableView()->cellForRow({0, 1}))
+    EXPECT_TRUE(qobject_cast<MenuCell*>(level->tableView()->cellForRow({0, 1}))
                     ->descLabel()
                     ->text()
                     .isEmpty());

@@ -1,5 +1,7 @@
 #include "support/gui/Gui.h"
 
+#include "ui/NavigationBar.h"
+#include "ui/NavigationController.h"
 #include "ui/PickerView.h"
 #include "ui/TableView.h"
 
@@ -65,6 +67,26 @@ void type(QWidget* field, const QString& text) {
 
 bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
     return QTest::qWaitFor(condition, timeoutMs);
+}
+
+Stack::Stack(ui::ViewController* root, int height)
+    : nav_(std::make_unique<ui::NavigationController>(root)) {
+    nav_->view()->resize(320, height);
+    nav_->view()->show();
+    nav_->viewWillAppear();
+    settle();
+}
+
+Stack::~Stack() {
+    delete nav_->view();
+}
+
+ui::ViewController* Stack::top() const {
+    return nav_->topViewController();
+}
+
+void Stack::clickBar(const QString& title) const {
+    click(nav_->navigationBar(), title);
 }
 
 } // namespace gui

@@ -7,10 +7,13 @@
 #include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace ui {
+class NavigationController;
 class PickerView;
 class TableView;
+class ViewController;
 } // namespace ui
 
 // Driving widgets offscreen the way a user does: found by objectName, clicked, dragged, typed
@@ -45,5 +48,21 @@ void turn(ui::PickerView* picker, int component, int rows);
 void type(QWidget* field, const QString& text);
 // Runs events until the condition holds; false when it still does not after timeoutMs.
 bool waitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
+
+// A navigation stack with the screen at its root, shown at a phone's size (416 points tall above
+// the tab bar) and appeared, as a tab holds its screen. It deletes the screens it holds.
+class Stack {
+public:
+    explicit Stack(ui::ViewController* root, int height = 416);
+    ~Stack();
+    ui::NavigationController* nav() const { return nav_.get(); }
+    ui::ViewController* top() const;
+    template <class Screen> Screen* topAs() const { return qobject_cast<Screen*>(top()); }
+    // Clicks the navigation bar's button of that title.
+    void clickBar(const QString& title) const;
+
+private:
+    std::unique_ptr<ui::NavigationController> nav_;
+};
 
 } // namespace gui

@@ -1,6 +1,7 @@
 #include "screens/food/Details/AddFoodController.h"
 
 #include "core/catalogue/FoodSimpleDbo.h"
+#include "core/diary/DeviationText.h"
 #include "core/diary/SavedFoodDbo.h"
 #include "screens/food/Details/NutritionInfoPanel.h"
 #include "screens/food/Details/PortionWheels.h"
@@ -14,21 +15,12 @@
 #include "ui/controls/FoodSpin.h"
 #include "ui/controls/PixmapView.h"
 
-#include <QRegularExpression>
 #include <cmath>
 
 namespace {
 
 const int wheelWidth = 70;
 const int wheelRowHeight = 40;
-
-// The number a deviation text such as "(+25)" or "(-0.50)" holds after its first character;
-// 0 for an empty text.
-float deviationOf(const QString& text) {
-    static const QRegularExpression number(QStringLiteral("^[+-]?\\d+(\\.\\d+)?"));
-    const QRegularExpressionMatch match = number.match(text.mid(1));
-    return match.hasMatch() ? match.captured().toFloat() : 0.0f;
-}
 
 } // namespace
 
@@ -117,9 +109,9 @@ void AddFoodController::setSavedFoodData(const SavedFoodDbo* entry) {
     portion_->selectRow(PortionWheels::wholeRowFor(count), 0, false);
     portion_->selectRow(PortionWheels::partRowFor(count), 1, false);
     showItemNutrition(count);
-    calories_->setValueAdd(deviationOf(entry->caloriesDiffString()));
+    calories_->setValueAdd(DeviationText::valueOf(entry->caloriesDiffString()));
     calories_->setValue(entry->resultCalories());
-    points_->setValueAdd(deviationOf(entry->pointsDiffString()));
+    points_->setValueAdd(DeviationText::valueOf(entry->pointsDiffString()));
     points_->setValue(entry->resultPoints());
 }
 

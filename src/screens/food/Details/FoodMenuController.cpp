@@ -1,7 +1,8 @@
 #include "screens/food/Details/FoodMenuController.h"
 
+#include "screens/common/MenuCell.h"
+#include "screens/common/SpeedyCard.h"
 #include "screens/food/Details/AddFoodController.h"
-#include "screens/food/Details/FoodMenuCell.h"
 #include "screens/food/Details/FoodMenuMainRows.h"
 #include "screens/food/Details/FoodMenuSectionHeaders.h"
 #include "screens/food/Details/QuickCalories.h"
@@ -14,7 +15,6 @@
 #include "ui/controls/ControlImages.h"
 #include "ui/controls/SearchableList.h"
 
-#include <QVBoxLayout>
 #include <cmath>
 
 namespace {
@@ -72,18 +72,12 @@ void FoodMenuController::loadView() {
     // The style is the one of the stage the level is first shown at.
     const auto style = currStage() == MenuStage::MainMenu ? ui::TableView::Style::Grouped
                                                           : ui::TableView::Style::Plain;
-    list_ = new SearchableList(style, QStringLiteral("Enter food item name"), root);
-    auto* layout = new QVBoxLayout(root);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(list_);
+    list_ = SearchableList::fill(root, style, QStringLiteral("Enter food item name"), this, this,
+                                 shortRowHeight);
     connect(list_->searchBar(), &ui::SearchBar::textDidChange, this,
             &FoodMenuController::searchBarTextDidChange);
     connect(list_->searchBar(), &ui::SearchBar::searchButtonClicked, this,
             &FoodMenuController::searchBarSearchButtonClicked);
-    ui::TableView* table = list_->tableView();
-    table->setRowHeight(shortRowHeight);
-    table->setDataSource(this);
-    table->setDelegate(this);
     list_->setSearchBarShown(showsFoodList());
 }
 
@@ -148,8 +142,7 @@ void FoodMenuController::runSearch(const QString& text) {
     if (change.search) {
         if (list_)
             list_->setSearchBarShown(true);
-        setData(
-            FoodSimpleDbo::searchFoodItems(text, restaurantId_, kindId_, typeId_));
+        setData(FoodSimpleDbo::searchFoodItems(text, restaurantId_, kindId_, typeId_));
         return;
     }
     if (change.closeKeyboard && list_)
@@ -178,11 +171,8 @@ void FoodMenuController::resetNextStepSearch() {
 }
 
 void FoodMenuController::back() {
-    if (list_) {
-        list_->searchBar()->setText(QString());
-        list_->tableView()->setContentOffset(0);
-    }
-    closeKeyboard();
+    if (list_)
+        list_->reset();
     setIsSearchResult(false);
     if (ui::NavigationController* nav = navigationController())
         nav->popViewController();
@@ -212,7 +202,7 @@ void FoodMenuController::chooseMainMenuRow(const ui::IndexPath& path) {
     if (!row)
         return;
     if (!row->opens) {
-        openSpeedy(QString(), QString());
+        pushSpeedy<QuickCalories>(navigationController(), owner());
         return;
     }
     using Choice = FoodMenuMainRows::Choice;
@@ -225,20 +215,6 @@ void FoodMenuController::chooseMainMenuRow(const ui::IndexPath& path) {
         nextStep()->searchBar()->setText(QString());
         nextStep()->searchBar()->becomeFirstResponder();
     }
-}
-
-void FoodMenuController::openSpeedy(const QString& name, const QString& calories) {
-    // A fresh screen each time; the stack deletes it once it is popped.
-    auto* speedy = new QuickCalories(false);
-    speedy->setOwner(owner());
-    if (!name.isEmpty() || !calories.isEmpty()) {
-        speedy->setNameString(name);
-        speedy->setCalsString(calories);
-    }
-    if (ui::NavigationController* nav = navigationController())
-        nav->pushViewController(speedy);
-    else
-        delete speedy;
 }
 
 void FoodMenuController::setSelectedItem(std::optional<FoodSimpleDbo> item) {
@@ -255,7 +231,8 @@ void FoodMenuController::select() {
     if (currStage() == MenuStage::Recent && item->dboId == 0) {
         // A remembered speedy entry: its calories without the fraction.
         const auto whole = static_cast<qint64>(std::trunc(item->numAttribute));
-        openSpeedy(item->name, QString::number(whole));
+        pushSpeedy<QuickCalories>(navigationController(), owner(), item->name,
+                                  QString::number(whole));
         return;
     }
     if (!addFood_) {
@@ -284,8 +261,8 @@ int FoodMenuController::numberOfRows(ui::TableView*, int section) {
     return static_cast<int>(data_.value(level_.rowsKey(section)).size());
 }
 
-void FoodMenuController::configureCell(FoodMenuCell* cell, const ui::IndexPath& path) {
-    if (cell->type() == FoodMenuCell::MainMenu) {
+void FoodMenuController::configureCell(MenuCell* cell, const ui::IndexPath& path) {
+    if (cell->type() == MenuCell::MainMenu) {
         const std::optional<FoodMenuMainRows::Row> row = FoodMenuMainRows::row(path);
         cell->setTexts(row ? row->name : QString(), row ? row->desc : QString());
         cell->setIcon(row ? ControlImages::image(row->image) : QPixmap());
@@ -294,20 +271,19 @@ void FoodMenuController::configureCell(FoodMenuCell* cell, const ui::IndexPath& 
     }
     const FoodSimpleDbo row = rowAt(path);
     cell->setTexts(row.name, row.numAttribute == 0.0f ? row.desc : QString());
-    if (cell->type() == FoodMenuCell::FoodList)
+    if (cell->type() == MenuCell::ItemList)
         cell->setBackgroundPixmap(ControlImages::image(QStringLiteral("cell_bg.png")));
 }
 
 ui::TableViewCell* FoodMenuController::cellForRow(ui::TableView* table, const ui::IndexPath& path) {
-    int type = FoodMenuCell::FoodList;
+    int type = MenuCell::ItemList;
     if (level_.isMainMenu())
-        type = FoodMenuCell::MainMenu;
+        type = MenuCell::MainMenu;
     else if (!showsFlatList() && currStage() == MenuStage::Groups)
-        type = FoodMenuCell::RestaurantList;
-    auto* cell =
-        qobject_cast<FoodMenuCell*>(table->dequeueReusableCell(FoodMenuCell::keyByType(type)));
+        type = MenuCell::RestaurantList;
+    auto* cell = qobject_cast<MenuCell*>(table->dequeueReusableCell(MenuCell::keyByType(type)));
     if (!cell)
-        cell = new FoodMenuCell(type);
+        cell = new MenuCell(type);
     configureCell(cell, path);
     return cell;
 }

@@ -7,7 +7,7 @@
 #include "ui/TableViewDelegate.h"
 
 class AddFoodController;
-class FoodMenuCell;
+class MenuCell;
 class FoodMenuSectionHeaders;
 class SearchableList;
 namespace ui {
@@ -94,8 +94,7 @@ private:
     void openNextLevel(const QString& title, MenuStage stage, int restaurantId, int kindId,
                        int typeId, bool viaSearch);
     void chooseMainMenuRow(const ui::IndexPath& path);
-    void openSpeedy(const QString& name, const QString& calories);
-    void configureCell(FoodMenuCell* cell, const ui::IndexPath& path);
+    void configureCell(MenuCell* cell, const ui::IndexPath& path);
     void closeKeyboard();
 
     MenuLevel level_;

@@ -6,14 +6,7 @@ using Row = FoodMenuMainRows::Row;
 using Choice = FoodMenuMainRows::Choice;
 
 // The four fixed rows, sections 0 and 1; each opens the level its name says.
-struct FixedRow {
-    Choice choice;
-    const char* name;
-    const char* desc;
-    const char* image;
-    std::optional<MenuStage> opens;
-};
-const FixedRow fixedRows[] = {
+const FixedMenuRow<Choice> fixedRows[] = {
     {Choice::RecentFoods, "Recent Food Items", "Pick recently consumed items", "recent.png",
      MenuStage::Recent},
     {Choice::SpeedyCalories, "Speedy Food Calories", "Enter only calories", "quick_add.png",
@@ -50,13 +43,8 @@ std::optional<Row> FoodMenuMainRows::row(const ui::IndexPath& path) {
         return std::nullopt;
     switch (path.section) {
     case 0:
-    case 1: {
-        const FixedRow& fixed = fixedRows[path.section * 2 + path.row];
-        const QString name = QString::fromLatin1(fixed.name);
-        return Row{
-            fixed.choice, name, QString::fromLatin1(fixed.desc), QString::fromLatin1(fixed.image),
-            fixed.opens,  name};
-    }
+    case 1:
+        return fixedRows[path.section * 2 + path.row].row();
     case 2:
         return catalogueRow(Choice::Kind, FoodSimpleDbo::getFoodKinds().at(path.row));
     default:

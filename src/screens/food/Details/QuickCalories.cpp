@@ -2,23 +2,9 @@
 
 #include "core/diary/SavedFoodDbo.h"
 #include "core/text/ConvertUtil.h"
+#include "screens/common/SpeedyCard.h"
 #include "ui/BarButtonItem.h"
 #include "ui/TextField.h"
-#include "ui/controls/ControlImages.h"
-#include "ui/controls/PixmapView.h"
-
-namespace {
-
-ui::TextField* field(QWidget* parent, const QRect& frame, const QString& placeholder) {
-    auto* f = new ui::TextField(parent);
-    f->setGeometry(frame);
-    f->setPlaceholderText(placeholder);
-    f->setFontSize(16);
-    f->setTextColor(Qt::black);
-    return f;
-}
-
-} // namespace
 
 QuickCalories::QuickCalories(bool editMode, QObject* parent)
     : FoodEntryEditor(editMode, QStringLiteral("Done"), parent) {
@@ -30,19 +16,13 @@ QuickCalories::QuickCalories(bool editMode, QObject* parent)
 void QuickCalories::loadView() {
     FoodEntryEditor::loadView();
     QWidget* root = view();
-    auto* card = new PixmapView(ControlImages::image("quick_table_bg.png"), root);
-    card->setObjectName("quickTable");
-    card->setGeometry(16, 108, 288, 104);
-    calories_ = field(card, QRect(12, 12, 264, 36), QStringLiteral("Speedy Calories Consumed"));
-    calories_->setObjectName("calories");
-    calories_->setKeyboardType(ui::TextField::KeyboardType::DecimalPad);
-    attachDelegate(calories_.data(), this);
+    card_ = new SpeedyCard(QRect(16, 108, 288, 104), QStringLiteral("Speedy Calories Consumed"),
+                           QStringLiteral("Note/Food name"),
+                           ui::TextField::KeyboardType::DecimalPad, saveButton(), root);
+    calories_ = card_->calories();
+    name_ = card_->name();
     connect(calories_, &ui::TextField::editingDidEnd, calories_,
             &ui::TextField::resignFirstResponder);
-    name_ = field(card, QRect(12, 56, 264, 36), QStringLiteral("Note/Food name"));
-    name_->setObjectName("name");
-    name_->setKeyboardType(ui::TextField::KeyboardType::AsciiCapable);
-    attachDelegate(name_.data(), this);
 }
 
 void QuickCalories::viewWillAppear() {
@@ -51,22 +31,19 @@ void QuickCalories::viewWillAppear() {
 }
 
 void QuickCalories::setNameString(const QString& text) {
-    name_->setText(text);
-    updateDone(name_->text(), calories_->text());
+    card_->setNameString(text);
 }
 
 void QuickCalories::setCalsString(const QString& text) {
-    calories_->setText(text);
-    updateDone(name_->text(), calories_->text());
+    card_->setCalsString(text);
 }
 
 void QuickCalories::setSavedFoodData(const SavedFoodDbo* entry) {
     if (!entry)
         return;
     loadEntry(*entry);
-    name_->setText(entry->name());
-    calories_->setText(ConvertUtil::float2str(entry->resultCalories()));
-    updateDone(name_->text(), calories_->text());
+    card_->setNameString(entry->name());
+    card_->setCalsString(ConvertUtil::float2str(entry->resultCalories()));
 }
 
 std::optional<FoodSimpleDbo> QuickCalories::selectedItem() const {
@@ -92,19 +69,4 @@ void QuickCalories::doSave() {
     entry->setResultCalories(caloriesOf(calories_->text()));
     entry->getKindImage();
     store(*entry);
-}
-
-bool QuickCalories::textFieldShouldChangeCharactersInRange(ui::TextField* field,
-                                                           ui::TextRange range,
-                                                           const QString& replacement) {
-    const ui::TextEdit edit{range, replacement};
-    const QString nameText = field == name_ ? edit.applyTo(name_->text()) : name_->text();
-    const QString caloriesText =
-        field == calories_ ? edit.applyTo(calories_->text()) : calories_->text();
-    updateDone(nameText, caloriesText);
-    return true;
-}
-
-void QuickCalories::updateDone(const QString& nameText, const QString& caloriesText) {
-    saveButton()->setEnabled(!nameText.isEmpty() && !caloriesText.isEmpty());
 }

@@ -3,15 +3,16 @@
 #include "core/catalogue/FoodSimpleDbo.h"
 #include "screens/food/Details/FoodEntryEditor.h"
 #include "ui/TextField.h"
-#include "ui/TextFieldDelegate.h"
 
 #include <QPointer>
 #include <optional>
 
+class SpeedyCard;
+
 // The speedy entry: a number of calories under a free name for a meal and a day, without a
 // catalogue item. Opened from the food menu (empty, or filled from a remembered speedy entry)
 // and from the diary to edit a speedy entry.
-class QuickCalories : public FoodEntryEditor, public ui::TextFieldDelegate {
+class QuickCalories : public FoodEntryEditor {
     Q_OBJECT
 public:
     explicit QuickCalories(bool editMode, QObject* parent = nullptr);
@@ -32,16 +33,13 @@ public:
     ui::TextField* name() const { return name_; }
     ui::BarButtonItem* doneButton() const { return saveButton(); }
 
-    bool textFieldShouldChangeCharactersInRange(ui::TextField* field, ui::TextRange range,
-                                                const QString& replacement) override;
-
 protected:
     void loadView() override;
 
 private:
-    void updateDone(const QString& nameText, const QString& caloriesText);
     static float caloriesOf(const QString& text);
 
+    QPointer<SpeedyCard> card_;
     QPointer<ui::TextField> calories_;
     QPointer<ui::TextField> name_;
 };

@@ -1,4 +1,4 @@
-#include "screens/food/Details/FoodMenuCell.h"
+#include "screens/common/MenuCell.h"
 
 #include "ui/Label.h"
 
@@ -35,7 +35,7 @@ QString twoLines(const QString& text, const QFont& font, int width) {
 
 } // namespace
 
-FoodMenuCell::FoodMenuCell(int type, QWidget* parent)
+MenuCell::MenuCell(int type, QWidget* parent)
     : ui::TableViewCell(keyByType(type), parent), type_(type), nameLabel_(new ui::Label(this)),
       descLabel_(new ui::Label(this)) {
     nameLabel_->setObjectName(QStringLiteral("nameLabel"));
@@ -46,11 +46,11 @@ FoodMenuCell::FoodMenuCell(int type, QWidget* parent)
     applyColours();
 }
 
-QString FoodMenuCell::keyByType(int type) {
+QString MenuCell::keyByType(int type) {
     switch (type) {
     case MainMenu:
         return QStringLiteral("main-menu-cell");
-    case FoodList:
+    case ItemList:
         return QStringLiteral("food-list-cell");
     case RestaurantList:
         return QStringLiteral("rest-list-cell");
@@ -59,24 +59,24 @@ QString FoodMenuCell::keyByType(int type) {
     }
 }
 
-void FoodMenuCell::setTexts(const QString& name, const QString& desc) {
+void MenuCell::setTexts(const QString& name, const QString& desc) {
     name_ = name;
     descLabel_->setText(desc);
     placeLabels();
 }
 
-void FoodMenuCell::setIcon(const QPixmap& icon) {
+void MenuCell::setIcon(const QPixmap& icon) {
     icon_ = icon;
     placeLabels();
     update();
 }
 
-void FoodMenuCell::resizeEvent(QResizeEvent* event) {
+void MenuCell::resizeEvent(QResizeEvent* event) {
     ui::TableViewCell::resizeEvent(event);
     placeLabels();
 }
 
-void FoodMenuCell::placeLabels() {
+void MenuCell::placeLabels() {
     const QRect area = contentRect();
     const int left = area.left() + (icon_.isNull() ? textLeft : textLeft + iconSize + 8);
     // The Delete button takes the right end of the row while it shows.
@@ -89,9 +89,9 @@ void FoodMenuCell::placeLabels() {
         descLabel_->setGeometry(left, area.height(), width, 0);
         return;
     }
-    // Name and description sit as one block in the middle of the row; a long food name takes a
+    // Name and description sit as one block in the middle of the row; a long item name takes a
     // second line where the row is tall enough, so that similar names stay apart.
-    const bool wrap = type_ == FoodList && area.height() >= tallRow;
+    const bool wrap = type_ == ItemList && area.height() >= tallRow;
     const int nameHeight = wrap && needsTwoLines(width) ? 36 : 18;
     const int descHeight = 16;
     const int top = (area.height() - nameHeight - descHeight) / 2;
@@ -103,24 +103,24 @@ void FoodMenuCell::placeLabels() {
     descLabel_->setGeometry(left, top + nameHeight, width, descHeight);
 }
 
-bool FoodMenuCell::needsTwoLines(int width) const {
+bool MenuCell::needsTwoLines(int width) const {
     return QFontMetrics(nameLabel_->font()).horizontalAdvance(name_) > width;
 }
 
-void FoodMenuCell::stateChanged() {
+void MenuCell::stateChanged() {
     applyColours();
     placeLabels();
     ui::TableViewCell::stateChanged();
 }
 
-void FoodMenuCell::applyColours() {
+void MenuCell::applyColours() {
     const bool selected = isSelected();
     nameLabel_->setTextColor(selected ? Qt::white : Qt::black);
     const QColor desc = type_ == MainMenu ? lightGrey : brown;
     descLabel_->setTextColor(selected ? Qt::white : desc);
 }
 
-void FoodMenuCell::paintContent(QPainter& painter, const QRect& rect) {
+void MenuCell::paintContent(QPainter& painter, const QRect& rect) {
     if (icon_.isNull())
         return;
     const QRect target(rect.left() + textLeft, rect.top() + (rect.height() - iconSize) / 2,

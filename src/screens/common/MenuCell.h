@@ -6,13 +6,15 @@ namespace ui {
 class Label;
 }
 
-// A row of the food menu: a name and a description line, styled by the kind of list.
-class FoodMenuCell : public ui::TableViewCell {
+// A row of a catalogue menu (the food menu, the exercise menu): a name and a description line,
+// styled by the kind of list: the main menu's rows with their icons, the rows of item lists over
+// the cell background, and the food menu's restaurant rows.
+class MenuCell : public ui::TableViewCell {
     Q_OBJECT
 public:
-    enum Type { MainMenu = 0, FoodList = 1, RestaurantList = 2 };
+    enum Type { MainMenu = 0, ItemList = 1, RestaurantList = 2 };
 
-    explicit FoodMenuCell(int type, QWidget* parent = nullptr);
+    explicit MenuCell(int type, QWidget* parent = nullptr);
 
     // The reuse identifier of a cell type.
     static QString keyByType(int type);

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/diary/ExerciseDayInfo.h"
+#include "screens/common/DiaryDayController.h"
+
+class ExerciseMenuController;
+namespace ui {
+class NavigationController;
+}
+
+// The Exercise tab: one day of the exercise diary by category, with the day's summary under
+// it. It opens the exercise menu to add and an entry's editor to change it, deletes entries,
+// and is what the editors tell to refresh after a save. Its day is shared with the editors
+// through vars "exercise_current_date".
+class ExerciseController : public DiaryDayController {
+    Q_OBJECT
+public:
+    explicit ExerciseController(QObject* parent = nullptr);
+    ~ExerciseController() override;
+
+    const ExerciseDayPtr& dayData() const { return dayData_; }
+    ExerciseMenuController* exerciseMenu() const { return exerciseMenu_; }
+    // The process-wide exercise list.
+    static ExerciseDayList& listData();
+
+    void addNewExercise() { openAddMenu(); }
+    // Pushes the editor of an entry onto the stack, with the owner to refresh after a save:
+    // the add-exercise screen for a catalogue exercise, the speedy screen for calories alone.
+    // An exercise the catalogue no longer holds is only reported.
+    static void openEditor(ui::NavigationController* nav, RefresherDelegate* owner,
+                           const SavedExercisePtr& entry);
+
+    ui::TableViewCell* cellForRow(ui::TableView* table, const ui::IndexPath& path) override;
+    QString tableViewSectionName(ui::TableView* table, int section) const override;
+    QString tableViewSectionInfo(ui::TableView* table, int section) const override;
+
+protected:
+    ui::ViewController* addMenu() const override;
+    void loadDay() override;
+    bool dayIsListed() const override;
+    int sectionCount() const override;
+    int entryCount(int section) const override;
+    void removeEntry(const ui::IndexPath& path) override;
+    void openEntry(const ui::IndexPath& path) override;
+
+private:
+    ExerciseDayPtr dayData_;
+    ExerciseMenuController* exerciseMenu_ = nullptr;
+};
