@@ -7,6 +7,9 @@
 #include "core/base/Clock.h"
 #include "core/base/ResetRegistry.h"
 #include "core/catalogue/NutritionInfoDbo.h"
+#include "screens/exercise/Details/AddExerciseController.h"
+#include "screens/exercise/Details/ExerciseMenuController.h"
+#include "screens/exercise/ExerciseController.h"
 #include "screens/food/Details/AddFoodController.h"
 #include "screens/food/Details/FoodMenuController.h"
 #include "screens/food/FoodController.h"
@@ -25,11 +28,13 @@
 #include "ui/TableView.h"
 #include "ui/TextField.h"
 #include "ui/controls/DateButton.h"
+#include "ui/controls/FoodSpin.h"
 #include "ui/controls/MonthView.h"
 #include "ui/controls/QVXCalendarView.h"
 #include "ui/controls/QVXTableView.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QTest>
 
 // The application from a fresh data folder and settings file, walked through its five tabs as a
@@ -142,6 +147,19 @@ TEST_F(NewUserWalkTest, FiveTabsFromAFreshStartAndTheSameNumbersAfterARestart) {
     EXPECT_EQ(root<FoodController>(Food)->daysummarypanel()->itemByIdx(1)->text(),
               QString::number(eaten));
 
+    // Exercise: half an hour of the first exercise of the first category.
+    nav = choose(Exercise);
+    click("Add");
+    gui::tapRow(root<ExerciseController>(Exercise)->exerciseMenu()->tableView(), {2, 0});
+    gui::tapRow(top<ExerciseMenuController>(nav)->tableView(), {0, 0});
+    auto* workout = top<AddExerciseController>(nav);
+    ASSERT_NE(workout, nullptr);
+    gui::turn(workout->duration(), 1, 6);
+    const int burned = workout->calories()->valueLabel()->text().toInt();
+    ASSERT_GT(burned, 0);
+    click("Save");
+    EXPECT_EQ(top<ExerciseController>(nav), root<ExerciseController>(Exercise));
+
     // Weight: the first weighing, a few pounds over what the editor proposes.
     nav = choose(Weight);
     click("Add");
@@ -153,10 +171,10 @@ TEST_F(NewUserWalkTest, FiveTabsFromAFreshStartAndTheSameNumbersAfterARestart) {
 
     // The Overview shows that day's numbers in the month and the day view alike.
     choose(Overview);
-    const int left = allowed.toInt() - eaten;
+    const int left = allowed.toInt() - (eaten - burned);
     const QString expected =
-        QStringList({allowed, QString::number(eaten), "0", QString::number(eaten), "Under",
-                     QString::number(left), weight})
+        QStringList({allowed, QString::number(eaten), QString::number(burned),
+                     QString::number(eaten - burned), "Under", QString::number(left), weight})
             .join('|');
     EXPECT_EQ(numbers(overview->summarypanel()), expected);
     EXPECT_EQ(numbers(overview->daysummarypanel()), expected);
@@ -174,6 +192,12 @@ TEST_F(NewUserWalkTest, FiveTabsFromAFreshStartAndTheSameNumbersAfterARestart) {
     EXPECT_EQ(tabs()->selectedIndex(), 0);
     EXPECT_EQ(numbers(overview->summarypanel()), expected);
     EXPECT_EQ(todaysMark(), QString::number(left));
+    // The day lists the breakfast and, after the meals, the exercise.
     overview->setSelectedIndex(1);
-    EXPECT_EQ(overview->dayTable()->tableView()->numberOfRows(0), 1);
+    ui::TableView* day = overview->dayTable()->tableView();
+    int rows = 0;
+    for (int section = 0; section < day->numberOfSections(); ++section)
+        rows += day->numberOfRows(section);
+    EXPECT_EQ(day->numberOfRows(0), 1);
+    EXPECT_EQ(rows, 2);
 }

@@ -5,6 +5,8 @@
 #include "core/profile/CalorieBudget.h"
 #include "screens/common/DiaryEntryCell.h"
 #include "screens/common/DiarySectionHeader.h"
+#include "screens/exercise/Details/ExerciseEditorOpener.h"
+#include "screens/exercise/ExerciseTableCell.h"
 #include "screens/food/Details/FoodEditorOpener.h"
 #include "screens/food/FoodTableCell.h"
 #include "screens/overview/OverviewInfoPanel.h"
@@ -235,7 +237,14 @@ ui::TableViewCell* OverviewController::cellForRow(ui::TableView* table, const ui
         cell->setInfo(currentday_->foodInfo()->entryAt(group.index, path.row));
         return cell;
     }
-    return BaseThreeViewController::cellForRow(table, path);
+    const QString identifier = QStringLiteral("any-exercise-cell");
+    auto* cell = qobject_cast<ExerciseTableCell*>(table->dequeueReusableCell(identifier));
+    if (!cell)
+        cell = new ExerciseTableCell(identifier);
+    // The one empty section of a day without groups has no rows to ask for.
+    if (group.index >= 0)
+        cell->setInfo(currentday_->exerciseInfo()->entryAt(group.index, path.row));
+    return cell;
 }
 
 int OverviewController::heightForRow(ui::TableView* table, const ui::IndexPath& path) {
@@ -284,6 +293,9 @@ void OverviewController::didSelectRow(ui::TableView* table, const ui::IndexPath&
     if (group.food)
         FoodEditorOpener::open(navigationController(), this,
                                currentday_->foodInfo()->entryAt(group.index, path.row));
+    else
+        ExerciseEditorOpener::open(navigationController(), this,
+                                   currentday_->exerciseInfo()->entryAt(group.index, path.row));
 }
 
 QWidget* OverviewController::tableViewForHeaderInSection(QVXTableView* table, int section) {

@@ -2,6 +2,7 @@
 #include "core/diary/FoodDayInfo.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/settings/UDefUtil.h"
+#include "screens/exercise/Details/QuickExercise.h"
 #include "screens/food/Details/QuickCalories.h"
 #include "screens/overview/OverviewController.h"
 #include "screens/overview/OverviewInfoPanel.h"
@@ -15,6 +16,7 @@
 #include "ui/Label.h"
 #include "ui/NavigationController.h"
 #include "ui/TableView.h"
+#include "ui/TextField.h"
 #include "ui/controls/ControlImages.h"
 #include "ui/controls/DateButton.h"
 #include "ui/controls/MonthView.h"
@@ -66,6 +68,17 @@ protected:
             if (!flag.isNull() && flag == ControlImages::image(QString(name) + ".png").toImage())
                 flagName = name;
         return button->additionalInfo() + "|" + flagName;
+    }
+    // The first section from `from` on with rows; -1 for none.
+    int sectionWithRows(int from = 0) const {
+        for (int section = from; section < list()->numberOfSections(); ++section)
+            if (list()->numberOfRows(section) > 0)
+                return section;
+        return -1;
+    }
+    void deleteRow(const ui::IndexPath& path) {
+        gui::swipeLeft(list(), path);
+        click("deleteButton");
     }
     QColor markColor(const QDate& day) const {
         return overview->calendar()->visibleMonth()->buttonFor(day)->additionalInfoColor();
@@ -154,8 +167,7 @@ TEST_F(OverviewTabTest, DeletesAndEditsEntriesOfTheDayAndTheCalendarFollows) {
     EXPECT_EQ(panel(overview->daysummarypanel()), "2000|1000|200|800|Under|1200");
 
     // Swiped away: the model, the file, both panels and the calendar follow at once.
-    gui::swipeLeft(list(), {2, 0});
-    click("deleteButton");
+    deleteRow({2, 0});
     EXPECT_EQ(list()->numberOfRows(2), 0);
     EXPECT_EQ(storedFood(), QStringList({"Toast|300", "Soup|400"}));
     EXPECT_EQ(FoodDayInfo::getFoodOn(at(2026, 12, 6))->total(), 300.0f);
@@ -176,31 +188,54 @@ TEST_F(OverviewTabTest, DeletesAndEditsEntriesOfTheDayAndTheCalendarFollows) {
     EXPECT_EQ(panel(overview->daysummarypanel()), "2000|2500|200|2300|Over|-300");
     EXPECT_EQ(mark(QDate(2026, 12, 6)), "-300|red");
 
+    // The exercise, edited and then deleted the same way.
+    const int exercise = sectionWithRows(4);
+    ASSERT_GE(exercise, 4);
+    gui::tapRow(list(), {exercise, 0});
+    auto* speedyExercise = qobject_cast<QuickExercise*>(nav->topViewController());
+    ASSERT_NE(speedyExercise, nullptr);
+    speedyExercise->calories()->selectAll();
+    gui::type(speedyExercise->calories(), "600");
+    click("Save");
+    EXPECT_EQ(panel(overview->daysummarypanel()), "2000|2500|600|1900|Under|100");
+    EXPECT_EQ(mark(QDate(2026, 12, 6)), "100|green");
+    deleteRow({exercise, 0});
+    EXPECT_EQ(sectionWithRows(4), -1);
+    EXPECT_EQ(mark(QDate(2026, 12, 6)), "-500|red");
+
     // The last entry of a past day goes with its mark; the day then lists nothing.
     overview->minusDay();
-    gui::swipeLeft(list(), {2, 0});
-    click("deleteButton");
-    EXPECT_EQ(list()->numberOfSections() > 0 ? list()->numberOfRows(2) : 0, 0);
+    deleteRow({2, 0});
+    EXPECT_EQ(sectionWithRows(), -1);
     EXPECT_EQ(mark(QDate(2026, 12, 5)), "|");
     EXPECT_EQ(storedFood(), QStringList({"Toast|2500"}));
 }
 
-TEST_F(OverviewTabTest, EntryWhoseFoodLeftTheCatalogueIsReportedNotOpened) {
+TEST_F(OverviewTabTest, EntriesWhoseItemLeftTheCatalogueAreReportedNotOpened) {
     storeFood("2026-12-06 00:00:00", 1, 150, 999999, "Old stew");
+    storeExercise("2026-12-06 00:00:00", 999999, 100, "Old climb");
     open();
     overview->setSelectedIndex(1);
-    ASSERT_EQ(list()->numberOfRows(1), 1);
-    gui::tapRow(list(), {1, 0});
-    ui::AlertView* alert = ui::AlertView::current();
-    ASSERT_NE(alert, nullptr);
-    EXPECT_EQ(alert->title(), "Error");
-    EXPECT_EQ(alert->message(), "This food is no longer in the food database.");
-    alert->dismiss();
-    EXPECT_EQ(nav->topViewController(), overview);
-    // It can still be deleted.
-    gui::swipeLeft(list(), {1, 0});
-    click("deleteButton");
+    const ui::IndexPath food{1, 0};
+    const ui::IndexPath exercise{sectionWithRows(4), 0};
+    ASSERT_EQ(list()->numberOfRows(food.section), 1);
+    ASSERT_GE(exercise.section, 4);
+    for (const auto& [path, message] :
+         {std::pair{food, "This food is no longer in the food database."},
+          std::pair{exercise, "This exercise is no longer in the exercise database."}}) {
+        gui::tapRow(list(), path);
+        ui::AlertView* alert = ui::AlertView::current();
+        ASSERT_NE(alert, nullptr) << message;
+        EXPECT_EQ(alert->title(), "Error");
+        EXPECT_EQ(alert->message(), message);
+        alert->dismiss();
+        EXPECT_EQ(nav->topViewController(), overview);
+    }
+    // They can still be deleted.
+    deleteRow(exercise);
+    deleteRow(food);
     EXPECT_EQ(storedFood(), QStringList());
+    EXPECT_EQ(sectionWithRows(), -1);
 }
 
 TEST_F(OverviewTabTest, TodayMonthPagingAndTheSameMonthOfAnotherYear) {
