@@ -38,9 +38,7 @@ void sampleMonth() {
     did(4, 22, 45);
     weigh(QDateTime(QDate(2026, 12, 5), QTime(7, 30)), "81.40");
     saved(speedyFood(on(6), 0, 380, "Toast and jam"));
-    saved(speedyFood(on(6), 1, 640, "Chicken salad"));
     saved(speedyFood(on(6), 2, 820, "Salmon and rice"));
-    saved(speedyFood(on(6), 3, 150, "Apple"));
     did(6, 3, 45);
     saved(speedyExercise(on(6), 150, "Gardening"));
 }
@@ -81,7 +79,7 @@ QUORVEL_GALLERY_SCENE("overview_day_delete") {
     sampleMonth();
     OverviewScreen screen;
     screen.dayView();
-    screen.overview->dayTable()->tableView()->showDeleteConfirmation({1, 0});
+    screen.overview->dayTable()->tableView()->showDeleteConfirmation({2, 0});
     QApplication::processEvents();
     return std::move(screen.phone);
 }
