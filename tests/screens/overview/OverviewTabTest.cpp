@@ -40,18 +40,13 @@ protected:
     }
     void TearDown() override {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        if (nav)
-            delete nav->view();
-        nav.reset();
+        stack.reset();
         QuorvelTest::TearDown();
     }
     void open() {
         overview = new OverviewController;
-        nav = std::make_unique<ui::NavigationController>(overview);
-        nav->view()->resize(320, 411);
-        nav->view()->show();
-        nav->viewWillAppear();
-        gui::settle();
+        stack = std::make_unique<gui::Stack>(overview, 411);
+        nav = stack->nav();
     }
     void click(const char* name) { gui::click(nav->view(), name); }
     ui::TableView* list() const { return overview->dayTable()->tableView(); }
@@ -106,7 +101,8 @@ protected:
     }
 
     OverviewController* overview = nullptr;
-    std::unique_ptr<ui::NavigationController> nav;
+    std::unique_ptr<gui::Stack> stack;
+    ui::NavigationController* nav = nullptr;
 };
 
 } // namespace
