@@ -70,11 +70,7 @@ protected:
     }
     // Turns a wheel to the row with the arrow keys, as a user does.
     static void turnTo(ui::PickerView* picker, int component, int row) {
-        picker->setFocus();
-        QTest::keyClick(picker, component == 0 ? Qt::Key_Left : Qt::Key_Right);
-        for (int step = 0; step < 12 && picker->selectedRowInComponent(component) != row; ++step)
-            QTest::keyClick(picker, picker->selectedRowInComponent(component) < row ? Qt::Key_Down
-                                                                                    : Qt::Key_Up);
+        gui::turn(picker, component, row - picker->selectedRowInComponent(component));
     }
     ui::TableView* dayList() const { return tab->dayTable()->tableView(); }
     QString header(int section) const {
