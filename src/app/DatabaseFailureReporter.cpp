@@ -13,6 +13,7 @@ struct ReporterState {
     QPointer<QWidget> window;
     std::function<void(int)> quit = [](int code) { QCoreApplication::exit(code); };
     bool failed = false;
+    bool alertShown = false;
 };
 
 std::unique_ptr<ReporterState>& stateSlot() {
@@ -43,16 +44,20 @@ bool DatabaseFailureReporter::failed() {
     return state().failed;
 }
 
-void DatabaseFailureReporter::report(const DBException& failure) {
+void DatabaseFailureReporter::report(const DBException& failure, Then then) {
     qCritical().noquote() << "Database failure:" << failure.name() << "-" << failure.reason();
     ReporterState& s = state();
-    // A failure while the first one is on screen is only logged.
-    if (s.failed)
+    // A failure while another one is on screen is only logged.
+    if (s.failed || s.alertShown)
         return;
-    s.failed = true;
+    s.failed = then == Then::Quit;
+    s.alertShown = true;
     auto* alert = new ui::AlertView(failure.name(), failure.reason(), QStringLiteral("OK"));
-    QObject::connect(alert, &ui::AlertView::clickedButtonAtIndex, [] {
-        if (stateSlot())
+    QObject::connect(alert, &ui::AlertView::clickedButtonAtIndex, [then] {
+        if (!stateSlot())
+            return;
+        stateSlot()->alertShown = false;
+        if (then == Then::Quit)
             stateSlot()->quit(1);
     });
     if (s.window)

@@ -10,7 +10,7 @@ bool QuorvelApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const DBException& failure) {
-        DatabaseFailureReporter::report(failure);
+        DatabaseFailureReporter::report(failure, DatabaseFailureReporter::Then::KeepRunning);
         return true;
     }
 }

@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
         delegate.applicationDidFinishLaunching();
     } catch (const DBException& failure) {
         // Opening the diaries or building the screens touched a database: report it the same way.
-        DatabaseFailureReporter::report(failure);
+        DatabaseFailureReporter::report(failure, DatabaseFailureReporter::Then::Quit);
     }
     return QuorvelApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "ui/AlertView.h"
 
 #include "core/base/ResetRegistry.h"
+#include "ui/BarPainter.h"
 #include "ui/Metrics.h"
 
 #include <QApplication>
@@ -213,10 +214,8 @@ void AlertView::paintEvent(QPaintEvent*) {
     const QRectF r = QRectF(panel_->geometry()).adjusted(0.5, 0.5, -0.5, -0.5);
     QPainterPath path;
     path.addRoundedRect(r, 10, 10);
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0.0, QColor(62, 78, 120, 250));
-    g.setColorAt(1.0, QColor(20, 32, 72, 250));
-    p.fillPath(path, g);
+    p.fillPath(path, BarPainter::vertical(
+                         r, {{0.0, QColor(62, 78, 120, 250)}, {1.0, QColor(20, 32, 72, 250)}}));
     // A gloss behind the title.
     QPainterPath gloss;
     gloss.addRoundedRect(QRectF(r.left() + 1, r.top() + 1, r.width() - 2, 34), 9, 9);

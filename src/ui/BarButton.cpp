@@ -10,7 +10,7 @@
 namespace ui {
 
 namespace {
-constexpr int kHeight = 30;
+constexpr int kHeight = Metrics::BarControlHeight;
 constexpr int kPadding = 10;
 constexpr int kMaxWidth = 110;
 } // namespace

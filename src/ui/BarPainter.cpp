@@ -1,6 +1,5 @@
 #include "ui/BarPainter.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -12,13 +11,22 @@ QColor BarPainter::shade(const QColor& c, double factor) {
     return QColor(scale(c.red()), scale(c.green()), scale(c.blue()), c.alpha());
 }
 
-void BarPainter::paintBar(QPainter& p, const QRectF& rect, const QColor& tint) {
+QLinearGradient BarPainter::vertical(const QRectF& rect,
+                                     std::initializer_list<QGradientStop> stops) {
     QLinearGradient g(rect.topLeft(), rect.bottomLeft());
-    g.setColorAt(0.0, shade(tint, 1.25));
-    g.setColorAt(0.5, shade(tint, 1.05));
-    g.setColorAt(0.51, tint);
-    g.setColorAt(1.0, shade(tint, 0.9));
-    p.fillRect(rect, g);
+    for (const QGradientStop& stop : stops)
+        g.setColorAt(stop.first, stop.second);
+    return g;
+}
+
+QLinearGradient BarPainter::gloss(const QRectF& rect, const QColor& c, double top, double middle,
+                                  double bottom) {
+    return vertical(
+        rect, {{0.0, shade(c, top)}, {0.5, shade(c, middle)}, {0.51, c}, {1.0, shade(c, bottom)}});
+}
+
+void BarPainter::paintBar(QPainter& p, const QRectF& rect, const QColor& tint) {
+    p.fillRect(rect, gloss(rect, tint, 1.25, 1.05, 0.9));
     p.setPen(QPen(shade(tint, 1.4), 0.5));
     p.drawLine(QPointF(rect.left(), rect.top() + 0.25), QPointF(rect.right(), rect.top() + 0.25));
     p.setPen(QPen(shade(tint, 0.55), 1));
@@ -31,11 +39,7 @@ void BarPainter::paintButton(QPainter& p, const QRectF& rect, const QColor& tint
     QColor base = done ? QColor(42, 94, 196) : shade(tint, 0.92);
     if (pressed)
         base = shade(base, 0.75);
-    QLinearGradient g(rect.topLeft(), rect.bottomLeft());
-    g.setColorAt(0.0, shade(base, 1.3));
-    g.setColorAt(0.5, shade(base, 1.08));
-    g.setColorAt(0.51, base);
-    g.setColorAt(1.0, shade(base, 0.95));
+    const QLinearGradient g = gloss(rect, base, 1.3, 1.08, 0.95);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     if (!enabled)

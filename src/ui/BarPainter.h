@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QColor>
+#include <QGradient>
+#include <QLinearGradient>
 #include <QRectF>
+#include <initializer_list>
 
 class QPainter;
 
@@ -19,6 +22,12 @@ public:
     static void paintEmbossedText(QPainter& p, const QRectF& rect, int flags, const QString& text,
                                   bool enabled = true);
     static QColor shade(const QColor& c, double factor);
+    // A top-to-bottom gradient over the rect through the given stops.
+    static QLinearGradient vertical(const QRectF& rect, std::initializer_list<QGradientStop> stops);
+    // The glossy face of bars, buttons and segments: the colour scaled by top at the top edge and
+    // by middle just above the middle, then the colour itself falling to bottom at the foot.
+    static QLinearGradient gloss(const QRectF& rect, const QColor& c, double top, double middle,
+                                 double bottom);
 };
 
 } // namespace ui

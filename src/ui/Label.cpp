@@ -1,5 +1,7 @@
 #include "ui/Label.h"
 
+#include "ui/Metrics.h"
+
 #include <QPainter>
 
 namespace ui {
@@ -25,10 +27,7 @@ void Label::setText(const QString& text) {
 }
 
 void Label::setFontSize(int size, bool bold) {
-    QFont f = font();
-    f.setPixelSize(size);
-    f.setBold(bold);
-    setFont(f);
+    setFont(Metrics::resized(font(), size, bold));
     update();
 }
 

@@ -8,8 +8,7 @@ QColor Metrics::tintColor() {
     return colorOf(QVXUtil::appTintColor());
 }
 
-QFont Metrics::font(int pointSize, bool bold) {
-    QFont font;
+QFont Metrics::resized(QFont font, int pointSize, bool bold) {
     font.setPixelSize(pointSize);
     font.setBold(bold);
     return font;

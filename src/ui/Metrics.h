@@ -18,13 +18,19 @@ struct Metrics {
     static constexpr int ContentHeight = ScreenHeight - NavigationBarHeight - TabBarHeight;
     // Under the navigation bar of a screen that hides the tab bar.
     static constexpr int FullContentHeight = ScreenHeight - NavigationBarHeight;
+    // Buttons, segmented controls and the search field on a bar.
+    static constexpr int BarControlHeight = 30;
 
     // The application's tint (QVXUtil::appTintColor) as a colour to paint with.
     static QColor tintColor();
     // A plain colour value of the core as a colour to paint with.
     static QColor colorOf(const QVColor& color);
     // The system font at a size in points (pixels at scale 1).
-    static QFont font(int pointSize, bool bold = false);
+    static QFont font(int pointSize, bool bold = false) {
+        return resized(QFont(), pointSize, bold);
+    }
+    // The font at another size in points, bold or not, in its own family.
+    static QFont resized(QFont font, int pointSize, bool bold);
 };
 
 static_assert(Metrics::ContentHeight == 367 && Metrics::FullContentHeight == 416);

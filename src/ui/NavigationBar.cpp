@@ -14,17 +14,15 @@ namespace {
 constexpr int kMargin = 5;
 } // namespace
 
-NavigationBar::NavigationBar(QWidget* parent) : QWidget(parent) {
+NavigationBar::NavigationBar(QWidget* parent) : TintedBar(parent) {
     setObjectName(QStringLiteral("navigationBar"));
     setFixedHeight(kHeight);
 }
 
-void NavigationBar::setTintColor(const QColor& tint) {
-    tint_ = tint;
+void NavigationBar::tintChanged() {
     for (BarButton* b : {back_.data(), left_.data(), right_.data()})
         if (b)
-            b->setTint(tint);
-    update();
+            b->setTint(tintColor());
 }
 
 QString NavigationBar::title() const {
@@ -60,13 +58,13 @@ void NavigationBar::rebuild() {
     clearWidgets();
     if (item_) {
         if (BarButtonItem* l = item_->leftBarButtonItem())
-            left_ = new BarButton(l, tint_, this);
+            left_ = new BarButton(l, tintColor(), this);
         else if (canGoBack_ && !item_->hidesBackButton()) {
-            back_ = BarButton::backButton(previousTitle_, tint_, this);
+            back_ = BarButton::backButton(previousTitle_, tintColor(), this);
             connect(back_, &QAbstractButton::clicked, this, &NavigationBar::backPressed);
         }
         if (BarButtonItem* r = item_->rightBarButtonItem())
-            right_ = new BarButton(r, tint_, this);
+            right_ = new BarButton(r, tintColor(), this);
         if (QWidget* tv = item_->titleView()) {
             titleView_ = tv;
             tv->setParent(this);
@@ -105,9 +103,9 @@ void NavigationBar::resizeEvent(QResizeEvent*) {
     layoutWidgets();
 }
 
-void NavigationBar::paintEvent(QPaintEvent*) {
+void NavigationBar::paintEvent(QPaintEvent* event) {
+    TintedBar::paintEvent(event);
     QPainter p(this);
-    BarPainter::paintBar(p, rect(), tint_);
     if (!item_ || titleView_)
         return;
     // The title stays centred on the bar and never runs under a button.

@@ -1,26 +1,20 @@
 #pragma once
 
 #include "ui/BarButton.h"
-#include "ui/Metrics.h"
 #include "ui/NavigationItem.h"
+#include "ui/TintedBar.h"
 
-#include <QColor>
 #include <QPointer>
-#include <QWidget>
 
 namespace ui {
 
 // The tinted bar above a navigation stack: the top screen's title (or title view), its left
 // button or the standard back button, and its right button.
-class NavigationBar : public QWidget {
+class NavigationBar : public TintedBar {
     Q_OBJECT
 public:
-    static constexpr int kHeight = Metrics::NavigationBarHeight;
-
     explicit NavigationBar(QWidget* parent = nullptr);
 
-    QColor tintColor() const { return tint_; }
-    void setTintColor(const QColor& tint);
     // Shows the top item; previousTitle names the back button, which shows only when
     // canGoBack is true and the item does not hide it.
     void showItem(NavigationItem* item, bool canGoBack, const QString& previousTitle);
@@ -35,6 +29,7 @@ signals:
     void backPressed();
 
 protected:
+    void tintChanged() override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -43,7 +38,6 @@ private:
     void clearWidgets();
     void layoutWidgets();
 
-    QColor tint_ = Metrics::tintColor();
     QPointer<NavigationItem> item_;
     bool canGoBack_ = false;
     QString previousTitle_;

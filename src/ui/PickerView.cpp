@@ -1,8 +1,7 @@
 #include "ui/PickerView.h"
 
-#include <QPixmap>
-
 #include "ui/Animations.h"
+#include "ui/BarPainter.h"
 #include "ui/Metrics.h"
 #include "ui/PickerViewDataSource.h"
 #include "ui/PickerViewDelegate.h"
@@ -11,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -174,18 +174,15 @@ QRect PickerView::selectionBand() const {
 void PickerView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient frameFill(0, 0, 0, height());
-    frameFill.setColorAt(0, QColor(96, 84, 58));
-    frameFill.setColorAt(1, QColor(52, 44, 28));
-    p.fillRect(rect(), frameFill);
+    p.fillRect(rect(),
+               BarPainter::vertical(rect(), {{0, QColor(96, 84, 58)}, {1, QColor(52, 44, 28)}}));
     const bool band = showsIndicator_ && numberOfComponents() > 0;
     // The band is glass over the wheels: tinted under the rows, edged above them, so the
     // chosen rows stay as crisp as the others.
-    QLinearGradient glass(0, selectionBand().top(), 0, selectionBand().bottom());
-    glass.setColorAt(0, QColor(255, 255, 255, 70));
     QColor tint = Metrics::tintColor();
     tint.setAlpha(70);
-    glass.setColorAt(1, tint);
+    const QLinearGradient glass =
+        BarPainter::vertical(selectionBand(), {{0, QColor(255, 255, 255, 70)}, {1, tint}});
     if (band)
         p.fillRect(selectionBand(), glass);
     for (int c = 0; c < numberOfComponents(); ++c) {
@@ -211,10 +208,7 @@ void PickerView::paintComponent(QPainter& p, int c, const QBrush& band) {
     const int first = std::max(0, int(std::floor(wheel.position() - r.height() / 2.0 / h)) - 1);
     const int last =
         std::min(wheel.rowCount() - 1, int(std::ceil(wheel.position() + r.height() / 2.0 / h)) + 1);
-    QFont font = p.font();
-    font.setBold(true);
-    font.setPixelSize(20);
-    p.setFont(font);
+    p.setFont(Metrics::resized(p.font(), 20, true));
     for (int row = first; row <= last; ++row) {
         const QRect cell(r.left(), int(std::lround(centre + (row - wheel.position() - 0.5) * h)),
                          r.width(), h);
@@ -235,12 +229,10 @@ void PickerView::paintComponent(QPainter& p, int c, const QBrush& band) {
         }
     }
     // Shading at the top and bottom makes the flat list read as a turning drum.
-    QLinearGradient drum(r.topLeft(), r.bottomLeft());
-    drum.setColorAt(0, QColor(60, 50, 30, 170));
-    drum.setColorAt(0.28, QColor(255, 255, 255, 0));
-    drum.setColorAt(0.72, QColor(255, 255, 255, 0));
-    drum.setColorAt(1, QColor(60, 50, 30, 170));
-    p.fillRect(r, drum);
+    p.fillRect(r, BarPainter::vertical(r, {{0, QColor(60, 50, 30, 170)},
+                                           {0.28, QColor(255, 255, 255, 0)},
+                                           {0.72, QColor(255, 255, 255, 0)},
+                                           {1, QColor(60, 50, 30, 170)}}));
     p.restore();
     if (hasFocus() && keyboardUsed_ && c == focused_ && numberOfComponents() > 1) {
         p.setPen(QPen(QColor(240, 214, 128), 2));

@@ -1,13 +1,10 @@
 #include "ui/SearchBar.h"
 
-#include "ui/BarPainter.h"
 #include "ui/TextField.h"
-
-#include <QPainter>
 
 namespace ui {
 
-SearchBar::SearchBar(QWidget* parent) : QWidget(parent), field_(new TextField(this)) {
+SearchBar::SearchBar(QWidget* parent) : TintedBar(parent), field_(new TextField(this)) {
     setObjectName(QStringLiteral("searchBar"));
     field_->setObjectName(QStringLiteral("searchField"));
     field_->setFontSize(14);
@@ -17,7 +14,6 @@ SearchBar::SearchBar(QWidget* parent) : QWidget(parent), field_(new TextField(th
                                          "black; }"));
     connect(field_, &QLineEdit::textEdited, this, &SearchBar::textDidChange);
     connect(field_, &QLineEdit::returnPressed, this, &SearchBar::searchButtonClicked);
-    resize(Metrics::ScreenWidth, kHeight);
 }
 
 QString SearchBar::text() const {
@@ -36,11 +32,6 @@ void SearchBar::setPlaceholder(const QString& placeholder) {
     field_->setPlaceholderText(placeholder);
 }
 
-void SearchBar::setTintColor(const QColor& tint) {
-    tint_ = tint;
-    update();
-}
-
 void SearchBar::becomeFirstResponder() {
     field_->becomeFirstResponder();
 }
@@ -54,12 +45,8 @@ bool SearchBar::isFirstResponder() const {
 }
 
 void SearchBar::resizeEvent(QResizeEvent*) {
-    field_->setGeometry(6, (height() - 30) / 2, width() - 12, 30);
-}
-
-void SearchBar::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    BarPainter::paintBar(p, rect(), tint_);
+    const int fieldHeight = Metrics::BarControlHeight;
+    field_->setGeometry(6, (height() - fieldHeight) / 2, width() - 12, fieldHeight);
 }
 
 } // namespace ui

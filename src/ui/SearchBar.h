@@ -1,9 +1,6 @@
 #pragma once
 
-#include "ui/Metrics.h"
-
-#include <QColor>
-#include <QWidget>
+#include "ui/TintedBar.h"
 
 namespace ui {
 
@@ -12,19 +9,15 @@ class TextField;
 // A tinted bar holding a rounded search field. textDidChange fires on each change the user
 // makes (not when the text is set from code); Return is the keyboard's "Done" key and fires
 // searchButtonClicked.
-class SearchBar : public QWidget {
+class SearchBar : public TintedBar {
     Q_OBJECT
 public:
-    static constexpr int kHeight = 44;
-
     explicit SearchBar(QWidget* parent = nullptr);
 
     QString text() const;
     void setText(const QString& text);
     QString placeholder() const;
     void setPlaceholder(const QString& placeholder);
-    QColor tintColor() const { return tint_; }
-    void setTintColor(const QColor& tint);
     // Stored for the platform keyboard; the desktop field never corrects words.
     void setAutocorrectionEnabled(bool on) { autocorrection_ = on; }
     bool autocorrectionEnabled() const { return autocorrection_; }
@@ -39,12 +32,10 @@ signals:
     void searchButtonClicked();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     TextField* field_;
-    QColor tint_ = Metrics::tintColor();
     bool autocorrection_ = true;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/SegmentedControl.h"
 
 #include "ui/BarPainter.h"
+#include "ui/Metrics.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -9,7 +10,6 @@ namespace ui {
 
 namespace {
 constexpr int kSegmentWidth = 68;
-constexpr int kBarHeight = 30;
 constexpr int kPlainHeight = 44;
 } // namespace
 
@@ -77,7 +77,7 @@ void SegmentedControl::setTintColor(const QColor& tint) {
 
 QSize SegmentedControl::sizeHint() const {
     return {std::max(1, numberOfSegments()) * kSegmentWidth,
-            style_ == Style::Plain ? kPlainHeight : kBarHeight};
+            style_ == Style::Plain ? kPlainHeight : Metrics::BarControlHeight};
 }
 
 void SegmentedControl::choose(int index) {
@@ -103,13 +103,9 @@ void SegmentedControl::paintEvent(QPaintEvent*) {
     p.setClipPath(shape);
     for (int i = 0; i < numberOfSegments(); ++i) {
         const QRectF r = segmentRect(i);
-        QLinearGradient g(r.topLeft(), r.bottomLeft());
         const QColor c = i == chosen_ ? chosen : base;
-        g.setColorAt(0.0, BarPainter::shade(c, bar ? 1.3 : 1.0));
-        g.setColorAt(0.5, BarPainter::shade(c, bar ? 1.08 : 0.98));
-        g.setColorAt(0.51, c);
-        g.setColorAt(1.0, BarPainter::shade(c, bar ? 0.95 : 0.93));
-        p.fillRect(r, g);
+        p.fillRect(r, bar ? BarPainter::gloss(r, c, 1.3, 1.08, 0.95)
+                          : BarPainter::gloss(r, c, 1.0, 0.98, 0.93));
     }
     p.restore();
 

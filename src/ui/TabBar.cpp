@@ -1,6 +1,7 @@
 #include "ui/TabBar.h"
 
-#include <QLinearGradient>
+#include "ui/BarPainter.h"
+
 #include <QPainter>
 
 namespace ui {
@@ -46,12 +47,10 @@ void TabBar::setSelectedIndex(int index) {
 void TabBar::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0.0, QColor(62, 62, 62));
-    g.setColorAt(0.5, QColor(32, 32, 32));
-    g.setColorAt(0.51, QColor(10, 10, 10));
-    g.setColorAt(1.0, QColor(0, 0, 0));
-    p.fillRect(rect(), g);
+    p.fillRect(rect(), BarPainter::vertical(rect(), {{0.0, QColor(62, 62, 62)},
+                                                     {0.5, QColor(32, 32, 32)},
+                                                     {0.51, QColor(10, 10, 10)},
+                                                     {1.0, QColor(0, 0, 0)}}));
     p.setPen(QColor(90, 90, 90));
     p.drawLine(0, 0, width(), 0);
 

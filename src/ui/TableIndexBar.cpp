@@ -1,5 +1,7 @@
 #include "ui/TableIndexBar.h"
 
+#include "ui/Metrics.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -44,10 +46,7 @@ void TableIndexBar::paintEvent(QPaintEvent*) {
         p.setBrush(QColor(0, 0, 0, 40));
         p.drawRoundedRect(rect().adjusted(2, 2, -2, -2), 8, 8);
     }
-    QFont font = p.font();
-    font.setBold(true);
-    font.setPixelSize(std::clamp(int(slotHeight() * 0.8), 6, 12));
-    p.setFont(font);
+    p.setFont(Metrics::resized(p.font(), std::clamp(int(slotHeight() * 0.8), 6, 12), true));
     p.setPen(QColor(96, 84, 60));
     const qreal h = slotHeight();
     for (int i = 0; i < titles_.size(); ++i)

@@ -1,6 +1,7 @@
 #include "ui/TablePainter.h"
 
-#include <QLinearGradient>
+#include "ui/BarPainter.h"
+
 #include <QPainter>
 
 namespace ui {
@@ -23,10 +24,8 @@ void TablePainter::paintTitle(QPainter& p, const QRect& r, const QString& title,
     QFont font = p.font();
     font.setBold(true);
     if (!grouped) {
-        QLinearGradient g(r.topLeft(), r.bottomLeft());
-        g.setColorAt(0, QColor(168, 156, 128, 235));
-        g.setColorAt(1, QColor(140, 126, 96, 235));
-        p.fillRect(r, g);
+        p.fillRect(r, BarPainter::vertical(
+                          r, {{0, QColor(168, 156, 128, 235)}, {1, QColor(140, 126, 96, 235)}}));
         font.setPixelSize(16);
         p.setFont(font);
         p.setPen(Qt::white);

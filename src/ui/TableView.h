@@ -57,6 +57,12 @@ public:
     void reloadData();
     // A cell waiting for reuse under the identifier, or nullptr.
     TableViewCell* dequeueReusableCell(const QString& identifier);
+    // A Cell waiting for reuse under the identifier, else a new one from make().
+    template <class Cell, class Make> Cell* reusableCell(const QString& identifier, Make make) {
+        if (auto* cell = qobject_cast<Cell*>(dequeueReusableCell(identifier)))
+            return cell;
+        return make();
+    }
 
     int numberOfSections() const { return layout_.sectionCount(); }
     int numberOfRows(int section) const { return layout_.rowCount(section); }

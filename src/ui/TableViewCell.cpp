@@ -1,6 +1,8 @@
 #include "ui/TableViewCell.h"
 
 #include "ui/Animations.h"
+#include "ui/BarPainter.h"
+#include "ui/Metrics.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -37,30 +39,22 @@ TableViewCell::TableViewCell(CellStyle style, const QString& reuseIdentifier, QW
 TableViewCell::~TableViewCell() = default;
 
 QLabel* TableViewCell::textLabel() {
-    if (!text_) {
-        text_ = makeLabel(this);
-        QFont font = text_->font();
-        font.setPixelSize(17);
-        font.setBold(true);
-        text_->setFont(font);
-        applyTextColours();
-        layoutContent();
-        text_->show();
-    }
-    return text_;
+    return textLabelIn(text_, 17, true);
 }
 
 QLabel* TableViewCell::detailTextLabel() {
-    if (!detail_) {
-        detail_ = makeLabel(this);
-        QFont font = detail_->font();
-        font.setPixelSize(14);
-        detail_->setFont(font);
+    return textLabelIn(detail_, 14, false);
+}
+
+QLabel* TableViewCell::textLabelIn(QLabel*& slot, int pointSize, bool bold) {
+    if (!slot) {
+        slot = makeLabel(this);
+        slot->setFont(Metrics::resized(slot->font(), pointSize, bold));
         applyTextColours();
         layoutContent();
-        detail_->show();
+        slot->show();
     }
-    return detail_;
+    return slot;
 }
 
 QLabel* TableViewCell::imageView() {
@@ -201,11 +195,8 @@ void TableViewCell::paintEvent(QPaintEvent*) {
     else if (backgroundColor_.alpha() > 0)
         p.fillRect(rect(), backgroundColor_);
     if (selectionLevel_ > 0) {
-        QLinearGradient g(0, 0, 0, height());
-        g.setColorAt(0, highlightTop);
-        g.setColorAt(1, highlightBottom);
         p.setOpacity(selectionLevel_);
-        p.fillRect(rect(), g);
+        p.fillRect(rect(), BarPainter::vertical(rect(), {{0, highlightTop}, {1, highlightBottom}}));
         p.setOpacity(1);
     }
     paintContent(p, contentRect());

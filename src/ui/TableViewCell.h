@@ -74,6 +74,8 @@ protected:
     QRect contentRect() const;
 
 private:
+    // The text label in the slot, made on first use in the given font size.
+    QLabel* textLabelIn(QLabel*& slot, int pointSize, bool bold);
     void applyTextColours();
     void setSelectionLevel(qreal level);
     QPainterPath outlinePath() const;

@@ -1,7 +1,11 @@
 #include "ui/TextField.h"
 
+#include "ui/Metrics.h"
 #include "ui/TextFieldDelegate.h"
 #include "ui/TextFieldValidator.h"
+
+#include <QLocale>
+#include <cmath>
 
 namespace ui {
 
@@ -24,10 +28,7 @@ void TextField::setBorderStyle(BorderStyle style) {
 }
 
 void TextField::setFontSize(int size, bool bold) {
-    QFont f = font();
-    f.setPixelSize(size);
-    f.setBold(bold);
-    setFont(f);
+    setFont(Metrics::resized(font(), size, bold));
 }
 
 void TextField::setTextColor(const QColor& color) {
@@ -58,28 +59,39 @@ void TextField::clear() {
     setText(QString());
 }
 
-void TextField::becomeFirstResponder() {
-    if (window())
-        window()->activateWindow();
-    setFocus(Qt::OtherFocusReason);
+namespace {
+
+bool isDecimalSeparator(QChar c) {
+    return c == QLatin1Char('.') || QLocale().decimalPoint() == QString(c);
 }
 
-void TextField::resignFirstResponder() {
-    if (hasFocus())
-        clearFocus();
-}
+} // namespace
 
 bool TextField::fitsKeyboard(KeyboardType type, const QString& text) {
     if (type != KeyboardType::NumberPad && type != KeyboardType::DecimalPad)
         return true;
-    int points = 0;
+    int separators = 0;
     for (QChar c : text) {
-        if (c == QLatin1Char('.'))
-            ++points;
+        if (isDecimalSeparator(c))
+            ++separators;
         else if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return false;
     }
-    return points <= 1;
+    return separators <= 1;
+}
+
+std::optional<double> TextField::numberIn(const QString& text) {
+    QString plain = text;
+    for (QChar& c : plain) {
+        if (isDecimalSeparator(c))
+            c = QLatin1Char('.');
+    }
+    // Read in the C locale once the separator is a point: a group separator is never taken.
+    bool ok = false;
+    const double value = QLocale::c().toDouble(plain, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
 bool TextField::allowsChange(const QString& before, const TextEdit& edit) {

@@ -1,16 +1,19 @@
 #pragma once
 
 #include "ui/TextEdit.h"
+#include "ui/ViewUtil.h"
 
 #include <QLineEdit>
+#include <optional>
 
 namespace ui {
 
 class TextFieldDelegate;
 
 // A one-line input. Every change the user makes is checked first against the keyboard kind
-// (the number kinds take only digits and at most one decimal point) and then offered to the
-// delegate; a refused change leaves the text as it was. Text set from code is not checked.
+// (the number kinds take only digits and at most one decimal separator: "." or the one of the
+// user's locale) and then offered to the delegate; a refused change leaves the text as it was.
+// Text set from code is not checked.
 class TextField : public QLineEdit {
     Q_OBJECT
 public:
@@ -32,8 +35,8 @@ public:
     void clear();
 
     // Takes or gives up the keyboard (focus).
-    void becomeFirstResponder();
-    void resignFirstResponder();
+    void becomeFirstResponder() { ViewUtil::becomeFirstResponder(this); }
+    void resignFirstResponder() { ViewUtil::resignFirstResponder(this); }
     bool isFirstResponder() const { return hasFocus(); }
 
     // Whether the user's change would be taken; used by the field's own checks.
@@ -42,6 +45,10 @@ public:
     QString acceptedText() const { return accepted_; }
     // Whether a text may stand in a field of this keyboard kind.
     static bool fitsKeyboard(KeyboardType type, const QString& text);
+    // The number a number field's text stands for, with "." or the locale's decimal separator;
+    // nothing for a text that is no number ("", a lone separator).
+    static std::optional<double> numberIn(const QString& text);
+    std::optional<double> number() const { return numberIn(text()); }
 
 signals:
     void editingDidEnd();

@@ -1,5 +1,7 @@
 #include "ui/TextView.h"
 
+#include "ui/Metrics.h"
+
 #include <QScrollBar>
 
 namespace ui {
@@ -16,20 +18,7 @@ void TextView::setText(const QString& text) {
 }
 
 void TextView::setFontSize(int size) {
-    QFont f = font();
-    f.setPixelSize(size);
-    setFont(f);
-}
-
-void TextView::becomeFirstResponder() {
-    if (window())
-        window()->activateWindow();
-    setFocus(Qt::OtherFocusReason);
-}
-
-void TextView::resignFirstResponder() {
-    if (hasFocus())
-        clearFocus();
+    setFont(Metrics::resized(font(), size, font().bold()));
 }
 
 void TextView::scrollToTop() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/ViewUtil.h"
+
 #include <QPlainTextEdit>
 
 namespace ui {
@@ -13,8 +15,8 @@ public:
     QString text() const { return toPlainText(); }
     void setText(const QString& text);
     void setFontSize(int size);
-    void becomeFirstResponder();
-    void resignFirstResponder();
+    void becomeFirstResponder() { ViewUtil::becomeFirstResponder(this); }
+    void resignFirstResponder() { ViewUtil::resignFirstResponder(this); }
     bool isFirstResponder() const { return hasFocus(); }
     void scrollToTop();
 

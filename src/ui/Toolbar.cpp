@@ -2,9 +2,6 @@
 
 #include "ui/BarButton.h"
 #include "ui/BarButtonItem.h"
-#include "ui/BarPainter.h"
-
-#include <QPainter>
 
 namespace ui {
 
@@ -13,17 +10,14 @@ constexpr int kMargin = 6;
 constexpr int kSpacing = 8;
 } // namespace
 
-Toolbar::Toolbar(QWidget* parent) : QWidget(parent) {
+Toolbar::Toolbar(QWidget* parent) : TintedBar(parent) {
     setObjectName(QStringLiteral("toolbar"));
-    resize(Metrics::ScreenWidth, kHeight);
 }
 
-void Toolbar::setTintColor(const QColor& tint) {
-    tint_ = tint;
+void Toolbar::tintChanged() {
     for (const QPointer<QWidget>& w : widgets_)
         if (auto* b = qobject_cast<BarButton*>(w.data()))
-            b->setTint(tint);
-    update();
+            b->setTint(tintColor());
 }
 
 void Toolbar::setItems(const QList<BarButtonItem*>& items) {
@@ -43,7 +37,7 @@ void Toolbar::setItems(const QList<BarButtonItem*>& items) {
         if (item->kind() == BarButtonItem::Kind::Custom)
             w = item->customView();
         else if (item->kind() != BarButtonItem::Kind::FlexibleSpace)
-            w = new BarButton(item, tint_, this);
+            w = new BarButton(item, tintColor(), this);
         if (w) {
             w->setParent(this);
             w->show();
@@ -93,11 +87,6 @@ void Toolbar::layoutItems() {
 
 void Toolbar::resizeEvent(QResizeEvent*) {
     layoutItems();
-}
-
-void Toolbar::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    BarPainter::paintBar(p, rect(), tint_);
 }
 
 } // namespace ui

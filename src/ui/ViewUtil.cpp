@@ -98,4 +98,15 @@ void ViewUtil::commitAnimation() {
     group->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
+void ViewUtil::becomeFirstResponder(QWidget* view) {
+    if (view->window())
+        view->window()->activateWindow();
+    view->setFocus(Qt::OtherFocusReason);
+}
+
+void ViewUtil::resignFirstResponder(QWidget* view) {
+    if (view->hasFocus())
+        view->clearFocus();
+}
+
 } // namespace ui

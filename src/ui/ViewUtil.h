@@ -25,6 +25,10 @@ public:
     static void commitAnimation();
     // Moves the view, or records the move while a block is open.
     static void setFrame(QWidget* view, const QRect& frame);
+
+    // A text view taking the keyboard: its window comes forward and it gets the focus.
+    static void becomeFirstResponder(QWidget* view);
+    static void resignFirstResponder(QWidget* view);
 };
 
 } // namespace ui

@@ -77,7 +77,7 @@ TEST_F(ShellTest, WelcomeNoticeShowsAtTheFirstTwoLaunchesOnly) {
 
 class DatabaseFailureTest : public QuorvelTest {};
 
-TEST_F(DatabaseFailureTest, FailureIsLoggedShownAndQuitsWithFailureOnOk) {
+TEST_F(DatabaseFailureTest, AFailureAtStartIsLoggedShownAndQuitsWithFailureOnOk) {
     QWidget window;
     window.resize(320, 460);
     window.show();
@@ -86,8 +86,10 @@ TEST_F(DatabaseFailureTest, FailureIsLoggedShownAndQuitsWithFailureOnOk) {
     DatabaseFailureReporter::setQuit([&quits](int code) { quits.push_back(code); });
     {
         LogCapture log;
-        DatabaseFailureReporter::report(DBException("DBManager step error", "disk I/O error"));
-        DatabaseFailureReporter::report(DBException("DBManager prepare error", "no such table"));
+        DatabaseFailureReporter::report(DBException("DBManager step error", "disk I/O error"),
+                                        DatabaseFailureReporter::Then::Quit);
+        DatabaseFailureReporter::report(DBException("DBManager prepare error", "no such table"),
+                                        DatabaseFailureReporter::Then::KeepRunning);
         ASSERT_EQ(log.lines().size(), 2) << "every failure is logged";
         EXPECT_TRUE(log.lines()[0].contains("DBManager step error") &&
                     log.lines()[0].contains("disk I/O error"));
@@ -103,6 +105,24 @@ TEST_F(DatabaseFailureTest, FailureIsLoggedShownAndQuitsWithFailureOnOk) {
     gui::click(&window, "OK");
     EXPECT_EQ(quits, std::vector<int>{1});
     EXPECT_TRUE(DatabaseFailureReporter::failed());
+}
+
+TEST_F(DatabaseFailureTest, AFailureInUseIsShownAndTheApplicationKeepsRunning) {
+    QWidget window;
+    window.resize(320, 460);
+    window.show();
+    int quits = 0;
+    DatabaseFailureReporter::setWindow(&window);
+    DatabaseFailureReporter::setQuit([&quits](int) { ++quits; });
+    const DBException full("DBManager step error", "database or disk is full");
+    for (int round = 0; round < 2; ++round) {
+        DatabaseFailureReporter::report(full, DatabaseFailureReporter::Then::KeepRunning);
+        ASSERT_NE(ui::AlertView::current(), nullptr) << "round " << round << " is shown";
+        gui::click(&window, "OK");
+        EXPECT_EQ(ui::AlertView::current(), nullptr);
+    }
+    EXPECT_EQ(quits, 0);
+    EXPECT_FALSE(DatabaseFailureReporter::failed());
 }
 
 class ScaleOptionTest : public QuorvelTest {};

@@ -1,9 +1,6 @@
 #include "Gallery.h"
 
-#include "core/base/Clock.h"
-#include "core/dates/DateUtil.h"
 #include "ui/Metrics.h"
-#include "ui/NavigationController.h"
 #include "ui/controls/BaseThreeViewController.h"
 #include "ui/controls/CalendarViewOwner.h"
 #include "ui/controls/ControlImages.h"
@@ -22,16 +19,9 @@ public:
 // The frame inside its navigation bar, as a tab shows it.
 std::unique_ptr<QWidget> frameScene(int segment) {
     auto* frame = new GalleryFrame;
-    auto holder = std::make_unique<QWidget>();
-    auto* nav = new ui::NavigationController(frame, holder.get());
-    nav->setTintColor(ui::Metrics::tintColor());
     frame->setSelectedIndex(segment);
-    QWidget* view = nav->view();
-    view->setParent(holder.get());
-    view->move(0, 0);
-    holder->resize(ui::Metrics::ScreenWidth,
-                   ui::Metrics::NavigationBarHeight + ui::Metrics::ContentHeight);
-    return holder;
+    return gallery::Stack(frame, ui::Metrics::NavigationBarHeight + ui::Metrics::ContentHeight)
+        .take();
 }
 
 // Marks a few days the way the Overview screen does: calories left and a flag.
@@ -88,10 +78,6 @@ QUORVEL_GALLERY_SCENE("controls_frame_day") {
     return frameScene(1);
 }
 
-QUORVEL_GALLERY_SCENE("controls_calendar_today") {
-    return calendarScene(Clock::now(), DateUtil::addDays(Clock::now(), 3));
-}
-
 QUORVEL_GALLERY_SCENE("controls_calendar_february_four_rows") {
     return calendarScene(QDateTime(QDate(2015, 2, 1), QTime(8, 0)), {});
 }
@@ -99,14 +85,6 @@ QUORVEL_GALLERY_SCENE("controls_calendar_february_four_rows") {
 QUORVEL_GALLERY_SCENE("controls_calendar_august_six_rows") {
     return calendarScene(QDateTime(QDate(2015, 8, 1), QTime(8, 0)),
                          QDateTime(QDate(2015, 8, 31), QTime(8, 0)));
-}
-
-QUORVEL_GALLERY_SCENE("controls_spin_unchanged") {
-    return spinScene("calories", 1, 350, 0);
-}
-
-QUORVEL_GALLERY_SCENE("controls_spin_up") {
-    return spinScene("calories", 1, 350, 50);
 }
 
 QUORVEL_GALLERY_SCENE("controls_spin_down") {

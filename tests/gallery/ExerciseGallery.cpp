@@ -44,10 +44,10 @@ void fullDay() {
 }
 
 // The Exercise tab on its stack above the tab bar.
-struct TabScreen : gallery::StackScreen {
+struct TabScreen : gallery::Stack {
     ExerciseController* tab;
     TabScreen() : TabScreen(new ExerciseController) {}
-    explicit TabScreen(ExerciseController* root) : StackScreen(root, 416), tab(root) {
+    explicit TabScreen(ExerciseController* root) : Stack(root, 416), tab(root) {
         nav->viewWillAppear();
     }
     ui::TableView* list() const { return tab->dayTable()->tableView(); }
@@ -86,8 +86,8 @@ std::unique_ptr<QWidget> menuAt(std::optional<ui::IndexPath> row, const QString&
 }
 
 // An editor pushed over a bare tab, its day the sample day.
-struct EditorScreen : gallery::StackScreen {
-    EditorScreen() : StackScreen(new ExerciseController, 460) {
+struct EditorScreen : gallery::Stack {
+    EditorScreen() : Stack(new ExerciseController, 460) {
         AppVars::getVars().insert("exercise_current_date", sampleDay);
     }
 };

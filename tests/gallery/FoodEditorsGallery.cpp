@@ -8,6 +8,7 @@
 #include "screens/food/Details/QuickCalories.h"
 #include "screens/food/Details/SelectFoodController.h"
 #include "support/DiaryEntries.h"
+#include "support/gui/Gui.h"
 #include "ui/AlertView.h"
 #include "ui/Metrics.h"
 #include "ui/NavigationController.h"
@@ -16,7 +17,6 @@
 #include "ui/controls/FoodSpin.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 
 namespace {
 
@@ -29,23 +29,13 @@ public:
     void refreshData() override {}
 };
 
-// A phone screen without its tab bar (navigation bar over 416 points) with `top` pushed over the
-// Food tab's place.
-struct EditorScreen {
-    std::unique_ptr<QWidget> host = std::make_unique<QWidget>();
-    Root* root = new Root;
+// A phone screen without its tab bar, an editor to be pushed over the Food tab's place.
+struct EditorScreen : gallery::Stack {
+    Root* root;
 
-    EditorScreen() {
-        host->setFixedSize(320, 460);
-        auto* nav = new ui::NavigationController(root, host.get());
-        nav->setTintColor(ui::Metrics::tintColor());
-        nav->view()->setParent(host.get());
-        nav->view()->setGeometry(host->rect());
+    EditorScreen() : EditorScreen(new Root) {}
+    explicit EditorScreen(Root* root) : Stack(root, 460), root(root) {
         AppVars::getVars().insert("food_current_date", sampleDay);
-    }
-    void push(ui::ViewController* top) {
-        root->navigationController()->pushViewController(top, false);
-        QApplication::processEvents();
     }
 };
 
@@ -53,20 +43,6 @@ FoodSimpleDbo food(const QString& words) {
     const QList<FoodSimpleDbo> found =
         FoodSimpleDbo::searchFoodItems(words, 0, 0, 0).value("items");
     return found.isEmpty() ? FoodSimpleDbo() : found.first();
-}
-
-void key(QWidget* target, int code) {
-    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier);
-    QApplication::sendEvent(target, &release);
-}
-
-// Turns a wheel as the arrow keys do, so the screen hears of it.
-void turn(ui::PickerView* picker, int component, int steps) {
-    key(picker, component == 0 ? Qt::Key_Left : Qt::Key_Right);
-    for (int i = 0; i < steps; ++i)
-        key(picker, Qt::Key_Down);
 }
 
 AddFoodController* newEntryScreen(EditorScreen& screen, const QString& words) {
@@ -85,11 +61,11 @@ AddFoodController* newEntryScreen(EditorScreen& screen, const QString& words) {
 QUORVEL_GALLERY_SCENE("food_add_new") {
     EditorScreen screen;
     AddFoodController* editor = newEntryScreen(screen, "chickenbroilersorfryersmeatonlyroasted");
-    turn(editor->portion(), 0, 1);
-    turn(editor->portion(), 1, 6);
+    gui::turn(editor->portion(), 0, 1);
+    gui::turn(editor->portion(), 1, 6);
     for (int i = 0; i < 5; ++i)
         editor->calories()->incValue();
-    return std::move(screen.host);
+    return screen.take();
 }
 
 // An entry of the diary opened again: its day without arrows, its meal, its own changes.
@@ -105,7 +81,7 @@ QUORVEL_GALLERY_SCENE("food_add_edit") {
     editor->setFoodMenu(holder);
     editor->setSavedFoodData(entry.get());
     screen.push(editor);
-    return std::move(screen.host);
+    return screen.take();
 }
 
 // Save pressed before a portion was chosen.
@@ -115,7 +91,7 @@ QUORVEL_GALLERY_SCENE("food_add_portion_alert") {
     editor->doSave();
     if (ui::AlertView* alert = ui::AlertView::current())
         alert->showIn(screen.host.get());
-    return std::move(screen.host);
+    return screen.take();
 }
 
 QUORVEL_GALLERY_SCENE("food_speedy_new") {
@@ -123,7 +99,7 @@ QUORVEL_GALLERY_SCENE("food_speedy_new") {
     auto* speedy = new QuickCalories(false);
     speedy->setOwner(screen.root);
     screen.push(speedy);
-    return std::move(screen.host);
+    return screen.take();
 }
 
 QUORVEL_GALLERY_SCENE("food_speedy_filled") {
@@ -133,5 +109,5 @@ QUORVEL_GALLERY_SCENE("food_speedy_filled") {
     screen.push(speedy);
     speedy->setCalsString("320");
     speedy->setNameString("Popcorn at the cinema");
-    return std::move(screen.host);
+    return screen.take();
 }

@@ -28,24 +28,10 @@ NoRefresh& noRefresh() {
 }
 
 // The food menu pushed over a bare root, as the Food tab pushes it (the tab bar hidden).
-struct MenuScreen {
-    std::unique_ptr<QWidget> host = std::make_unique<QWidget>();
-    ui::NavigationController* nav = nullptr;
-    FoodMenuController* menu = nullptr;
+struct MenuScreen : gallery::Stack {
+    FoodMenuController* menu = new FoodMenuController(&noRefresh(), nav->topViewController());
 
-    MenuScreen() {
-        // The tab bar is hidden under the menu: the navigation bar over the whole screen below it.
-        host->setFixedSize(320, 460);
-        auto* root = new ui::ViewController;
-        nav = new ui::NavigationController(root, host.get());
-        nav->setTintColor(ui::Metrics::tintColor());
-        nav->view()->setParent(host.get());
-        nav->view()->setGeometry(host->rect());
-        menu = new FoodMenuController(&noRefresh(), root);
-        nav->pushViewController(menu, false);
-        host->show();
-        QApplication::processEvents();
-    }
+    MenuScreen() : Stack(new ui::ViewController, 460) { push(menu); }
     FoodMenuController* top() const {
         return qobject_cast<FoodMenuController*>(nav->topViewController());
     }
@@ -76,8 +62,6 @@ struct MenuScreen {
         QApplication::processEvents();
         return level;
     }
-    // The menu no longer owns the screen's widgets once the host goes.
-    std::unique_ptr<QWidget> take() { return std::move(host); }
 };
 
 void remember(const QString& words, float portions) {
@@ -104,21 +88,13 @@ QUORVEL_GALLERY_SCENE("food_menu_main_scrolled") {
     return screen.take();
 }
 
-QUORVEL_GALLERY_SCENE("food_menu_recent") {
+// The remembered foods, one of them showing Delete.
+QUORVEL_GALLERY_SCENE("food_menu_recent_delete") {
     remember("bananasraw", 1);
     remember("bigmac(mcdonald's)", 1);
     rememberSpeedy("Popcorn at the cinema", 320);
     remember("eggwholecookedfried", 2);
     rememberSpeedy("Birthday cake", 449.6f);
-    MenuScreen screen;
-    screen.choose({0, 0});
-    return screen.take();
-}
-
-QUORVEL_GALLERY_SCENE("food_menu_recent_delete") {
-    rememberSpeedy("Birthday cake", 449.6f);
-    remember("bananasraw", 1);
-    rememberSpeedy("Popcorn at the cinema", 320);
     MenuScreen screen;
     screen.choose({0, 0});
     screen.top()->tableView()->showDeleteConfirmation({0, 1});
@@ -128,12 +104,6 @@ QUORVEL_GALLERY_SCENE("food_menu_recent_delete") {
 QUORVEL_GALLERY_SCENE("food_menu_restaurants") {
     MenuScreen screen;
     screen.choose({1, 0});
-    return screen.take();
-}
-
-QUORVEL_GALLERY_SCENE("food_menu_restaurant_items") {
-    MenuScreen screen;
-    screen.chooseRestaurant("Wendy's");
     return screen.take();
 }
 
@@ -147,21 +117,6 @@ QUORVEL_GALLERY_SCENE("food_menu_restaurant_search") {
 QUORVEL_GALLERY_SCENE("food_menu_kind") {
     MenuScreen screen;
     screen.choose({2, 0});
-    return screen.take();
-}
-
-QUORVEL_GALLERY_SCENE("food_menu_type") {
-    MenuScreen screen;
-    screen.choose({3, 0});
-    ui::TableView* list = screen.top()->tableView();
-    list->scrollToSection(2);
-    return screen.take();
-}
-
-QUORVEL_GALLERY_SCENE("food_menu_type_search") {
-    MenuScreen screen;
-    screen.choose({3, 0});
-    screen.search("cheese, cheddar");
     return screen.take();
 }
 

@@ -48,49 +48,33 @@ void fullDay() {
 }
 
 // The Food tab on its navigation stack, as the phone shows it above the tab bar.
-struct FoodScreen {
-    std::unique_ptr<QWidget> host = std::make_unique<QWidget>();
-    FoodController* food = nullptr;
+struct FoodScreen : gallery::Stack {
+    FoodController* food;
 
-    FoodScreen() {
-        host->setFixedSize(320, 416);
-        food = new FoodController;
-        auto* nav = new ui::NavigationController(food, host.get());
-        nav->setTintColor(ui::Metrics::tintColor());
-        nav->view()->setParent(host.get());
-        nav->view()->setGeometry(host->rect());
-        nav->viewWillAppear();
-    }
+    FoodScreen() : FoodScreen(new FoodController) {}
+    explicit FoodScreen(FoodController* food) : Stack(food), food(food) {}
+    ui::TableView* list() const { return food->dayTable()->tableView(); }
 };
 
 } // namespace
 
-QUORVEL_GALLERY_SCENE("food_tab_empty") {
-    return FoodScreen().host;
-}
-
 QUORVEL_GALLERY_SCENE("food_tab_full_day") {
     fullDay();
-    return FoodScreen().host;
+    return FoodScreen().take();
 }
 
 QUORVEL_GALLERY_SCENE("food_tab_full_day_scrolled") {
     fullDay();
     FoodScreen screen;
-    screen.host->show();
-    QApplication::processEvents();
-    ui::TableView* list = screen.food->dayTable()->tableView();
-    list->setContentOffset(list->contentHeight());
-    return std::move(screen.host);
+    screen.list()->setContentOffset(screen.list()->contentHeight());
+    return screen.take();
 }
 
 QUORVEL_GALLERY_SCENE("food_tab_row_delete") {
     fullDay();
     FoodScreen screen;
-    screen.host->show();
-    QApplication::processEvents();
-    screen.food->dayTable()->tableView()->showDeleteConfirmation({1, 0});
-    return std::move(screen.host);
+    screen.list()->showDeleteConfirmation({1, 0});
+    return screen.take();
 }
 
 // A day over the allowance: the last column turns to "Over".
@@ -98,9 +82,6 @@ QUORVEL_GALLERY_SCENE("food_tab_over_allowance") {
     fullDay();
     eatSpeedy("Birthday cake", 3, 900);
     FoodScreen screen;
-    screen.host->show();
-    QApplication::processEvents();
-    ui::TableView* list = screen.food->dayTable()->tableView();
-    list->setContentOffset(list->contentHeight());
-    return std::move(screen.host);
+    screen.list()->setContentOffset(screen.list()->contentHeight());
+    return screen.take();
 }

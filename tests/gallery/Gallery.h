@@ -25,12 +25,14 @@ std::vector<Scene>& scenes();
 // The phone screen with the application's five tabs, the given one chosen.
 std::unique_ptr<QWidget> shell(int tab);
 
-// A phone screen, 320 points wide and the given height (416 above the tab bar, 460 without
-// it), holding a tinted navigation stack over the root.
-struct StackScreen {
-    StackScreen(ui::ViewController* root, int height);
-    // Pushes without animation and lets the screen appear.
-    void push(ui::ViewController* top);
+// A tinted navigation stack over root on a phone-wide screen: 416 points high above the tab bar,
+// 460 for the screens that hide it.
+struct Stack {
+    explicit Stack(ui::ViewController* root, int height = 416);
+    // Pushes without a slide and lets the screen settle.
+    void push(ui::ViewController* screen);
+    // The screen, which takes the stack's widgets with it.
+    std::unique_ptr<QWidget> take() { return std::move(host); }
 
     std::unique_ptr<QWidget> host;
     ui::NavigationController* nav;

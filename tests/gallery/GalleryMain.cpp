@@ -18,16 +18,19 @@ std::vector<Scene>& scenes() {
     return list;
 }
 
-StackScreen::StackScreen(ui::ViewController* root, int height)
-    : host(std::make_unique<QWidget>()), nav(new ui::NavigationController(root, host.get())) {
+Stack::Stack(ui::ViewController* root, int height) : host(std::make_unique<QWidget>()) {
     host->setFixedSize(ui::Metrics::ScreenWidth, height);
+    nav = new ui::NavigationController(root, host.get());
     nav->setTintColor(ui::Metrics::tintColor());
     nav->view()->setParent(host.get());
     nav->view()->setGeometry(host->rect());
+    nav->viewWillAppear();
+    host->show();
+    QApplication::processEvents();
 }
 
-void StackScreen::push(ui::ViewController* top) {
-    nav->pushViewController(top, false);
+void Stack::push(ui::ViewController* screen) {
+    nav->pushViewController(screen, false);
     QApplication::processEvents();
 }
 

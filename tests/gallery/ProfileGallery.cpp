@@ -12,16 +12,16 @@
 
 namespace {
 
-// The whole phone screen on the My Profile tab, optionally with the editor of a row open or the
+// The whole phone screen on the My Profile tab with the editor of a row open or, without a row, the
 // list scrolled to its last row.
-std::unique_ptr<QWidget> profileTab(const ui::IndexPath& row = {}, bool scrolled = false) {
+std::unique_ptr<QWidget> profileTab(const ui::IndexPath& row) {
     auto screen = gallery::shell(4);
     auto* tabs = screen->findChild<ui::TabBarController*>();
     auto* nav = static_cast<ui::NavigationController*>(tabs->viewControllers().at(4));
     auto* profile = static_cast<ProfileController*>(nav->viewControllers().first());
     if (row.isValid())
         profile->didSelectRow(profile->profilemenu(), row);
-    if (scrolled)
+    else
         profile->profilemenu()->scrollToRow({2, 3});
     QApplication::processEvents();
     return screen;
@@ -42,64 +42,48 @@ void metricProfile() {
     UDefUtil::setUserDefFloat(150.0f, SettingsKeys::allowedCaloriesAdd);
 }
 
-} // namespace
-
-QUORVEL_GALLERY_SCENE("profile_fresh") {
-    return profileTab();
-}
-
-QUORVEL_GALLERY_SCENE("profile_metric_filled") {
-    metricProfile();
-    return profileTab({}, true);
-}
-
-QUORVEL_GALLERY_SCENE("profile_units") {
-    return profileTab({0, 0});
-}
-
-QUORVEL_GALLERY_SCENE("profile_gender") {
-    return profileTab({1, 0});
-}
-
-QUORVEL_GALLERY_SCENE("profile_birthday") {
-    return profileTab({1, 1});
-}
-
 // At 8 feet the inches past 2 cannot be chosen and show grey.
-QUORVEL_GALLERY_SCENE("profile_height_feet") {
+void eightFeet() {
     UDefUtil::setUserDefFloat(250.0f, SettingsKeys::height);
-    return profileTab({1, 2});
 }
 
-QUORVEL_GALLERY_SCENE("profile_height_cm") {
-    metricProfile();
-    return profileTab({1, 2});
-}
-
-QUORVEL_GALLERY_SCENE("profile_job_type") {
+void lightlyActive() {
     UDefUtil::setUserDefInt(2, SettingsKeys::activity);
-    return profileTab({1, 3});
 }
 
-QUORVEL_GALLERY_SCENE("profile_start_weight_pounds") {
-    return profileTab({2, 0});
-}
-
-QUORVEL_GALLERY_SCENE("profile_goal_weight_kg") {
-    metricProfile();
-    return profileTab({2, 1});
-}
-
-QUORVEL_GALLERY_SCENE("profile_diet_plan") {
+void aPoundAWeek() {
     UDefUtil::setUserDefDouble(1.0 / 2.2, SettingsKeys::intensity);
-    return profileTab({2, 2});
 }
 
-QUORVEL_GALLERY_SCENE("profile_calories_day") {
-    metricProfile();
-    return profileTab({2, 3});
-}
+// The list filled in, and each editor opened from its row, some over settings of their own.
+struct ProfileScene {
+    const char* name;
+    ui::IndexPath row;
+    void (*prepare)() = nullptr;
+};
+const ProfileScene profileScenes[] = {
+    {"profile_metric_filled", {}, metricProfile},
+    {"profile_units", {0, 0}},
+    {"profile_gender", {1, 0}},
+    {"profile_birthday", {1, 1}},
+    {"profile_height_feet", {1, 2}, eightFeet},
+    {"profile_height_cm", {1, 2}, metricProfile},
+    {"profile_job_type", {1, 3}, lightlyActive},
+    {"profile_start_weight_pounds", {2, 0}},
+    {"profile_goal_weight_kg", {2, 1}, metricProfile},
+    {"profile_diet_plan", {2, 2}, aPoundAWeek},
+    {"profile_calories_day", {2, 3}, metricProfile},
+    {"profile_calories_day_no_plan", {2, 3}},
+};
 
-QUORVEL_GALLERY_SCENE("profile_calories_day_no_plan") {
-    return profileTab({2, 3});
-}
+[[maybe_unused]] const bool registered = [] {
+    for (const ProfileScene& scene : profileScenes)
+        gallery::scenes().push_back({scene.name, [scene] {
+                                         if (scene.prepare)
+                                             scene.prepare();
+                                         return profileTab(scene.row);
+                                     }});
+    return true;
+}();
+
+} // namespace

@@ -31,33 +31,20 @@ QColor tint() {
 
 } // namespace
 
-QUORVEL_GALLERY_SCENE("shell_overview") {
-    return shell(0);
-}
-QUORVEL_GALLERY_SCENE("shell_food") {
-    return shell(1);
-}
-QUORVEL_GALLERY_SCENE("shell_exercise") {
-    return shell(2);
-}
-QUORVEL_GALLERY_SCENE("shell_weight") {
-    return shell(3);
-}
-QUORVEL_GALLERY_SCENE("shell_profile") {
-    return shell(4);
-}
+namespace {
+
+const gallery::Registrar tabScenes[] = {
+    {"shell_overview", [] { return shell(0); }}, {"shell_food", [] { return shell(1); }},
+    {"shell_exercise", [] { return shell(2); }}, {"shell_weight", [] { return shell(3); }},
+    {"shell_profile", [] { return shell(4); }},
+};
+
+} // namespace
 
 QUORVEL_GALLERY_SCENE("shell_welcome") {
     auto screen = shell(0);
     auto* notice = new ui::AlertView("PLEASE READ!", WelcomeCounter::message(), "OK");
     notice->showIn(screen.get());
-    return screen;
-}
-
-QUORVEL_GALLERY_SCENE("alert_error") {
-    auto screen = shell(1);
-    auto* alert = new ui::AlertView("Error", "Please select a portion first.", "Ok");
-    alert->showIn(screen.get());
     return screen;
 }
 

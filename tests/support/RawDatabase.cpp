@@ -47,6 +47,14 @@ void RawDatabase::exec(const QString& script) const {
         fail(script);
 }
 
+std::shared_ptr<void> RawDatabase::lockWrites() const {
+    if (!db_ || sqlite3_exec(db_.get(), "begin immediate", nullptr, nullptr, nullptr) != SQLITE_OK)
+        fail(QStringLiteral("cannot take the write lock"));
+    return std::shared_ptr<void>(nullptr, [db = db_](void*) {
+        sqlite3_exec(db.get(), "commit", nullptr, nullptr, nullptr);
+    });
+}
+
 void RawDatabase::copySchemaFrom(const RawDatabase& other) const {
     QString script;
     for (const Row& row : other.rows(QStringLiteral(

@@ -38,6 +38,9 @@ public:
     // The first of lines(), "" without a row.
     QString text(const QString& sql, const QStringList& params = {}) const;
     int count(const QString& table, const QString& where = QStringLiteral("1")) const;
+    // Holds the file's write lock, as another program in the middle of a write would, until the
+    // returned guard goes: readers go on, every other writer is refused as busy.
+    std::shared_ptr<void> lockWrites() const;
 
 private:
     RawDatabase(const QString& path, int flags);

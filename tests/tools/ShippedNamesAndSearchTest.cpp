@@ -86,6 +86,13 @@ TEST_F(ShippedNamesAndSearchTest, WordsInAnyOrderFindWhatWasMeant) {
     const auto running = ExerciseDbo::searchExerciseUsingTemplate("6 mph running", 0);
     ASSERT_TRUE(running.has_value());
     EXPECT_EQ(running->first().name, "Running, 6 mph (10 min/mile)");
+    // Commas typed are kept: the text as typed first, then whatever holds both words.
+    const auto walking = ExerciseDbo::searchExerciseUsingTemplate("Walking, 3", 0);
+    ASSERT_TRUE(walking.has_value() && !walking->isEmpty());
+    EXPECT_TRUE(walking->first().name.contains("Walking, 3"));
+    for (const ExerciseDbo& item : *walking)
+        EXPECT_TRUE(item.name.contains("walking", Qt::CaseInsensitive) && item.name.contains('3'))
+            << item.name.toStdString();
 }
 
 TEST_F(ShippedNamesAndSearchTest, TypedWildcardsFindOnlyThemselves) {

@@ -18,7 +18,7 @@ using namespace ui;
 
 class SegmentedControlTest : public QuorvelTest {};
 
-TEST_F(SegmentedControlTest, ClicksAndArrowKeysSwitchAndReportOnlyRealChanges) {
+TEST_F(SegmentedControlTest, ClicksAndKeysReportOnlyRealChangesAndEditsKeepTheChoice) {
     SegmentedControl control({"Month", "Day"});
     control.resize(136, 30);
     control.show();
@@ -41,17 +41,13 @@ TEST_F(SegmentedControlTest, ClicksAndArrowKeysSwitchAndReportOnlyRealChanges) {
     QTest::keyClick(&control, Qt::Key_Right);
     EXPECT_EQ(control.selectedSegmentIndex(), 1);
     EXPECT_EQ(changed.size(), 3);
-}
 
-TEST_F(SegmentedControlTest, InsertingAndRemovingKeepsTheChosenSegment) {
-    SegmentedControl control;
-    control.insertSegmentWithTitle("Breakfast", 0);
+    // Inserting and removing segments keeps the chosen one.
     control.insertSegmentWithTitle("Snacks", 9);
     control.insertSegmentWithTitle("Lunch", 1);
-    ASSERT_EQ(control.titleForSegmentAtIndex(2), "Snacks");
-
-    control.setSelectedSegmentIndex(2);
-    control.insertSegmentWithTitle("Dinner", 2);
+    ASSERT_EQ(control.titleForSegmentAtIndex(3), "Snacks");
+    control.setSelectedSegmentIndex(3);
+    control.insertSegmentWithTitle("Dinner", 3);
     EXPECT_EQ(control.titleForSegmentAtIndex(control.selectedSegmentIndex()), "Snacks");
     control.removeSegmentAtIndex(0);
     EXPECT_EQ(control.titleForSegmentAtIndex(control.selectedSegmentIndex()), "Snacks");
@@ -83,14 +79,12 @@ TEST_F(AlertViewTest, ShowsWithoutBlockingTheNewestIsCurrentAndButtonOrEscapeClo
     QTest::keyClick(first, Qt::Key_Escape);
     EXPECT_EQ(AlertView::current(), nullptr);
     first->dismiss(); // a second dismiss is harmless
-}
 
-TEST_F(AlertViewTest, ResetDropsAlertsLeftOpen) {
-    QPointer<AlertView> alert = new AlertView("Left", "open", "OK");
-    alert->show();
-    ASSERT_EQ(AlertView::current(), alert);
+    // The reset between cases drops alerts left open.
+    QPointer<AlertView> left = new AlertView("Left", "open", "OK");
+    left->showIn(&window);
     ResetRegistry::resetAll();
-    EXPECT_TRUE(alert.isNull());
+    EXPECT_TRUE(left.isNull());
     EXPECT_EQ(AlertView::current(), nullptr);
 }
 

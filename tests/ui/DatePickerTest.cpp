@@ -1,9 +1,9 @@
 #include "ui/DatePicker.h"
 #include "support/TestEnv.h"
+#include "support/gui/Gui.h"
 #include "ui/PickerView.h"
 
 #include <QSignalSpy>
-#include <QTest>
 
 using ui::DatePicker;
 
@@ -15,16 +15,8 @@ protected:
         picker.resize(320, 216);
         picker.show();
     }
-    // Turns one wheel by whole rows with the keyboard, as a user would.
-    void turn(DatePicker& picker, int component, int rows) {
-        ui::PickerView* wheels = picker.picker();
-        wheels->setFocus();
-        while (wheels->focusedComponent() < component)
-            QTest::keyClick(wheels, Qt::Key_Right);
-        while (wheels->focusedComponent() > component)
-            QTest::keyClick(wheels, Qt::Key_Left);
-        for (int i = 0; i < std::abs(rows); ++i)
-            QTest::keyClick(wheels, rows > 0 ? Qt::Key_Down : Qt::Key_Up);
+    static void turn(DatePicker& picker, int component, int rows) {
+        gui::turn(picker.picker(), component, rows);
     }
 };
 

@@ -27,16 +27,9 @@ public:
     int appeared = 0;
 };
 
-// A shown stack of 320 x 416 points, as a tab shows it.
-struct ShownStack {
-    explicit ShownStack(ViewController* root) : nav(root) {
-        nav.view()->resize(320, 416);
-        nav.view()->show();
-    }
-    ~ShownStack() { delete nav.view(); }
-    bool isVisible(ViewController* c) { return c->isViewLoaded() && c->view()->isVisible(); }
-    NavigationController nav;
-};
+bool isVisible(ViewController* c) {
+    return c->isViewLoaded() && c->view()->isVisible();
+}
 
 } // namespace
 
@@ -44,34 +37,34 @@ class NavigationControllerTest : public QuorvelTest {};
 
 TEST_F(NavigationControllerTest, PushShowsScreenWithBackButtonAndBackClickPops) {
     auto* root = new CountingScreen("Food");
-    ShownStack s(root);
+    gui::ScreenStack s(root);
     const int rootAppearances = root->appeared;
     auto* menu = new CountingScreen("Food Menu", root);
-    s.nav.pushViewController(menu);
+    s.nav()->pushViewController(menu);
 
-    EXPECT_EQ(s.nav.topViewController(), menu);
-    EXPECT_TRUE(s.isVisible(menu));
-    EXPECT_FALSE(s.isVisible(root));
+    EXPECT_EQ(s.nav()->topViewController(), menu);
+    EXPECT_TRUE(isVisible(menu));
+    EXPECT_FALSE(isVisible(root));
     EXPECT_EQ(menu->appeared, 1);
-    NavigationBar* bar = s.nav.navigationBar();
+    NavigationBar* bar = s.nav()->navigationBar();
     EXPECT_EQ(bar->title(), "Food Menu");
     ASSERT_NE(bar->backButton(), nullptr);
     EXPECT_EQ(bar->backButton()->text(), "Food");
     EXPECT_EQ(menu->view()->geometry(), QRect(0, 0, 320, 416 - NavigationBar::kHeight));
 
     QTest::mouseClick(bar->backButton(), Qt::LeftButton);
-    EXPECT_EQ(s.nav.topViewController(), root);
-    EXPECT_TRUE(s.isVisible(root));
-    EXPECT_FALSE(s.isVisible(menu));
+    EXPECT_EQ(s.nav()->topViewController(), root);
+    EXPECT_TRUE(isVisible(root));
+    EXPECT_FALSE(isVisible(menu));
     EXPECT_EQ(root->appeared, rootAppearances + 1);
     EXPECT_EQ(bar->backButton(), nullptr);
 }
 
 TEST_F(NavigationControllerTest, TheBarFollowsTheShownItemAndItsOwnButtonsReplaceBack) {
-    ShownStack s(new CountingScreen("Exercise"));
+    gui::ScreenStack s(new CountingScreen("Exercise"));
     auto* editor = new CountingScreen("Add");
-    s.nav.pushViewController(editor, false);
-    NavigationBar* bar = s.nav.navigationBar();
+    s.nav()->pushViewController(editor, false);
+    NavigationBar* bar = s.nav()->navigationBar();
     ASSERT_NE(bar->backButton(), nullptr);
     // Changed after the push, the item shows at once.
     editor->navigationItem()->setHidesBackButton(true);
@@ -82,8 +75,8 @@ TEST_F(NavigationControllerTest, TheBarFollowsTheShownItemAndItsOwnButtonsReplac
     auto* save = new BarButtonItem("Save", BarButtonItem::Style::Done);
     editor->navigationItem()->setLeftBarButtonItem(back);
     editor->navigationItem()->setRightBarButtonItem(save);
-    QObject::connect(back, &BarButtonItem::triggered, &s.nav,
-                     [&s] { s.nav.popViewController(false); });
+    QObject::connect(back, &BarButtonItem::triggered, s.nav(),
+                     [&s] { s.nav()->popViewController(false); });
     int saves = 0;
     QObject::connect(save, &BarButtonItem::triggered, [&saves] { ++saves; });
     // Buttons are found by their titles, also after a title change.
@@ -98,31 +91,31 @@ TEST_F(NavigationControllerTest, TheBarFollowsTheShownItemAndItsOwnButtonsReplac
     gui::click(bar, "Done");
     EXPECT_EQ(saves, 1);
     gui::click(bar, "Back");
-    EXPECT_EQ(s.nav.viewControllers().size(), 1);
+    EXPECT_EQ(s.nav()->viewControllers().size(), 1);
 }
 
 TEST_F(NavigationControllerTest, PoppedScreensWithoutParentAreDeletedOthersSurvive) {
     auto* root = new CountingScreen("Weight");
-    ShownStack s(root);
+    gui::ScreenStack s(root);
     QPointer<ViewController> kept = new CountingScreen("Kept", root);
     QPointer<ViewController> owned = new CountingScreen("Owned");
     QPointer<ViewController> third = new CountingScreen("Third");
-    s.nav.pushViewController(kept, false);
-    s.nav.pushViewController(owned, false);
-    s.nav.pushViewController(third, false);
-    EXPECT_EQ(s.nav.viewControllers().size(), 4);
+    s.nav()->pushViewController(kept, false);
+    s.nav()->pushViewController(owned, false);
+    s.nav()->pushViewController(third, false);
+    EXPECT_EQ(s.nav()->viewControllers().size(), 4);
 
-    s.nav.popToRootViewController(false);
+    s.nav()->popToRootViewController(false);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(s.nav.topViewController(), root);
+    EXPECT_EQ(s.nav()->topViewController(), root);
     EXPECT_TRUE(kept);
     EXPECT_FALSE(owned);
     EXPECT_FALSE(third);
-    EXPECT_EQ(s.nav.popViewController(false), nullptr);
+    EXPECT_EQ(s.nav()->popViewController(false), nullptr);
 
     // A kept screen can be pushed again and shows its view.
-    s.nav.pushViewController(kept, false);
-    EXPECT_TRUE(s.isVisible(kept));
+    s.nav()->pushViewController(kept, false);
+    EXPECT_TRUE(isVisible(kept));
 }
 
 TEST_F(NavigationControllerTest, ViewsSetWhileBuiltOrLaterAreShownWithTheirChildren) {
@@ -139,9 +132,9 @@ TEST_F(NavigationControllerTest, ViewsSetWhileBuiltOrLaterAreShownWithTheirChild
         }
     };
     auto* root = new CountingScreen("Food");
-    ShownStack s(root);
+    gui::ScreenStack s(root);
     auto* menu = new FillingScreen(root);
-    s.nav.pushViewController(menu, false);
+    s.nav()->pushViewController(menu, false);
     ASSERT_NE(menu->child, nullptr);
     EXPECT_TRUE(menu->child->isVisible());
 
@@ -158,15 +151,15 @@ TEST_F(NavigationControllerTest, TitleViewTakesThePlaceOfTheTitle) {
     auto* segments = new QWidget;
     segments->resize(136, 30);
     root->navigationItem()->setTitleView(segments);
-    ShownStack s(root);
-    EXPECT_EQ(segments->parentWidget(), s.nav.navigationBar());
+    gui::ScreenStack s(root);
+    EXPECT_EQ(segments->parentWidget(), s.nav()->navigationBar());
     EXPECT_EQ(segments->geometry().center().x(), 320 / 2 - 1);
 
     // Covered by another screen the title view leaves the bar, and comes back after the pop.
-    s.nav.pushViewController(new CountingScreen("Details"), false);
-    EXPECT_NE(segments->parentWidget(), s.nav.navigationBar());
-    s.nav.popViewController(false);
-    EXPECT_EQ(segments->parentWidget(), s.nav.navigationBar());
+    s.nav()->pushViewController(new CountingScreen("Details"), false);
+    EXPECT_NE(segments->parentWidget(), s.nav()->navigationBar());
+    s.nav()->popViewController(false);
+    EXPECT_EQ(segments->parentWidget(), s.nav()->navigationBar());
     EXPECT_TRUE(segments->isVisible());
 }
 

@@ -128,7 +128,7 @@ TEST_F(PickerViewTest, SelectingInCodeIsSilentAndReloadKeepsTheRowInRange) {
     EXPECT_EQ(picker->selectedRowInComponent(1), 3);
 }
 
-TEST_F(PickerViewTest, RowViewsAreMadeOncePerRowUntilTheirComponentReloads) {
+TEST_F(PickerViewTest, RowViewsAreMadeOnceUntilAReloadAndDrawnInTheirRowsAnywhere) {
     wheels.useViews = true;
     picker->reloadAllComponents();
     picker->repaint();
@@ -138,10 +138,9 @@ TEST_F(PickerViewTest, RowViewsAreMadeOncePerRowUntilTheirComponentReloads) {
     picker->reloadComponent(1);
     picker->repaint();
     EXPECT_GT(wheels.viewsMade, first);
-}
 
-TEST_F(PickerViewTest, RowViewsAreDrawnInTheirRowsWhereverThePickerSits) {
-    // Each row view is a solid colour; the band in the middle must show the selected row's.
+    // Each row view is a solid colour; the band in the middle must show the selected row's,
+    // wherever the picker sits in its window.
     class ColouredRows : public PortionWheels {
     public:
         QWidget* viewForRow(PickerView*, int row, int) override {

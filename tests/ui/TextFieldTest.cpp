@@ -1,3 +1,4 @@
+#include "support/ScopedLocale.h"
 #include "support/TestEnv.h"
 
 #include "ui/SearchBar.h"
@@ -80,6 +81,26 @@ TEST_F(TextFieldTest, NumberKeyboardTakesDigitsAndOnePointOnly) {
     QTest::keyClick(&field, Qt::Key_End);
     QTest::keyClicks(&field, ".");
     EXPECT_EQ(field.text(), "31.");
+}
+
+TEST_F(TextFieldTest, TheLocalesDecimalCommaIsTakenAndReadAsAPoint) {
+    field.setKeyboardType(TextField::KeyboardType::DecimalPad);
+    {
+        const ScopedLocale german(QLocale(QLocale::German, QLocale::Germany));
+        QTest::keyClicks(&field, "12,5.3");
+        EXPECT_EQ(field.text(), "12,53") << "one separator, whichever is typed first";
+        EXPECT_EQ(field.number(), 12.53);
+        EXPECT_EQ(TextField::numberIn("0.5"), 0.5) << "a point is always a decimal point";
+    }
+    // Where the comma groups thousands it is no separator: refused, never read as one.
+    field.setText("");
+    QTest::keyClicks(&field, "1,5");
+    EXPECT_EQ(field.text(), "15");
+    // Texts that are no number give nothing rather than 0.
+    for (const char* text : {"", ".", ","})
+        EXPECT_EQ(TextField::numberIn(text), std::nullopt) << text;
+    EXPECT_EQ(TextField::numberIn("5."), 5.0);
+    EXPECT_EQ(TextField::numberIn(QString(400, '9')), std::nullopt) << "too big to be finite";
 }
 
 TEST_F(TextFieldTest, DelegateIsAskedBeforeEachUserChangeAndCanRefuse) {

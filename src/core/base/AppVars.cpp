@@ -1,23 +1,16 @@
 #include "core/base/AppVars.h"
 
-#include "core/base/ResetRegistry.h"
-
-#include <memory>
+#include "core/base/ProcessGlobal.h"
 
 namespace {
 
-std::unique_ptr<QVariantMap>& varsSlot() {
-    static std::unique_ptr<QVariantMap> vars;
-    return vars;
-}
+// Its own type, so that no other process-wide map is taken for it.
+struct Vars {
+    QVariantMap map;
+};
 
 } // namespace
 
 QVariantMap& AppVars::getVars() {
-    auto& slot = varsSlot();
-    if (!slot) {
-        slot = std::make_unique<QVariantMap>();
-        ResetRegistry::add([] { varsSlot().reset(); });
-    }
-    return *slot;
+    return ProcessGlobal<Vars>::get().map;
 }

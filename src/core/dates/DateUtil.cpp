@@ -148,21 +148,20 @@ bool DateUtil::isLeapYear(int year) {
 }
 
 QDateTime DateUtil::getMonth(int n, const QDateTime& date) {
-    if (!date.isValid())
-        return {};
-    int y = year(date);
-    int m = month(date);
-    stepMonth(n, y, m);
-    return firstValidAtOrAfter(QDate(y, m, 1), hourAndMinute(date));
+    return monthsOn(n, date, false);
 }
 
 QDateTime DateUtil::addMonth(int n, const QDateTime& date) {
+    return monthsOn(n, date, true);
+}
+
+QDateTime DateUtil::monthsOn(int n, const QDateTime& date, bool keepDay) {
     if (!date.isValid())
         return {};
     int y = year(date);
     int m = month(date);
     stepMonth(n, y, m);
-    const int d = std::min(day(date), daysInMonth(m, y));
+    const int d = keepDay ? std::min(day(date), daysInMonth(m, y)) : 1;
     return firstValidAtOrAfter(QDate(y, m, d), hourAndMinute(date));
 }
 

@@ -62,4 +62,9 @@ public:
     static int weekOfMonth(const QDateTime& date);
     static int weekOfMonthWithUsaLocale(const QDateTime& date);
     static int dayOfWeekWithUsaLocale(const QDateTime& date);
+
+private:
+    // The date n months on, on the first of the month or, keeping its day, on the nearest day
+    // the month has.
+    static QDateTime monthsOn(int n, const QDateTime& date, bool keepDay);
 };

@@ -307,6 +307,18 @@ qint64 DBManager::insertStmt(sqlite3_stmt* stmt) {
     return -1;
 }
 
+void DBManager::inTransaction(const std::function<void()>& writes) {
+    executeImmediate(QStringLiteral("begin immediate"), {});
+    try {
+        writes();
+        executeImmediate(QStringLiteral("commit"), {});
+    } catch (...) {
+        if (!sqlite3_get_autocommit(db_.get()))
+            sqlite3_exec(db_.get(), "rollback", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
 int DBManager::sqlStep(sqlite3_stmt* stmt) {
     const int rc = sqlite3_step(stmt);
     if (rc == SQLITE_ROW || rc == SQLITE_DONE)

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 struct sqlite3;
@@ -49,6 +50,9 @@ public:
     int executeIntScalar(const QString& sql, const QStringList& params = {});
     qint64 insertStmt(const QString& sql, const QStringList& params);
     qint64 insertStmt(sqlite3_stmt* stmt);
+    // Runs several writes as one: all of them are stored, or, when one fails, none is and the
+    // failure is thrown on.
+    void inTransaction(const std::function<void()>& writes);
 
     // Stepping and columns.
     static int sqlStep(sqlite3_stmt* stmt);

@@ -20,8 +20,15 @@ void DiaryEntry::save() {
     checkStorable();
     checkShared();
     if (dboId_ == 0) {
-        dboId_ = int(QVUtil::commonDbc().insertStmt(statements().insert, rowParams()));
-        recordRecent();
+        // The entry and its place in the recent list go in together: a failed write leaves no
+        // half-saved entry that a second try would store twice.
+        DBManager& db = QVUtil::commonDbc();
+        int id = 0;
+        db.inTransaction([&] {
+            id = int(db.insertStmt(statements().insert, rowParams()));
+            recordRecent();
+        });
+        dboId_ = id;
     }
     placeInDay();
 }

@@ -1,12 +1,10 @@
 #include "core/diary/ExerciseDayInfo.h"
 
-#include "core/base/ProcessGlobal.h"
 #include "core/catalogue/ExerciseDbo.h"
 #include "core/diary/DiaryCatalogueCache.h"
 #include "core/diary/DiaryLoader.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace {
 
@@ -35,7 +33,7 @@ std::pair<SavedExercisePtr, int> readExercise(sqlite3_stmt* stmt, const QDateTim
 
 } // namespace
 
-ExerciseDayInfo::ExerciseDayInfo(const QDateTime& date) : DiaryDay(date, categoryCount()) {}
+ExerciseDayInfo::ExerciseDayInfo(const QDateTime& date) : DiaryDayModel(date, categoryCount()) {}
 
 int ExerciseDayInfo::categoryCount() {
     // At least the list of category 1, which every speedy entry needs.
@@ -46,24 +44,9 @@ int ExerciseDayInfo::groupOf(const SavedExerciseDbo& entry) {
     return groupOfCategory(entry.exerciseCategoryId());
 }
 
-ExerciseDayList& ExerciseDayInfo::exerciseList() {
-    auto& slot = ProcessGlobal<std::optional<ExerciseDayList>>::get();
-    if (!slot)
-        slot = getExerciseInfo();
-    return *slot;
-}
-
 ExerciseDayList ExerciseDayInfo::getExerciseInfo() {
     return loadDiaryDays<ExerciseDayInfo>(kLoadSql, "saved_exercise",
                                           &ExerciseDayInfo::initNewExerciseDay, readExercise);
-}
-
-ExerciseDayPtr ExerciseDayInfo::getExerciseOn(const QDateTime& date) {
-    return exerciseList().dayOn(date);
-}
-
-ExerciseDayPtr ExerciseDayInfo::initNewExerciseDay(const QDateTime& date) {
-    return std::make_shared<ExerciseDayInfo>(date);
 }
 
 void ExerciseDayInfo::addExercise(const SavedExercisePtr& exercise) {
@@ -93,31 +76,11 @@ void ExerciseDayInfo::dropExercise(const SavedExercisePtr& exercise) {
     forgetDiaryEntry(exerciseList(), exercise);
 }
 
-void ExerciseDayInfo::addExerciseTo(ExerciseDayPtr day, ExerciseDayList& list) {
-    list.insertDbo(list.size(), std::move(day));
-}
-
-void ExerciseDayInfo::insertDbo(ExerciseDayPtr day, ExerciseDayList& list, qsizetype index) {
-    list.insertDbo(index, std::move(day));
-}
-
 QString ExerciseDayInfo::nameForItemsAtIndex(int index) {
     const auto categories = ExerciseDbo::getCategories(true);
     if (!categories || index < 0 || index >= categories->size())
         return QString();
     return categories->at(index).name;
-}
-
-bool ExerciseDayInfo::removeExerciseAtIndexPath(int section, int row) {
-    if (!deleteEntryAt(section, row))
-        return false;
-    checkSelf();
-    return true;
-}
-
-void ExerciseDayInfo::checkSelf() {
-    if (isDroppable())
-        exerciseList().remove(this);
 }
 
 int ExerciseDayInfo::totalGroupOf(const SavedExerciseDbo& entry) const {

@@ -1,10 +1,7 @@
 #include "core/diary/FoodDayInfo.h"
 
 #include "core/base/AppVars.h"
-#include "core/base/ProcessGlobal.h"
 #include "core/diary/DiaryLoader.h"
-
-#include <optional>
 
 namespace {
 
@@ -29,26 +26,11 @@ std::pair<SavedFoodPtr, int> readFood(sqlite3_stmt* stmt, const QDateTime& day) 
 
 } // namespace
 
-FoodDayInfo::FoodDayInfo(const QDateTime& date) : DiaryDay(date, kMealCount) {}
-
-FoodDayList& FoodDayInfo::foodList() {
-    auto& slot = ProcessGlobal<std::optional<FoodDayList>>::get();
-    if (!slot)
-        slot = getFoodInfo();
-    return *slot;
-}
+FoodDayInfo::FoodDayInfo(const QDateTime& date) : DiaryDayModel(date, kMealCount) {}
 
 FoodDayList FoodDayInfo::getFoodInfo() {
     return loadDiaryDays<FoodDayInfo>(kLoadSql, "saved_food", &FoodDayInfo::initNewFoodDay,
                                       readFood);
-}
-
-FoodDayPtr FoodDayInfo::getFoodOn(const QDateTime& date) {
-    return foodList().dayOn(date);
-}
-
-FoodDayPtr FoodDayInfo::initNewFoodDay(const QDateTime& date) {
-    return std::make_shared<FoodDayInfo>(date);
 }
 
 void FoodDayInfo::addFood(const SavedFoodPtr& food) {
@@ -65,14 +47,6 @@ void FoodDayInfo::updateFood(const SavedFoodPtr& food) {
 void FoodDayInfo::dropFood(const SavedFoodPtr& food) {
     forgetDiaryEntry(foodList(), food);
     AppVars::getVars().remove(kEditedMealKey);
-}
-
-void FoodDayInfo::addFoodTo(FoodDayPtr day, FoodDayList& list) {
-    list.insertDbo(list.size(), std::move(day));
-}
-
-void FoodDayInfo::insertDbo(FoodDayPtr day, FoodDayList& list, qsizetype index) {
-    list.insertDbo(index, std::move(day));
 }
 
 QStringList FoodDayInfo::mealNames() {
@@ -95,18 +69,6 @@ QString FoodDayInfo::nameForItemsAtIndex(int index) {
     default:
         return QStringLiteral("Error");
     }
-}
-
-bool FoodDayInfo::removeFoodAtIndexPath(int section, int row) {
-    if (!deleteEntryAt(section, row))
-        return false;
-    checkSelf();
-    return true;
-}
-
-void FoodDayInfo::checkSelf() {
-    if (isDroppable())
-        foodList().remove(this);
 }
 
 int FoodDayInfo::totalGroupOf(const SavedFoodDbo& entry) const {

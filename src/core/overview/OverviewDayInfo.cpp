@@ -5,11 +5,23 @@
 #include <cstdio>
 #include <cstring>
 
+namespace {
+
+// Moves the overview's link from the diary day it held to the new one: the old day must not
+// call back into an object that no longer holds it.
+template <class DayPtr> void relink(DayPtr& held, DayPtr day, RefresherDelegate* overview) {
+    if (held)
+        held->detachOverview(overview);
+    held = std::move(day);
+    if (held)
+        held->setOverview(overview);
+}
+
+} // namespace
+
 OverviewDayInfo::~OverviewDayInfo() {
-    if (foodInfo_)
-        foodInfo_->detachOverview(this);
-    if (exerciseInfo_)
-        exerciseInfo_->detachOverview(this);
+    relink(foodInfo_, FoodDayPtr(), this);
+    relink(exerciseInfo_, ExerciseDayPtr(), this);
 }
 
 OverviewDayPtr OverviewDayInfo::getOverviewForDate(const QDateTime& date) {
@@ -27,21 +39,12 @@ OverviewDayPtr OverviewDayInfo::getOverviewForDate(const QDateTime& date,
 }
 
 void OverviewDayInfo::setFoodInfo(FoodDayPtr info) {
-    // The old day must not call back into an object that no longer holds it.
-    if (foodInfo_)
-        foodInfo_->detachOverview(this);
-    foodInfo_ = std::move(info);
-    if (foodInfo_)
-        foodInfo_->setOverview(this);
+    relink(foodInfo_, std::move(info), this);
     recalcFood(true);
 }
 
 void OverviewDayInfo::setExerciseInfo(ExerciseDayPtr info) {
-    if (exerciseInfo_)
-        exerciseInfo_->detachOverview(this);
-    exerciseInfo_ = std::move(info);
-    if (exerciseInfo_)
-        exerciseInfo_->setOverview(this);
+    relink(exerciseInfo_, std::move(info), this);
     recalcExercise(true);
 }
 

@@ -1,33 +1,19 @@
 #include "core/settings/SettingsStore.h"
 
 #include "core/base/Paths.h"
-#include "core/base/ResetRegistry.h"
+#include "core/base/ProcessGlobal.h"
 #include "core/settings/SettingsCodec.h"
 
 #include <QFile>
 #include <QSaveFile>
 #include <QStringList>
 
-namespace {
-
-std::unique_ptr<SettingsStore>& storeSlot() {
-    static std::unique_ptr<SettingsStore> store;
-    return store;
-}
-
-} // namespace
-
 SettingsStore& SettingsStore::instance() {
-    auto& slot = storeSlot();
-    if (!slot) {
-        slot.reset(new SettingsStore());
-        ResetRegistry::add(&SettingsStore::drop);
-    }
-    return *slot;
+    return ProcessGlobal<SettingsStore>::get();
 }
 
 void SettingsStore::drop() {
-    storeSlot().reset();
+    ProcessGlobal<SettingsStore>::drop();
 }
 
 QSettings& SettingsStore::settings() {

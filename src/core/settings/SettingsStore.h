@@ -5,6 +5,8 @@
 #include <QVariant>
 #include <memory>
 
+template <class T> class ProcessGlobal;
+
 // The persistent key-value store of the user's settings: an INI file at Paths::settingsFile()
 // whose values keep their types across runs. One per process, created on first use and
 // re-opened when the settings path changes; writes go to disk at once.
@@ -22,6 +24,7 @@ public:
     bool contains(const QString& key);
 
 private:
+    friend class ProcessGlobal<SettingsStore>;
     SettingsStore() = default;
     QSettings& settings();
     void open();

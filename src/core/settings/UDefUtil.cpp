@@ -30,6 +30,12 @@ bool usableNumber(const QString& key, const QVariant& value) {
     return false;
 }
 
+// The stored number read as T, or the default when there is none or it cannot stand for its key.
+template <class T> T storedNumber(const QString& key, T def, T (*convert)(const QVariant&)) {
+    const QVariant value = UDefUtil::getUserDef(key);
+    return value.isValid() && usableNumber(key, value) ? convert(value) : def;
+}
+
 } // namespace
 
 QVariant UDefUtil::getUserDef(const QString& key) {
@@ -49,61 +55,26 @@ void UDefUtil::removeUserDef(const QString& key) {
     SettingsStore::instance().remove(key);
 }
 
-bool UDefUtil::getUserDefBool(const QString& key) {
-    return getUserDefBool(key, false);
-}
-
 bool UDefUtil::getUserDefBool(const QString& key, bool def) {
     const QVariant value = getUserDef(key);
     return value.isValid() ? StoredValue::toBool(value) : def;
 }
 
-void UDefUtil::setUserDefBool(bool value, const QString& key) {
-    setUserDef(QVariant(value), key);
-}
-
-int UDefUtil::getUserDefInt(const QString& key) {
-    return getUserDefInt(key, 0);
-}
-
 int UDefUtil::getUserDefInt(const QString& key, int def) {
-    const QVariant value = getUserDef(key);
-    return value.isValid() && usableNumber(key, value) ? StoredValue::toInt(value) : def;
-}
-
-void UDefUtil::setUserDefInt(int value, const QString& key) {
-    setUserDef(QVariant(value), key);
-}
-
-double UDefUtil::getUserDefDouble(const QString& key) {
-    return getUserDefDouble(key, 0.0);
+    return storedNumber(key, def, &StoredValue::toInt);
 }
 
 double UDefUtil::getUserDefDouble(const QString& key, double def) {
-    const QVariant value = getUserDef(key);
-    return value.isValid() && usableNumber(key, value) ? StoredValue::toDouble(value) : def;
-}
-
-void UDefUtil::setUserDefDouble(double value, const QString& key) {
-    setUserDef(QVariant(value), key);
+    return storedNumber(key, def, &StoredValue::toDouble);
 }
 
 float UDefUtil::getUserDefFloat(const QString& key, float def) {
-    const QVariant value = getUserDef(key);
-    return value.isValid() && usableNumber(key, value) ? StoredValue::toFloat(value) : def;
-}
-
-void UDefUtil::setUserDefFloat(float value, const QString& key) {
-    setUserDef(QVariant(value), key);
+    return storedNumber(key, def, &StoredValue::toFloat);
 }
 
 QString UDefUtil::getUserDefString(const QString& key, const QString& def) {
     const QVariant value = getUserDef(key);
     return value.isValid() ? StoredValue::toString(value) : def;
-}
-
-void UDefUtil::setUserDefString(const QString& value, const QString& key) {
-    setUserDef(QVariant(value), key);
 }
 
 QVariantList UDefUtil::getUserDefMutableArray(const QString& key) {
@@ -112,8 +83,4 @@ QVariantList UDefUtil::getUserDefMutableArray(const QString& key) {
     if (type != QMetaType::QVariantList && type != QMetaType::QStringList)
         return {};
     return value.toList();
-}
-
-void UDefUtil::setUserDefMutableArray(const QVariantList& list, const QString& key) {
-    setUserDef(QVariant(list), key);
 }

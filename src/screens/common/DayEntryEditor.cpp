@@ -4,6 +4,8 @@
 #include "core/base/Clock.h"
 #include "core/base/RefresherDelegate.h"
 #include "core/dates/DateUtil.h"
+#include "core/db/DBException.h"
+#include "ui/AlertView.h"
 #include "ui/BarButtonItem.h"
 #include "ui/Metrics.h"
 #include "ui/NavigationController.h"
@@ -93,6 +95,22 @@ void DayEntryEditor::viewWillAppear() {
 void DayEntryEditor::doBack() {
     if (ui::NavigationController* nav = navigationController())
         nav->popViewController();
+}
+
+bool DayEntryEditor::written(const std::function<void()>& writes) {
+    try {
+        writes();
+        return true;
+    } catch (const DBException& failure) {
+        qCritical().noquote() << "Not saved:" << failure.name() << "-" << failure.reason();
+        auto* alert = new ui::AlertView(
+            QStringLiteral("Not Saved"),
+            failure.reason() + QStringLiteral("\n\nNothing was changed. Your entry is still "
+                                              "here: save it again when the problem is solved."),
+            QStringLiteral("OK"));
+        alert->showIn(view()->window());
+        return false;
+    }
 }
 
 void DayEntryEditor::finishSave() {

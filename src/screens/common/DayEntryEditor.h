@@ -70,12 +70,19 @@ protected:
     virtual void dayStepped(const QDateTime& date);
     // Writes a new entry or updates the edited one, then finishes the save.
     template <class Entry> void store(Entry& entry) {
-        if (isEditMode_)
-            entry.update();
-        else
-            entry.save();
-        finishSave();
+        const auto writes = [&] {
+            if (isEditMode_)
+                entry.update();
+            else
+                entry.save();
+        };
+        if (written(writes))
+            finishSave();
     }
+    // Runs the writes of a save. When the database refuses them (a full disk, a locked or
+    // read-only file) the user is told why and the screen stays as it is, with everything
+    // typed, to save again; false then.
+    bool written(const std::function<void()>& writes);
     // The owner refreshes and the tab returns to its first screen.
     void finishSave();
     // Makes this screen the widget's delegate until the screen goes: a view torn down after

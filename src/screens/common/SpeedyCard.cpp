@@ -61,5 +61,5 @@ bool SpeedyCard::textFieldShouldChangeCharactersInRange(ui::TextField* field, ui
 
 void SpeedyCard::updateSave(const QString& nameText, const QString& caloriesText) {
     if (save_)
-        save_->setEnabled(!nameText.isEmpty() && !caloriesText.isEmpty());
+        save_->setEnabled(!nameText.isEmpty() && ui::TextField::numberIn(caloriesText).has_value());
 }

@@ -1,5 +1,6 @@
 #include "screens/common/WheelRowLabel.h"
 
+#include "ui/Metrics.h"
 #include "ui/controls/ControlImages.h"
 
 #include <QPainter>
@@ -7,10 +8,7 @@
 WheelRowLabel::WheelRowLabel(const QString& text, bool enabled, QWidget* parent)
     : QWidget(parent), text_(text), enabled_(enabled) {
     resize(70, 40);
-    QFont f = font();
-    f.setPixelSize(22);
-    f.setBold(true);
-    setFont(f);
+    setFont(ui::Metrics::resized(font(), 22, true));
 }
 
 void WheelRowLabel::paintEvent(QPaintEvent*) {

@@ -54,9 +54,8 @@ int FoodController::entryCount(int section) const {
 
 ui::TableViewCell* FoodController::cellForRow(ui::TableView* table, const ui::IndexPath& path) {
     const QString identifier = QStringLiteral("any-cell");
-    auto* cell = qobject_cast<FoodTableCell*>(table->dequeueReusableCell(identifier));
-    if (!cell)
-        cell = new FoodTableCell(identifier);
+    auto* cell = table->reusableCell<FoodTableCell>(identifier,
+                                                    [&] { return new FoodTableCell(identifier); });
     cell->setInfo(entryAt(path));
     return cell;
 }

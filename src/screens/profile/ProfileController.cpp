@@ -107,9 +107,9 @@ QString ProfileController::valueForRow(const ui::IndexPath& path) {
 
 ui::TableViewCell* ProfileController::cellForRow(ui::TableView* table, const ui::IndexPath& path) {
     const QString identifier = QStringLiteral("profile");
-    auto* cell = qobject_cast<WeightLossCell*>(table->dequeueReusableCell(identifier));
-    if (!cell)
-        cell = new WeightLossCell(ui::AccessoryType::DisclosureIndicator, identifier);
+    auto* cell = table->reusableCell<WeightLossCell>(identifier, [&] {
+        return new WeightLossCell(ui::AccessoryType::DisclosureIndicator, identifier);
+    });
     cell->setTexts(getTitlesForSection(path.section).value(path.row), valueForRow(path));
     return cell;
 }

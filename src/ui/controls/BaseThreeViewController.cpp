@@ -168,9 +168,8 @@ int BaseThreeViewController::numberOfRows(ui::TableView*, int) {
 ui::TableViewCell* BaseThreeViewController::cellForRow(ui::TableView* table,
                                                        const ui::IndexPath& path) {
     const QString identifier = QStringLiteral("any-cell");
-    ui::TableViewCell* cell = table->dequeueReusableCell(identifier);
-    if (!cell)
-        cell = new ui::TableViewCell(identifier);
+    auto* cell = table->reusableCell<ui::TableViewCell>(
+        identifier, [&] { return new ui::TableViewCell(identifier); });
     cell->textLabel()->setText(QString::asprintf("Cell #%i", path.row));
     return cell;
 }

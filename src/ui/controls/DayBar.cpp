@@ -2,13 +2,9 @@
 
 #include "core/dates/DateUtil.h"
 #include "core/text/ConvertUtil.h"
-#include "ui/BarPainter.h"
 #include "ui/Label.h"
-#include "ui/Metrics.h"
 #include "ui/controls/ControlImages.h"
 #include "ui/controls/ImageButton.h"
-
-#include <QPainter>
 
 namespace {
 
@@ -22,12 +18,11 @@ QAbstractButton* arrow(const char* image, const char* name, int x, QWidget* pare
 } // namespace
 
 DayBar::DayBar(QWidget* parent)
-    : QWidget(parent), label_(ui::Label::make(this, QRect(54, 0, 212, Height), 16, true, Qt::white,
-                                              Qt::AlignCenter)),
+    : ui::TintedBar(parent), label_(ui::Label::make(this, QRect(54, 0, 212, Height), 16, true,
+                                                    Qt::white, Qt::AlignCenter)),
       minus_(arrow("left.png", "minusDay", 10, this)),
       plus_(arrow("right.png", "plusDay", 266, this)) {
     setObjectName("dayBar");
-    resize(ui::Metrics::ScreenWidth, Height);
     label_->setObjectName("dayLabel");
     connect(minus_, &QAbstractButton::clicked, this, [this] { stepDays(-1); });
     connect(plus_, &QAbstractButton::clicked, this, [this] { stepDays(1); });
@@ -51,9 +46,4 @@ void DayBar::setArrowsVisible(bool visible) {
     arrowsVisible_ = visible;
     minus_->setVisible(visible);
     plus_->setVisible(visible);
-}
-
-void DayBar::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    ui::BarPainter::paintBar(p, rect(), ui::Metrics::tintColor());
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "ui/TintedBar.h"
+
 #include <QDateTime>
-#include <QWidget>
 
 class QAbstractButton;
 namespace ui {
@@ -13,10 +14,10 @@ class Label;
 // stays put across clock changes; the owner hears of it and keeps its own form of the date
 // (midnight, 08:00 or a weighing's moment). The arrows can be hidden where the day of an entry
 // must not change.
-class DayBar : public QWidget {
+class DayBar : public ui::TintedBar {
     Q_OBJECT
 public:
-    static constexpr int Height = 44;
+    static constexpr int Height = kHeight;
 
     explicit DayBar(QWidget* parent = nullptr);
 
@@ -36,9 +37,6 @@ public:
 signals:
     // The date an arrow (or stepDays) moved to.
     void dateStepped(const QDateTime& date);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     QDateTime date_;

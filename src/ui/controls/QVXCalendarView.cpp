@@ -1,5 +1,6 @@
 #include "ui/controls/QVXCalendarView.h"
 
+#include "ui/Metrics.h"
 #include "ui/controls/CalendarViewOwner.h"
 #include "ui/controls/ControlImages.h"
 #include "ui/controls/DateButton.h"
@@ -37,9 +38,7 @@ QAbstractButton* QVXCalendarView::customNavButton(bool back) {
 void QVXCalendarView::customMonthView(QLabel* background, QLabel* label) {
     background->setPixmap(ControlImages::image("month_bg.png"));
     whiteOnClear(label);
-    QFont font = label->font();
-    font.setPixelSize(16);
-    label->setFont(font);
+    label->setFont(ui::Metrics::resized(label->font(), 16, label->font().bold()));
     // Five points down, as tall as the pill of the background, so the name sits in its middle.
     label->setGeometry(0, 5, 230, 22);
 }

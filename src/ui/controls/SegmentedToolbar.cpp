@@ -5,19 +5,12 @@
 #include "ui/Metrics.h"
 #include "ui/SegmentedControl.h"
 
-namespace {
-const int controlHeight = 30;
-}
-
 SegmentedToolbar::SegmentedToolbar(const QStringList& titles, int controlWidth,
                                    const QString& caption, QWidget* parent)
     : ui::Toolbar(parent), control_(new ui::SegmentedControl(titles)) {
-    const QColor tint = ui::Metrics::tintColor();
-    setTintColor(tint);
-    resize(ui::Metrics::ScreenWidth, kHeight);
     control_->setSegmentedControlStyle(ui::SegmentedControl::Style::Bar);
-    control_->setTintColor(tint);
-    control_->resize(controlWidth, controlHeight);
+    control_->setTintColor(tintColor());
+    control_->resize(controlWidth, ui::Metrics::BarControlHeight);
     if (!titles.isEmpty())
         control_->setSelectedSegmentIndex(0);
     QList<ui::BarButtonItem*> items;

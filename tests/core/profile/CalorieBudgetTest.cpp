@@ -93,7 +93,8 @@ TEST_F(CalorieBudgetTest, AllowanceTexts) {
     EXPECT_EQ(CalorieBudget::allowanceText(), "1788/+200");
 }
 
-TEST_F(CalorieBudgetTest, DaysToGoal) {
+TEST_F(CalorieBudgetTest, DaysToGoalAndPlanTexts) {
+    EXPECT_EQ(CalorieBudget::planTextForEditor(), "No Diet Plan");
     EXPECT_EQ(CalorieBudget::durationText(), "- days");
     UDefUtil::setUserDefFloat(80000.0f, SettingsKeys::startWeight);
     UDefUtil::setUserDefFloat(70000.0f, SettingsKeys::goalWeight);
@@ -106,10 +107,8 @@ TEST_F(CalorieBudgetTest, DaysToGoal) {
     EXPECT_EQ(CalorieBudget::durationText(), "154.00 days");
     UDefUtil::setUserDefDouble(0.25, SettingsKeys::intensity);
     EXPECT_EQ(CalorieBudget::durationText(), "280.00 days");
-}
 
-TEST_F(CalorieBudgetTest, PlanTextsInTheWeightUnit) {
-    EXPECT_EQ(CalorieBudget::planTextForEditor(), "No Diet Plan");
+    // The plan in the weight unit.
     UDefUtil::setUserDefDouble(1.0 / 2.2, SettingsKeys::intensity);
     EXPECT_EQ(CalorieBudget::planTextForProfile(), "Lose 1.00 lb/week");
     UDefUtil::setUserDefBool(false, SettingsKeys::weightInPounds);

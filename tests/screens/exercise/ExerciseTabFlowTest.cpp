@@ -50,7 +50,7 @@ protected:
             .exec("insert into exercise_items values (400, 'Test stairs', 'teststairs', 2);"
                   "insert into exercise_intensity values (400, 1, 3.5), (400, 3, 8.0);");
         tab = new ExerciseController;
-        stack = std::make_unique<gui::Stack>(tab);
+        stack = std::make_unique<gui::ScreenStack>(tab);
     }
     void TearDown() override {
         stack.reset();
@@ -59,9 +59,9 @@ protected:
 
     static RawDatabase diary() { return RawDatabase::user("common.db"); }
     static QString rows(const QString& sql) { return diary().lines(sql).join('\n'); }
-    template <class Screen> Screen* topAs() const { return stack->topAs<Screen>(); }
+    template <class Screen> Screen* topAs() const { return stack->top<Screen>(); }
     ui::ViewController* top() const { return stack->top(); }
-    void clickBar(const char* title) { stack->clickBar(title); }
+    void clickBar(const char* title) { gui::click(stack->nav()->navigationBar(), title); }
     // From the Add button to the level a main menu row opens.
     ExerciseMenuController* openMenuRow(const ui::IndexPath& path) {
         clickBar("Add");
@@ -102,7 +102,7 @@ protected:
     }
 
     ExerciseController* tab = nullptr;
-    std::unique_ptr<gui::Stack> stack;
+    std::unique_ptr<gui::ScreenStack> stack;
 };
 
 } // namespace

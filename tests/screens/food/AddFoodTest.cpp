@@ -34,7 +34,7 @@ protected:
         auto* screen = new AddFoodController(false, menu);
         screen->setOwner(owner);
         screen->setFoodMenu(menu);
-        push(screen);
+        stack->push(screen);
         return screen;
     }
     // The diary's editor of an entry.
@@ -45,22 +45,15 @@ protected:
         editor->setOwner(owner);
         editor->setFoodMenu(holder);
         editor->setSavedFoodData(entry.get());
-        push(editor);
+        stack->push(editor);
         return editor;
     }
-    // Turns a wheel by key presses, as a user would.
     static void turn(AddFoodController* screen, int component, int steps) {
-        ui::PickerView* picker = screen->portion();
-        picker->setFocus();
-        QTest::keyClick(picker, component == 0 ? Qt::Key_Left : Qt::Key_Right);
-        for (int i = 0; i < std::abs(steps); ++i)
-            QTest::keyClick(picker, steps > 0 ? Qt::Key_Down : Qt::Key_Up);
-        QApplication::processEvents();
+        gui::turn(screen->portion(), component, steps);
     }
     static void press(FoodSpin* spin, int times) {
         for (int i = 0; i < times; ++i)
-            QTest::mouseClick(reinterpret_cast<QAbstractButton*>(spin->plusButton()),
-                              Qt::LeftButton);
+            gui::tap(spin->plusButton());
     }
     static QString wheelText(AddFoodController* screen, int component) {
         const int row = screen->portion()->selectedRowInComponent(component);
@@ -141,8 +134,7 @@ TEST_F(AddFoodTest, SavingWritesTheEntryRefreshesTheOwnerAndReturnsToTheRoot) {
     turn(screen, 0, 1);
     turn(screen, 1, 6);
     press(screen->calories(), 5);
-    QTest::mouseClick(screen->foodType(), Qt::LeftButton, {},
-                      screen->foodType()->segmentRect(1).center());
+    gui::tap(screen->foodType(), screen->foodType()->segmentRect(1).center());
     ASSERT_EQ(screen->foodType()->selectedSegmentIndex(), 1);
     click("Save");
 
@@ -177,11 +169,11 @@ TEST_F(AddFoodTest, ReopeningForANewItemStartsAfresh) {
     AddFoodController* screen = openNew(stewId, "Test stew");
     turn(screen, 0, 3);
     press(screen->calories(), 2);
-    nav->popViewController(false);
+    stack->nav()->popViewController(false);
     AppVars::getVars().insert("food_current_date", at(2026, 12, 1));
     auto* menu = qobject_cast<SelectFoodController*>(screen->parent());
     menu->setSelectedItem(FoodSimpleDbo(waterId, "Test water"));
-    push(screen);
+    stack->push(screen);
     EXPECT_EQ(screen->title(), "Test water");
     EXPECT_EQ(wheelText(screen, 0), "-");
     EXPECT_EQ(screen->calories()->value(), 0);
@@ -206,11 +198,10 @@ TEST_F(AddFoodTest, EditingShowsTheEntryAndAMealChangeMovesIt) {
     EXPECT_NEAR(screen->points()->valueAdd(), 0.5, 1e-5);
     EXPECT_EQ(screen->infoPanel()->item("Total fat:")->value(), "30.00");
     // The day of an entry stays put.
-    EXPECT_FALSE(nav->view()->findChild<QAbstractButton*>("plusDay")->isVisible());
+    EXPECT_FALSE(stack->nav()->view()->findChild<QAbstractButton*>("plusDay")->isVisible());
     EXPECT_EQ(AppVars::getVars().value("food_current_foodTypeId").toInt(), 0);
 
-    QTest::mouseClick(screen->foodType(), Qt::LeftButton, {},
-                      screen->foodType()->segmentRect(2).center());
+    gui::tap(screen->foodType(), screen->foodType()->segmentRect(2).center());
     click("Save");
     EXPECT_EQ(savedRows(), "990001|2|2.5|650.0|" +
                                ConvertUtil::float2str(entry->resultPoints()).toStdString() +
@@ -221,15 +212,13 @@ TEST_F(AddFoodTest, EditingShowsTheEntryAndAMealChangeMovesIt) {
     ASSERT_EQ(day->items().at(2).size(), 1);
     EXPECT_EQ(day->items().at(2).first()->dboId(), entry->dboId());
     EXPECT_EQ(owner->refreshes, 1);
-}
 
-TEST_F(AddFoodTest, AThirdOfAPortionOpensOnTheThirdRow) {
-    const SavedFoodPtr entry = saveStew(at(2026, 12, 2), 3, 1.0f / 3, 0);
-    AddFoodController* screen = openEdit(entry);
-    EXPECT_EQ(wheelText(screen, 0), "-");
-    EXPECT_EQ(wheelText(screen, 1), "1/3");
-    EXPECT_FLOAT_EQ(screen->calories()->valueAdd(), 0);
-    EXPECT_EQ(screen->foodType()->selectedSegmentIndex(), 3);
+    // A third stored with two decimals opens on the third, not on 3/8 or 1/4.
+    AddFoodController* third = openEdit(saveStew(at(2026, 12, 2), 3, 1.0f / 3, 0));
+    EXPECT_EQ(wheelText(third, 0), "-");
+    EXPECT_EQ(wheelText(third, 1), "1/3");
+    EXPECT_FLOAT_EQ(third->calories()->valueAdd(), 0);
+    EXPECT_EQ(third->foodType()->selectedSegmentIndex(), 3);
 }
 
 } // namespace

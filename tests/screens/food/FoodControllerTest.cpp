@@ -1,28 +1,16 @@
 #include "FoodEditorFixture.h"
 
 #include "core/base/AppVars.h"
-#include "core/base/Clock.h"
 #include "core/catalogue/FoodSimpleDbo.h"
 #include "core/catalogue/NutritionInfoDbo.h"
-#include "core/text/ConvertUtil.h"
+#include "core/diary/FoodDayInfo.h"
 #include "screens/food/FoodController.h"
 #include "screens/food/FoodTableCell.h"
-#include "screens/overview/OverviewInfoPanel.h"
-#include "support/ScopedTimeZone.h"
-#include "support/gui/Gui.h"
-#include "ui/BarButton.h"
-#include "ui/Label.h"
-#include "ui/NavigationController.h"
-#include "ui/NavigationItem.h"
-#include "ui/SegmentedControl.h"
 #include "ui/TableView.h"
-#include "ui/controls/QVXTableView.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <cmath>
 
 namespace {
 
@@ -48,33 +36,9 @@ SavedFoodPtr saveCatalogue(const Item& item, const QDateTime& day, int meal, flo
     return saved(catalogueFood(item.id, day, meal, portions, extraCalories));
 }
 
-class FoodControllerTest : public QuorvelTest {
+class FoodControllerTest : public FoodTabFixture {
 protected:
-    void SetUp() override {
-        QuorvelTest::SetUp();
-        Clock::set(at(2026, 12, 6, 9, 30));
-        open();
-    }
-    void TearDown() override {
-        close();
-        QuorvelTest::TearDown();
-    }
-
-    void open() {
-        food = new FoodController;
-        nav = std::make_unique<ui::NavigationController>(food);
-        nav->view()->resize(320, 416);
-        nav->view()->show();
-        QApplication::processEvents();
-    }
-    void close() {
-        if (nav)
-            delete nav->view();
-        nav.reset();
-    }
-
-    ui::TableView* list() const { return food->dayTable()->tableView(); }
-    void click(const char* name) { gui::click(nav->view(), name); }
+    ui::TableView* list() const { return dayList(); }
     QString shownDay() const { return food->dayLabel()->text(); }
     QString header(int section) const {
         QWidget* view = food->viewForHeader(list(), section);
@@ -83,28 +47,25 @@ protected:
         auto* label = view->findChild<QLabel*>();
         return label ? label->text() : QStringLiteral("(no label)");
     }
-    QString panelValue(int index) const {
-        return food->daysummarypanel()->itemByIdx(index)->text();
-    }
     FoodTableCell* cell(int section, int row) {
         list()->reloadData();
-        QApplication::processEvents();
+        gui::settle();
         return qobject_cast<FoodTableCell*>(list()->cellForRow({section, row}));
     }
     static QString longDate(const QDateTime& date) {
         return ConvertUtil::date2str(date, ConvertUtil::LongStyle);
     }
-
-    FoodController* food = nullptr;
-    std::unique_ptr<ui::NavigationController> nav;
+    static QDateTime sharedDay() {
+        return AppVars::getVars().value("food_current_date").toDateTime();
+    }
 };
 
 } // namespace
 
-TEST_F(FoodControllerTest, OpensOnTodayAndSharesTheDayWithTheEditors) {
+TEST_F(FoodControllerTest, OpensOnTodayAndItsDayBarMovesTheSharedDayAtMidnight) {
     EXPECT_EQ(food->currDate(), at(2026, 12, 6));
     EXPECT_EQ(shownDay(), longDate(at(2026, 12, 6)));
-    EXPECT_EQ(AppVars::getVars().value("food_current_date").toDateTime(), at(2026, 12, 6));
+    EXPECT_EQ(sharedDay(), at(2026, 12, 6));
     // Today is in the list, without entries: four empty meals and no headers.
     ASSERT_NE(food->dayData(), nullptr);
     for (int meal = 0; meal < 4; ++meal) {
@@ -112,16 +73,6 @@ TEST_F(FoodControllerTest, OpensOnTodayAndSharesTheDayWithTheEditors) {
         EXPECT_EQ(header(meal), "");
     }
 
-    // No date only changes the day bar.
-    saved(speedyFood(at(2026, 12, 6), 0, 300));
-    food->refreshData();
-    food->setCurrDate(QDateTime());
-    EXPECT_EQ(shownDay(), "No date");
-    EXPECT_EQ(food->currDate(), at(2026, 12, 6));
-    EXPECT_EQ(list()->numberOfRows(0), 1);
-}
-
-TEST_F(FoodControllerTest, TheDayBarMovesTheDayAtMidnightAndTodayComesBack) {
     food->setCurrDate(at(2026, 12, 1, 23, 59));
     EXPECT_EQ(food->currDate(), at(2026, 12, 1));
     click("plusDay");
@@ -129,7 +80,11 @@ TEST_F(FoodControllerTest, TheDayBarMovesTheDayAtMidnightAndTodayComesBack) {
     click("minusDay");
     EXPECT_EQ(food->currDate(), at(2026, 12, 2));
     EXPECT_EQ(shownDay(), longDate(at(2026, 12, 2)));
-    EXPECT_EQ(AppVars::getVars().value("food_current_date").toDateTime(), at(2026, 12, 2));
+    EXPECT_EQ(sharedDay(), at(2026, 12, 2));
+    // No date only changes the day bar.
+    food->setCurrDate(QDateTime());
+    EXPECT_EQ(shownDay(), "No date");
+    EXPECT_EQ(food->currDate(), at(2026, 12, 2));
     click("Today");
     EXPECT_EQ(food->currDate(), at(2026, 12, 6));
 }
@@ -196,29 +151,10 @@ TEST_F(FoodControllerTest, RowsShowPortionsOrCaloriesAndThePoints) {
     EXPECT_FALSE(food->canEditRow(list(), {2, 0}));
 }
 
-TEST_F(FoodControllerTest, DeletingTheOnlyEntryOfAPastDayEmptiesTheDay) {
-    const SavedFoodPtr kept = saved(speedyFood(at(2026, 12, 6), 0, 100, "Today's"));
-    saved(speedyFood(at(2026, 12, 3), 1, 400, "Lunch"));
-    food->setCurrDate(at(2026, 12, 3));
-    ASSERT_EQ(list()->numberOfRows(1), 1);
-    EXPECT_EQ(panelValue(1), "400");
-
-    list()->showDeleteConfirmation({1, 0});
-    ASSERT_NE(list()->deleteButton(), nullptr);
-    QTest::mouseClick(list()->deleteButton(), Qt::LeftButton);
-
-    EXPECT_EQ(list()->numberOfRows(1), 0);
-    EXPECT_EQ(food->dayData(), nullptr);
-    EXPECT_EQ(FoodDayInfo::getFoodOn(at(2026, 12, 3)), nullptr);
-    EXPECT_EQ(panelValue(1), "0");
-    EXPECT_EQ(header(1), "");
-    EXPECT_EQ(diary().count("saved_food"), 1);
-    EXPECT_EQ(diary().count("saved_food", QString("id = %1").arg(kept->dboId())), 1);
-}
-
-TEST_F(FoodControllerTest, TheDeleteKeyRemovesTheSelectedEntryOnly) {
+TEST_F(FoodControllerTest, TheDeleteKeyRemovesOneEntryAndDeletingAPastDaysLastEmptiesIt) {
     saved(speedyFood(at(2026, 12, 6), 2, 500, "Pasta"));
     saved(speedyFood(at(2026, 12, 6), 2, 120, "Salad"));
+    saved(speedyFood(at(2026, 12, 3), 1, 400, "Lunch"));
     food->refreshData();
     list()->selectRow({2, 1});
     list()->setFocus();
@@ -229,7 +165,18 @@ TEST_F(FoodControllerTest, TheDeleteKeyRemovesTheSelectedEntryOnly) {
     EXPECT_EQ(cell(2, 0)->info()->name(), "Salad");
     EXPECT_EQ(header(2), "Dinner : 120");
     EXPECT_EQ(panelValue(1), "120");
-    EXPECT_EQ(diary().count("saved_food"), 1);
+
+    food->setCurrDate(at(2026, 12, 3));
+    EXPECT_EQ(panelValue(1), "400");
+    list()->showDeleteConfirmation({1, 0});
+    ASSERT_NE(list()->deleteButton(), nullptr);
+    QTest::mouseClick(list()->deleteButton(), Qt::LeftButton);
+    EXPECT_EQ(list()->numberOfRows(1), 0);
+    EXPECT_EQ(food->dayData(), nullptr);
+    EXPECT_EQ(FoodDayInfo::getFoodOn(at(2026, 12, 3)), nullptr);
+    EXPECT_EQ(panelValue(1), "0");
+    EXPECT_EQ(header(1), "");
+    EXPECT_EQ(diary().lines("select name from saved_food"), QStringList{"Salad"});
 }
 
 TEST_F(FoodControllerTest, RefreshAndComingIntoViewPickUpADayThatGotItsFirstEntry) {

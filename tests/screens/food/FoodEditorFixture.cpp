@@ -2,30 +2,42 @@
 
 #include "core/base/Clock.h"
 #include "core/catalogue/FoodSimpleDbo.h"
-#include "support/gui/Gui.h"
-#include "ui/NavigationController.h"
+#include "screens/food/FoodController.h"
+#include "screens/overview/OverviewInfoPanel.h"
+#include "ui/controls/QVXTableView.h"
 
-#include <QApplication>
-
-void FoodEditorFixture::SetUp() {
+void ScreenFixture::SetUp() {
     QuorvelTest::SetUp();
     Clock::set(at(2026, 12, 6, 9, 30));
+}
+
+void ScreenFixture::TearDown() {
+    stack.reset();
+    QuorvelTest::TearDown();
+}
+
+void FoodTabFixture::SetUp() {
+    ScreenFixture::SetUp();
+    food = new FoodController;
+    show(food);
+}
+
+ui::TableView* FoodTabFixture::dayList() const {
+    return food->dayTable()->tableView();
+}
+
+QString FoodTabFixture::panelValue(int index) const {
+    return food->daysummarypanel()->itemByIdx(index)->text();
+}
+
+void FoodEditorFixture::SetUp() {
+    ScreenFixture::SetUp();
     // The first catalogue read puts the writable copy in place.
     FoodSimpleDbo::getFoodTypes();
     addCatalogueFood(stewId, "Test stew", 250, 12, 2);
     addCatalogueFood(waterId, "Test water", 0, 1, 0);
     owner = new RecordingOwner;
-    nav = std::make_unique<ui::NavigationController>(owner);
-    nav->view()->resize(320, 460);
-    nav->view()->show();
-    QApplication::processEvents();
-}
-
-void FoodEditorFixture::TearDown() {
-    if (nav)
-        delete nav->view();
-    nav.reset();
-    QuorvelTest::TearDown();
+    show(owner, {320, 460});
 }
 
 void FoodEditorFixture::addCatalogueFood(int id, const QString& name, double calories, double fat,
@@ -42,13 +54,4 @@ void FoodEditorFixture::addCatalogueFood(int id, const QString& name, double cal
             .arg(calories)
             .arg(fat)
             .arg(fiber));
-}
-
-void FoodEditorFixture::push(ui::ViewController* screen) {
-    nav->pushViewController(screen, false);
-    QApplication::processEvents();
-}
-
-void FoodEditorFixture::click(const QString& name) {
-    gui::click(nav->view(), name);
 }

@@ -8,19 +8,25 @@
 #include "support/DiaryEntries.h"
 #include "support/RawDatabase.h"
 #include "support/TestEnv.h"
+#include "support/gui/Gui.h"
 #include "ui/Label.h"
 #include "ui/ViewController.h"
 
 #include <QDateTime>
 #include <QStringList>
-#include <memory>
+#include <optional>
 #include <string>
 
-#include "ui/NavigationController.h"
+class FoodController;
 
 // The user's diary, read past the code under test.
 inline RawDatabase diary() {
     return RawDatabase::user("common.db");
+}
+
+// Rows of a query on the user's diary, joined with line breaks.
+inline std::string rows(const QString& sql) {
+    return diary().lines(sql).join('\n').toStdString();
 }
 
 // The screen under the food editors in their tests: counts the refreshes it is told of.
@@ -31,29 +37,41 @@ public:
     int refreshes = 0;
 };
 
-// A navigation stack with an owner at its root, the clock at 9:30 on 6 December 2026, and a
-// catalogue holding two foods of known values: "Test stew" (250 calories, 12 g fat, 2 g fibre,
-// 9 g protein, 30 g carbohydrate a "1 bowl" serving) and "Test water" (no calories, 1 g fat).
-class FoodEditorFixture : public QuorvelTest {
+// The clock at 9:30 on 6 December 2026 and a stack of screens over a root, shown at a size; the
+// stack goes before the case's state does.
+class ScreenFixture : public QuorvelTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    void show(ui::ViewController* root, QSize size = {320, 416}) { stack.emplace(root, size); }
+
+    void click(const QString& name) { stack->click(name); }
+    ui::ViewController* top() const { return stack->top(); }
+
+    std::optional<gui::ScreenStack> stack;
+};
+
+// The Food tab on its stack.
+class FoodTabFixture : public ScreenFixture {
+protected:
+    void SetUp() override;
+    ui::TableView* dayList() const;
+    QString panelValue(int index) const;
+
+    FoodController* food = nullptr;
+};
+
+// An owner at the root of a full-screen stack, and a catalogue holding two foods of known values:
+// "Test stew" (250 calories, 12 g fat, 2 g fibre, 9 g protein, 30 g carbohydrate a "1 bowl"
+// serving) and "Test water" (no calories, 1 g fat).
+class FoodEditorFixture : public ScreenFixture {
 protected:
     static constexpr int stewId = 990001;
     static constexpr int waterId = 990002;
 
     void SetUp() override;
-    void TearDown() override;
-
-    // Rows of a query on the user's diary, joined with line breaks.
-    static std::string rows(const QString& sql) {
-        return diary().lines(sql).join('\n').toStdString();
-    }
     static void addCatalogueFood(int id, const QString& name, double calories, double fat,
                                  double fiber);
-
-    // Pushes a screen onto the stack and lets it appear.
-    void push(ui::ViewController* screen);
-    // Clicks the button of that objectName anywhere in the stack's view.
-    void click(const QString& name);
-    ui::ViewController* top() const { return nav->topViewController(); }
     // The editor's day bar moves a new entry's day, and the diary's day with it.
     template <class Editor> void expectDayBarMovesTheDay(Editor* editor) {
         click("plusDay");
@@ -65,5 +83,4 @@ protected:
     }
 
     RecordingOwner* owner = nullptr;
-    std::unique_ptr<ui::NavigationController> nav;
 };

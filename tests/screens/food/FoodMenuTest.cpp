@@ -1,6 +1,5 @@
 #include "FoodEditorFixture.h"
 
-#include "core/base/Clock.h"
 #include "core/base/RefresherDelegate.h"
 #include "core/catalogue/FoodSimpleDbo.h"
 #include "screens/common/MenuCell.h"
@@ -16,7 +15,6 @@
 #include "ui/TableView.h"
 #include "ui/TextField.h"
 
-#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 
@@ -43,29 +41,18 @@ int totalRows(const FoodGroups& groups) {
     return n;
 }
 
-class FoodMenuTest : public QuorvelTest {
+class FoodMenuTest : public ScreenFixture {
 protected:
     void SetUp() override {
-        QuorvelTest::SetUp();
-        Clock::set(QDateTime(QDate(2026, 12, 6), QTime(9, 30)));
+        ScreenFixture::SetUp();
         root = new ui::ViewController;
-        nav = std::make_unique<ui::NavigationController>(root);
         // The diary screen keeps its menu for the whole run.
         menu = new FoodMenuController(&owner, root);
-        nav->view()->resize(320, 416);
-        nav->view()->show();
-        nav->pushViewController(menu, false);
-        QApplication::processEvents();
-    }
-    void TearDown() override {
-        delete nav->view();
-        nav.reset();
-        QuorvelTest::TearDown();
+        show(root);
+        stack->push(menu);
     }
 
-    FoodMenuController* top() const {
-        return qobject_cast<FoodMenuController*>(nav->topViewController());
-    }
+    FoodMenuController* top() const { return stack->top<FoodMenuController>(); }
     // Taps a row of the level on top, the way a finger does.
     void tap(const ui::IndexPath& path) { gui::tapRow(top()->tableView(), path); }
     void type(const QString& text) { gui::type(top()->searchBar()->field(), text); }
@@ -82,14 +69,13 @@ protected:
     QString cellName(const ui::IndexPath& path) {
         ui::TableView* list = top()->tableView();
         list->scrollToRow(path);
-        QApplication::processEvents();
+        gui::settle();
         auto* cell = qobject_cast<MenuCell*>(list->cellForRow(path));
         return cell ? cell->nameLabel()->text() : QString();
     }
 
     RefreshCounter owner;
     ui::ViewController* root = nullptr;
-    std::unique_ptr<ui::NavigationController> nav;
     FoodMenuController* menu = nullptr;
 };
 
@@ -173,10 +159,7 @@ TEST_F(FoodMenuTest, SearchInsideARestaurantNeedsTwoLettersAndClearingOrBackRest
 
     // Back empties the search and leaves the level.
     type("chicken");
-    auto* back = nav->view()->findChild<ui::BarButton*>("Back");
-    ASSERT_NE(back, nullptr);
-    QTest::mouseClick(back, Qt::LeftButton);
-    QApplication::processEvents();
+    click("Back");
     EXPECT_NE(top(), level);
     EXPECT_TRUE(level->searchBar()->text().isEmpty());
     EXPECT_FALSE(level->isSearchResult());
@@ -208,10 +191,16 @@ TEST_F(FoodMenuTest, DatabaseSearchWaitsForTheSearchButtonAndIgnoresBlanksAndCom
     EXPECT_FALSE(level->isSearchResult());
 }
 
-TEST_F(FoodMenuTest, KindAndTypeLevelsShowTheirItemsByLetterAndSearchWithinThem) {
+TEST_F(FoodMenuTest, OneNextLevelServesKindsAndTypesAndResettingItsSearchRestoresItsList) {
+    // Before any choice the next level stays unbuilt; built later it gets the plain style.
+    menu->resetNextStepSearch();
+    ASSERT_TRUE(menu->hasNextStep());
+    EXPECT_FALSE(menu->nextStep()->isViewLoaded());
+
     const FoodSimpleDbo kind = FoodSimpleDbo::getFoodKinds().at(1);
     tap({2, 1});
     FoodMenuController* level = top();
+    EXPECT_EQ(level->tableView()->style(), ui::TableView::Style::Plain);
     EXPECT_EQ(level->title(), kind.name);
     EXPECT_EQ(level->kindId(), kind.dboId);
     EXPECT_EQ(level->data(), FoodSimpleDbo::getFoodByKind(kind.dboId));
@@ -231,26 +220,20 @@ TEST_F(FoodMenuTest, KindAndTypeLevelsShowTheirItemsByLetterAndSearchWithinThem)
     type("cheese");
     ASSERT_TRUE(level->isSearchResult());
     EXPECT_EQ(level->data(), FoodSimpleDbo::searchFoodItems("cheese", 0, 0, type0.dboId));
+
+    stack->nav()->popToRootViewController(false);
+    menu->resetNextStepSearch();
+    EXPECT_EQ(menu->nextStep(), level);
+    EXPECT_FALSE(level->isSearchResult());
+    EXPECT_TRUE(level->searchBar()->text().isEmpty());
+    EXPECT_EQ(level->data(), FoodSimpleDbo::getFoodByType(type0.dboId));
+    EXPECT_EQ(level->tableView()->numberOfSections(), 26);
 }
 
-TEST_F(FoodMenuTest, ARememberedSpeedyEntryOpensWithItsWholeCalories) {
+TEST_F(FoodMenuTest, ARememberedEntryOpensWithItsWholeCaloriesAndDeletingForgetsOnlyThatRow) {
     FoodSimpleDbo::getRecentFood(); // the user's database is made on first use
-    diary().exec("insert into recent_food (food_item_id, name, calories) values (0, 'Birthday "
-                 "cake', 249.6)");
-    tap({0, 0});
-    tap({0, 0});
-    auto* speedy = qobject_cast<QuickCalories*>(nav->topViewController());
-    ASSERT_NE(speedy, nullptr);
-    EXPECT_EQ(speedy->owner(), &owner);
-    EXPECT_EQ(speedy->name()->text(), "Birthday cake");
-    // The fraction is dropped, never rounded up.
-    EXPECT_EQ(speedy->calories()->text(), "249");
-}
-
-TEST_F(FoodMenuTest, DeletingARememberedEntryForgetsOnlyThatRow) {
-    for (const char* name : {"Apple pie", "Birthday cake", "Chips"})
-        saved(speedyFood(at(2026, 12, 6), 0, 300, name));
-    ASSERT_EQ(recentNames(), QStringList({"Apple pie", "Birthday cake", "Chips"}));
+    diary().exec("insert into recent_food (food_item_id, name, calories) values (0, 'Apple pie', "
+                 "300), (0, 'Birthday cake', 249.6), (0, 'Chips', 300)");
     // Only recent foods can be deleted.
     EXPECT_FALSE(menu->canEditRow(menu->tableView(), {0, 0}));
 
@@ -263,38 +246,23 @@ TEST_F(FoodMenuTest, DeletingARememberedEntryForgetsOnlyThatRow) {
                     ->descLabel()
                     ->text()
                     .isEmpty());
+    tap({0, 1});
+    auto* speedy = stack->top<QuickCalories>();
+    ASSERT_NE(speedy, nullptr);
+    EXPECT_EQ(speedy->owner(), &owner);
+    EXPECT_EQ(speedy->name()->text(), "Birthday cake");
+    // The fraction is dropped, never rounded up.
+    EXPECT_EQ(speedy->calories()->text(), "249");
+    stack->nav()->popViewController(false);
 
     level->tableView()->showDeleteConfirmation({0, 1});
     ASSERT_NE(level->tableView()->deleteButton(), nullptr);
     QTest::mouseClick(level->tableView()->deleteButton(), Qt::LeftButton);
-    QApplication::processEvents();
-
+    gui::settle();
     EXPECT_EQ(recentNames(), QStringList({"Apple pie", "Chips"}));
     ASSERT_EQ(level->tableView()->numberOfRows(0), 2);
     EXPECT_EQ(cellName({0, 1}), "Chips");
     // The list read again agrees with the one on screen.
     level->restoreData();
     EXPECT_EQ(level->tableView()->numberOfRows(0), 2);
-}
-
-TEST_F(FoodMenuTest, ResettingTheNextLevelsSearchBringsItsOwnListBack) {
-    // Before any choice the next level stays unbuilt; built later it gets the plain style.
-    menu->resetNextStepSearch();
-    ASSERT_TRUE(menu->hasNextStep());
-    EXPECT_FALSE(menu->nextStep()->isViewLoaded());
-
-    const FoodSimpleDbo kind = FoodSimpleDbo::getFoodKinds().at(0);
-    tap({2, 0});
-    FoodMenuController* level = top();
-    EXPECT_EQ(level->tableView()->style(), ui::TableView::Style::Plain);
-    type("apple");
-    ASSERT_TRUE(level->isSearchResult());
-    nav->popToRootViewController(false);
-
-    menu->resetNextStepSearch();
-    EXPECT_EQ(menu->nextStep(), level);
-    EXPECT_FALSE(level->isSearchResult());
-    EXPECT_TRUE(level->searchBar()->text().isEmpty());
-    EXPECT_EQ(level->data(), FoodSimpleDbo::getFoodByKind(kind.dboId));
-    EXPECT_EQ(level->tableView()->numberOfSections(), 26);
 }

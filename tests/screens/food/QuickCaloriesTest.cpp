@@ -1,10 +1,14 @@
 #include "FoodEditorFixture.h"
+#include "support/ScopedLocale.h"
 
 #include "core/base/AppVars.h"
 #include "core/catalogue/FoodSimpleDbo.h"
+#include "core/db/QVUtil.h"
 #include "core/diary/FoodDayInfo.h"
 #include "core/diary/SavedFoodDbo.h"
 #include "screens/food/Details/QuickCalories.h"
+#include "support/gui/Gui.h"
+#include "ui/AlertView.h"
 #include "ui/BarButtonItem.h"
 #include "ui/NavigationController.h"
 #include "ui/SegmentedControl.h"
@@ -21,20 +25,17 @@ protected:
     QuickCalories* openNew() {
         auto* screen = new QuickCalories(false);
         screen->setOwner(owner);
-        push(screen);
+        stack->push(screen);
         return screen;
     }
     QuickCalories* openEdit(const SavedFoodPtr& entry) {
         auto* screen = new QuickCalories(true);
         screen->setSavedFoodData(entry.get());
         screen->setOwner(owner);
-        push(screen);
+        stack->push(screen);
         return screen;
     }
-    static void type(ui::TextField* field, const QString& text) {
-        field->setFocus();
-        QTest::keyClicks(field, text);
-    }
+    static void type(ui::TextField* field, const QString& text) { gui::type(field, text); }
     static void erase(ui::TextField* field, int count) {
         field->setFocus();
         field->end(false);
@@ -71,22 +72,66 @@ TEST_F(QuickCaloriesTest, DoneNeedsBothTextsAndTheCaloriesTakeOnePoint) {
     EXPECT_FLOAT_EQ(item->numAttribute, 12.57f);
 }
 
-TEST_F(QuickCaloriesTest, DoneSavesASpeedyEntryAndRemembersIt) {
+TEST_F(QuickCaloriesTest, ADecimalCommaSavesItsValueAndALoneSeparatorIsNoNumber) {
+    const ScopedLocale german(QLocale(QLocale::German, QLocale::Germany));
     QuickCalories* screen = openNew();
+    type(screen->name(), "Tea");
+    type(screen->calories(), ",");
+    EXPECT_FALSE(screen->doneButton()->isEnabled()) << "a lone separator would save 0";
+    type(screen->calories(), "5");
+    EXPECT_TRUE(screen->doneButton()->isEnabled());
+    erase(screen->calories(), 2);
+    type(screen->calories(), "99,6");
+    click("Done");
+    EXPECT_EQ(savedRows(), "0|Tea|0.0|100.0|0|0.0|2026-12-06 00:00:00");
+}
+
+TEST_F(QuickCaloriesTest, DoneSavesASpeedyEntryOnTheBarsDayAndRemembersIt) {
+    QuickCalories* screen = openNew();
+    expectDayBarMovesTheDay(screen);
     type(screen->calories(), "249.6");
     type(screen->name(), "Office cake");
-    QTest::mouseClick(screen->foodType(), Qt::LeftButton, {},
-                      screen->foodType()->segmentRect(3).center());
+    gui::tap(screen->foodType(), screen->foodType()->segmentRect(3).center());
     click("Done");
 
-    EXPECT_EQ(savedRows(), "0|Office cake|0.0|250.0|3|0.0|2026-12-06 00:00:00");
+    EXPECT_EQ(savedRows(), "0|Office cake|0.0|250.0|3|0.0|2026-12-07 00:00:00");
     EXPECT_EQ(rows("select food_item_id, name, calories from recent_food"), "0|Office cake|250.0");
     EXPECT_EQ(owner->refreshes, 1);
     EXPECT_EQ(top(), owner);
-    FoodDayPtr day = FoodDayInfo::getFoodOn(at(2026, 12, 6));
+    FoodDayPtr day = FoodDayInfo::getFoodOn(at(2026, 12, 7));
     ASSERT_NE(day, nullptr);
     ASSERT_EQ(day->items().at(3).size(), 1);
     EXPECT_EQ(day->items().at(3).first()->kindImage(), "quick_add.png");
+}
+
+TEST_F(QuickCaloriesTest, ARefusedWriteIsShownAndTheScreenKeepsTheEntryToSaveAgain) {
+    QuickCalories* screen = openNew();
+    type(screen->calories(), "300");
+    type(screen->name(), "Cake");
+    QVUtil::commonDbc(); // the diary file is in place
+    {
+        const RawDatabase file = diary();
+        const auto lock = file.lockWrites();
+        click("Done");
+        ui::AlertView* alert = ui::AlertView::current();
+        ASSERT_NE(alert, nullptr) << "the user is told";
+        EXPECT_EQ(alert->title(), "Not Saved");
+        EXPECT_TRUE(alert->message().contains("locked")) << alert->message().toStdString();
+        EXPECT_EQ(top(), screen);
+        EXPECT_EQ(screen->name()->text(), "Cake");
+        EXPECT_EQ(owner->refreshes, 0);
+        gui::click(alert, "OK");
+    }
+    EXPECT_EQ(diary().count("saved_food") + diary().count("recent_food"), 0);
+    if (FoodDayPtr day = FoodDayInfo::getFoodOn(at(2026, 12, 6))) {
+        for (const auto& meal : day->items())
+            EXPECT_TRUE(meal.isEmpty()) << "nothing shown as saved";
+    }
+
+    click("Done");
+    EXPECT_EQ(savedRows(), "0|Cake|0.0|300.0|0|0.0|2026-12-06 00:00:00");
+    EXPECT_EQ(diary().count("recent_food"), 1) << "saved once, remembered once";
+    EXPECT_EQ(top(), owner);
 }
 
 TEST_F(QuickCaloriesTest, EditingShowsTheEntryAndAMealChangeMovesIt) {
@@ -98,10 +143,9 @@ TEST_F(QuickCaloriesTest, EditingShowsTheEntryAndAMealChangeMovesIt) {
     EXPECT_EQ(screen->name()->text(), "Soup");
     EXPECT_TRUE(screen->doneButton()->isEnabled());
     EXPECT_EQ(screen->date(), at(2026, 12, 3));
-    EXPECT_FALSE(nav->view()->findChild<QAbstractButton*>("minusDay")->isVisible());
+    EXPECT_FALSE(stack->nav()->view()->findChild<QAbstractButton*>("minusDay")->isVisible());
 
-    QTest::mouseClick(screen->foodType(), Qt::LeftButton, {},
-                      screen->foodType()->segmentRect(2).center());
+    gui::tap(screen->foodType(), screen->foodType()->segmentRect(2).center());
     click("Done");
     EXPECT_EQ(savedRows(), "0|Soup|0.0|250.0|2|0.0|2026-12-03 00:00:00\n"
                            "0|Bread|0.0|100.0|0|0.0|2026-12-03 00:00:00");
@@ -113,15 +157,6 @@ TEST_F(QuickCaloriesTest, EditingShowsTheEntryAndAMealChangeMovesIt) {
     EXPECT_EQ(day->items().at(2).first()->dboId(), entry->dboId());
     // Editing does not remember the entry a second time.
     EXPECT_EQ(rows("select count(*) from recent_food"), "2");
-}
-
-TEST_F(QuickCaloriesTest, TheDayBarMovesTheDayAndTheSavedEntryFollows) {
-    QuickCalories* screen = openNew();
-    expectDayBarMovesTheDay(screen);
-    screen->setCalsString("300");
-    screen->setNameString("Late tea");
-    click("Done");
-    EXPECT_EQ(rows("select date from saved_food"), "2026-12-07 00:00:00");
 }
 
 } // namespace

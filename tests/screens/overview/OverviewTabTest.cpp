@@ -45,7 +45,7 @@ protected:
     }
     void open() {
         overview = new OverviewController;
-        stack = std::make_unique<gui::Stack>(overview, 411);
+        stack = std::make_unique<gui::ScreenStack>(overview, QSize(320, 411));
         nav = stack->nav();
     }
     void click(const char* name) { gui::click(nav->view(), name); }
@@ -99,7 +99,7 @@ protected:
     }
 
     OverviewController* overview = nullptr;
-    std::unique_ptr<gui::Stack> stack;
+    std::unique_ptr<gui::ScreenStack> stack;
     ui::NavigationController* nav = nullptr;
 };
 

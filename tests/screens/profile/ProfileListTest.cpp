@@ -33,8 +33,8 @@ TEST_F(ProfileListTest, FreshInstallThenMetricUnitsTappedAndLeftWithBack) {
     auto* units = open<UnitsController>(0, 0);
     ASSERT_NE(units, nullptr);
     EXPECT_EQ(checked(units->tableView()), QList<ui::IndexPath>({{0, 1}, {1, 0}}));
-    tap(units->tableView(), {0, 0});
-    tap(units->tableView(), {1, 1});
+    gui::tapRow(units->tableView(), {0, 0});
+    gui::tapRow(units->tableView(), {1, 1});
     EXPECT_EQ(checked(units->tableView()), QList<ui::IndexPath>({{0, 0}, {1, 1}}));
     clickBar("Back"); // the taps stored their choices already
     EXPECT_EQ(stored(SettingsKeys::heightInCm), QVariant(true));
@@ -44,7 +44,7 @@ TEST_F(ProfileListTest, FreshInstallThenMetricUnitsTappedAndLeftWithBack) {
 
     // Back to feet and inches with Done: the ends of the centimetre range show as 97 and 24 in.
     open<UnitsController>(0, 0);
-    tap(units->tableView(), {0, 1});
+    gui::tapRow(units->tableView(), {0, 1});
     UDefUtil::setUserDefFloat(250, SettingsKeys::height);
     clickBar("Done");
     EXPECT_EQ(valueIn(profile->profilemenu(), {1, 2}), " 8' 1\"");
@@ -57,7 +57,7 @@ TEST_F(ProfileListTest, GenderAndJobTypeKeepOneCheckmarkAndUnknownLevelsReadAsTh
     auto* gender = open<GenderSelectController>(1, 0);
     ASSERT_NE(gender, nullptr);
     EXPECT_EQ(checked(gender->tableView()), QList<ui::IndexPath>({{0, 0}}));
-    tap(gender->tableView(), {0, 1});
+    gui::tapRow(gender->tableView(), {0, 1});
     EXPECT_EQ(checked(gender->tableView()), QList<ui::IndexPath>({{0, 1}}));
     EXPECT_EQ(stored(SettingsKeys::sex), QVariant(false));
     clickBar("Back");
@@ -68,7 +68,7 @@ TEST_F(ProfileListTest, GenderAndJobTypeKeepOneCheckmarkAndUnknownLevelsReadAsTh
     auto* jobs = open<ActivitySelectController>(1, 3);
     ASSERT_NE(jobs, nullptr);
     EXPECT_EQ(checked(jobs->tableView()), QList<ui::IndexPath>({{0, 3}}));
-    tap(jobs->tableView(), {0, 1});
+    gui::tapRow(jobs->tableView(), {0, 1});
     EXPECT_EQ(checked(jobs->tableView()), QList<ui::IndexPath>({{0, 1}}));
     EXPECT_EQ(stored(SettingsKeys::activity), QVariant(1));
     clickBar("Back");
@@ -98,16 +98,16 @@ TEST_F(ProfileListTest, AdjustmentIsKeptUntilTheAllowanceMoves) {
 
     // Back forgets the presses; Done stores them as the adjustment.
     open<WeightLossController>(2, 3);
-    QTest::mouseClick(plan->calories()->plusButton(), Qt::LeftButton);
+    gui::tap(plan->calories()->plusButton());
     clickBar("Back");
     EXPECT_EQ(stored(SettingsKeys::allowedCaloriesAdd), QVariant(200.0f));
     open<WeightLossController>(2, 3);
-    QTest::mouseClick(plan->calories()->plusButton(), Qt::LeftButton);
+    gui::tap(plan->calories()->plusButton());
     clickBar("Done");
     EXPECT_EQ(stored(SettingsKeys::allowedCaloriesAdd), QVariant(201.0f));
     EXPECT_EQ(valueIn(profile->profilemenu(), {2, 3}), "1789/+201");
 
-    tap(open<ActivitySelectController>(1, 3)->tableView(), {0, 4});
+    gui::tapRow(open<ActivitySelectController>(1, 3)->tableView(), {0, 4});
     clickBar("Back");
     EXPECT_EQ(valueIn(profile->profilemenu(), {2, 3}), "2117");
     EXPECT_EQ(stored(SettingsKeys::allowedCaloriesAdd), QVariant(0));

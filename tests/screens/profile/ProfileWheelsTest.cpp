@@ -30,27 +30,27 @@ protected:
 TEST_F(ProfileWheelsTest, HeightWheelsKeepTheStoredHeightAndStopAtEightFeetTwo) {
     auto* height = open<EditHeightController>(1, 2);
     ASSERT_NE(height, nullptr);
-    EXPECT_EQ(rowsOf(height->picker()), QList<int>({3, 6}));
+    EXPECT_EQ(gui::selectedRows(height->picker()), QList<int>({3, 6}));
     EXPECT_EQ(label(height), " 5' 6\"");
     clickBar("Save"); // 66 inches would read back as 169 cm
     EXPECT_FALSE(stored(SettingsKeys::height).isValid());
 
     open<EditHeightController>(1, 2);
-    turn(height->picker(), 0, 3);
-    turn(height->picker(), 1, 5);
-    EXPECT_EQ(rowsOf(height->picker()), QList<int>({6, 2}));
+    gui::turn(height->picker(), 0, 3);
+    gui::turn(height->picker(), 1, 5);
+    EXPECT_EQ(gui::selectedRows(height->picker()), QList<int>({6, 2}));
     EXPECT_EQ(label(height), " 8' 2\"");
-    turn(height->picker(), 0, -1);
-    turn(height->picker(), 1, 9);
-    turn(height->picker(), 0, 1);
+    gui::turn(height->picker(), 0, -1);
+    gui::turn(height->picker(), 1, 9);
+    gui::turn(height->picker(), 0, 1);
     EXPECT_EQ(label(height), " 8' 11\"");
     clickBar("Save");
     EXPECT_EQ(stored(SettingsKeys::height), QVariant(250.0f));
 
     useMetric(true);
     open<EditHeightController>(1, 2);
-    EXPECT_EQ(rowsOf(height->picker()), QList<int>({190}));
-    turn(height->picker(), 0, -70);
+    EXPECT_EQ(gui::selectedRows(height->picker()), QList<int>({190}));
+    gui::turn(height->picker(), 0, -70);
     EXPECT_EQ(label(height), " 180 cm");
     clickBar("Save");
     EXPECT_EQ(valueIn(profile->profilemenu(), {1, 2}), "180.0 cm");
@@ -60,30 +60,30 @@ TEST_F(ProfileWheelsTest, WeightWheelsStayInsideTheirRowsInBothUnits) {
     auto* weight = open<EditWeightController>(2, 1);
     ASSERT_NE(weight, nullptr);
     EXPECT_EQ(weight->title(), "Goal Weight");
-    EXPECT_EQ(rowsOf(weight->picker()), QList<int>({110 - 66, 2}));
+    EXPECT_EQ(gui::selectedRows(weight->picker()), QList<int>({110 - 66, 2}));
     EXPECT_EQ(label(weight), " 110.2 lb");
     clickBar("Save"); // 110.2 lb would read back as 49985.84 g
     EXPECT_FALSE(stored(SettingsKeys::goalWeight).isValid());
 
     open<EditWeightController>(2, 0);
     EXPECT_EQ(weight->title(), "Start Weight");
-    turn(weight->picker(), 1, 3);
+    gui::turn(weight->picker(), 1, 3);
     clickBar("Save");
     EXPECT_EQ(stored(SettingsKeys::startWeight), QVariant(110.5f * 1000 * 0.453592f));
 
     // 300.9 kg is 663.4 lb and 66.0 lb is 29.94 kg: each opens on the nearest end.
     UDefUtil::setUserDefFloat(300900, SettingsKeys::startWeight);
     open<EditWeightController>(2, 0);
-    EXPECT_EQ(rowsOf(weight->picker()), QList<int>({661 - 66, 9}));
+    EXPECT_EQ(gui::selectedRows(weight->picker()), QList<int>({661 - 66, 9}));
     clickBar("Save");
     EXPECT_EQ(stored(SettingsKeys::startWeight), QVariant(300900.0f));
     useMetric(true);
     UDefUtil::setUserDefFloat(29937, SettingsKeys::startWeight);
     open<EditWeightController>(2, 0);
-    EXPECT_EQ(rowsOf(weight->picker()), QList<int>({0, 0}));
+    EXPECT_EQ(gui::selectedRows(weight->picker()), QList<int>({0, 0}));
     EXPECT_EQ(label(weight), " 30.0 kg");
-    turn(weight->picker(), 0, 270);
-    turn(weight->picker(), 1, 9);
+    gui::turn(weight->picker(), 0, 270);
+    gui::turn(weight->picker(), 1, 9);
     clickBar("Save");
     EXPECT_EQ(stored(SettingsKeys::startWeight), QVariant(300900.0f));
 }
@@ -92,12 +92,12 @@ TEST_F(ProfileWheelsTest, DietPlanOpensOnTheStoredPlanInBothUnits) {
     UDefUtil::setUserDefDouble(1 / 2.2, SettingsKeys::intensity);
     auto* plan = open<EditDietPlanController>(2, 2);
     ASSERT_NE(plan, nullptr);
-    EXPECT_EQ(rowsOf(plan->picker()), QList<int>({2}));
+    EXPECT_EQ(gui::selectedRows(plan->picker()), QList<int>({2}));
     EXPECT_EQ(label(plan), "Lose 1 lb/week");
     clickBar("Back");
     useMetric(true);
     open<EditDietPlanController>(2, 2);
-    EXPECT_EQ(rowsOf(plan->picker()), QList<int>({2}));
+    EXPECT_EQ(gui::selectedRows(plan->picker()), QList<int>({2}));
     EXPECT_EQ(label(plan), "Lose 1/2 kg/week");
     clickBar("Back");
 
@@ -105,15 +105,15 @@ TEST_F(ProfileWheelsTest, DietPlanOpensOnTheStoredPlanInBothUnits) {
     UDefUtil::setUserDefDouble(0.25, SettingsKeys::intensity);
     useMetric(false);
     open<EditDietPlanController>(2, 2);
-    EXPECT_EQ(rowsOf(plan->picker()), QList<int>({1}));
+    EXPECT_EQ(gui::selectedRows(plan->picker()), QList<int>({1}));
     clickBar("Save");
     EXPECT_EQ(stored(SettingsKeys::intensity), QVariant(0.25));
     open<EditDietPlanController>(2, 2);
-    turn(plan->picker(), 0, 2);
+    gui::turn(plan->picker(), 0, 2);
     clickBar("Save");
     EXPECT_EQ(stored(SettingsKeys::intensity), QVariant(1.5 / 2.2));
     open<EditDietPlanController>(2, 2);
-    turn(plan->picker(), 0, -3);
+    gui::turn(plan->picker(), 0, -3);
     EXPECT_EQ(label(plan), "No Diet Plan");
     clickBar("Save");
     EXPECT_EQ(stored(SettingsKeys::intensity), QVariant(0.0));
@@ -126,7 +126,7 @@ TEST_F(ProfileWheelsTest, BirthdayWheelsStopAtToday) {
     ASSERT_NE(age, nullptr);
     EXPECT_EQ(age->pvAge()->date(), QDateTime(QDate(2001, 12, 6), QTime(0, 0)));
     EXPECT_EQ(label(age), "December 6, 2001");
-    turn(age->pvAge()->picker(), 2, 30);
+    gui::turn(age->pvAge()->picker(), 2, 30);
     EXPECT_EQ(label(age), "December 6, 2026");
     clickBar("Save");
     EXPECT_EQ(stored(SettingsKeys::dateBirth),
@@ -138,22 +138,22 @@ TEST_F(ProfileWheelsTest, BirthdayWheelsStopAtToday) {
 // moderately active, losing a pound a week; then a woman of the fresh profile, extra active,
 // losing a quarter of a kilogram.
 TEST_F(ProfileWheelsTest, WorkedProfilesThroughTheEditors) {
-    tap(open<UnitsController>(0, 0)->tableView(), {0, 0});
-    tap(top<UnitsController>()->tableView(), {1, 1});
+    gui::tapRow(open<UnitsController>(0, 0)->tableView(), {0, 0});
+    gui::tapRow(stack->top<UnitsController>()->tableView(), {1, 1});
     clickBar("Done");
-    tap(open<GenderSelectController>(1, 0)->tableView(), {0, 1});
+    gui::tapRow(open<GenderSelectController>(1, 0)->tableView(), {0, 1});
     clickBar("Back");
-    turn(open<EditAgeController>(1, 1)->pvAge()->picker(), 2, -15);
+    gui::turn(open<EditAgeController>(1, 1)->pvAge()->picker(), 2, -15);
     clickBar("Save");
-    turn(open<EditHeightController>(1, 2)->picker(), 0, 10);
+    gui::turn(open<EditHeightController>(1, 2)->picker(), 0, 10);
     clickBar("Save");
-    turn(open<EditWeightController>(2, 0)->picker(), 0, 30);
+    gui::turn(open<EditWeightController>(2, 0)->picker(), 0, 30);
     clickBar("Save");
-    tap(open<ActivitySelectController>(1, 3)->tableView(), {0, 2});
+    gui::tapRow(open<ActivitySelectController>(1, 3)->tableView(), {0, 2});
     clickBar("Back");
-    tap(open<UnitsController>(0, 0)->tableView(), {1, 0});
+    gui::tapRow(open<UnitsController>(0, 0)->tableView(), {1, 0});
     clickBar("Done");
-    turn(open<EditDietPlanController>(2, 2)->picker(), 0, 2);
+    gui::turn(open<EditDietPlanController>(2, 2)->picker(), 0, 2);
     clickBar("Save");
     EXPECT_EQ(shown(), QStringList({"(cm, lb)", "Male", "40", "180.0 cm", "Moderately Active",
                                     "176.4 lb", "110.2 lb", "Lose 1.00 lb/week", "2035"}));
@@ -162,9 +162,9 @@ TEST_F(ProfileWheelsTest, WorkedProfilesThroughTheEditors) {
                             SettingsKeys::startWeight, SettingsKeys::intensity})
         UDefUtil::removeUserDef(key);
     useMetric(true);
-    turn(open<EditDietPlanController>(2, 2)->picker(), 0, 1);
+    gui::turn(open<EditDietPlanController>(2, 2)->picker(), 0, 1);
     clickBar("Save");
-    tap(open<ActivitySelectController>(1, 3)->tableView(), {0, 4});
+    gui::tapRow(open<ActivitySelectController>(1, 3)->tableView(), {0, 4});
     clickBar("Back");
     EXPECT_EQ(valueIn(profile->profilemenu(), {2, 2}), "Lose 0.25 kg/week");
     EXPECT_EQ(valueIn(profile->profilemenu(), {2, 3}), "1842");

@@ -1,6 +1,5 @@
 #include "support/gui/Gui.h"
 
-#include "ui/NavigationBar.h"
 #include "ui/NavigationController.h"
 #include "ui/PickerView.h"
 #include "ui/TableView.h"
@@ -65,28 +64,36 @@ void type(QWidget* field, const QString& text) {
     settle();
 }
 
+QList<int> selectedRows(ui::PickerView* wheels) {
+    QList<int> rows;
+    for (int c = 0; c < wheels->numberOfComponents(); ++c)
+        rows.append(wheels->selectedRowInComponent(c));
+    return rows;
+}
+
 bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
     return QTest::qWaitFor(condition, timeoutMs);
 }
 
-Stack::Stack(ui::ViewController* root, int height)
+ScreenStack::ScreenStack(ui::ViewController* root, QSize size)
     : nav_(std::make_unique<ui::NavigationController>(root)) {
-    nav_->view()->resize(320, height);
+    nav_->view()->resize(size);
     nav_->view()->show();
     nav_->viewWillAppear();
     settle();
 }
 
-Stack::~Stack() {
+ScreenStack::~ScreenStack() {
     delete nav_->view();
 }
 
-ui::ViewController* Stack::top() const {
-    return nav_->topViewController();
+void ScreenStack::push(ui::ViewController* screen) {
+    nav_->pushViewController(screen, false);
+    settle();
 }
 
-void Stack::clickBar(const QString& title) const {
-    click(nav_->navigationBar(), title);
+void ScreenStack::click(const QString& name) const {
+    gui::click(nav_->view(), name);
 }
 
 } // namespace gui

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "ui/IndexPath.h"
+#include "ui/NavigationController.h"
 
+#include <QList>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -46,20 +49,30 @@ void drag(QWidget* widget, QPoint from, QPoint to, int steps = 4, int stepMs = 1
 void turn(ui::PickerView* picker, int component, int rows);
 // Gives the field the focus and types the text key by key.
 void type(QWidget* field, const QString& text);
+// The selected row of every wheel, left to right.
+QList<int> selectedRows(ui::PickerView* wheels);
 // Runs events until the condition holds; false when it still does not after timeoutMs.
 bool waitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
 
-// A navigation stack with the screen at its root, shown at a phone's size (416 points tall above
-// the tab bar) and appeared, as a tab holds its screen. It deletes the screens it holds.
-class Stack {
+// A navigation stack over a root screen, shown at a tab's size and told that it appears, as the
+// tab bar shows it. Its view, and every screen with it, goes with the stack.
+class ScreenStack {
 public:
-    explicit Stack(ui::ViewController* root, int height = 416);
-    ~Stack();
+    explicit ScreenStack(ui::ViewController* root, QSize size = {320, 416});
+    ~ScreenStack();
+    ScreenStack(const ScreenStack&) = delete;
+    ScreenStack& operator=(const ScreenStack&) = delete;
+
     ui::NavigationController* nav() const { return nav_.get(); }
-    ui::ViewController* top() const;
-    template <class Screen> Screen* topAs() const { return qobject_cast<Screen*>(top()); }
-    // Clicks the navigation bar's button of that title.
-    void clickBar(const QString& title) const;
+    // The screen on top as a Screen, nullptr when it is another kind.
+    template <class Screen = ui::ViewController> Screen* top() const {
+        return qobject_cast<Screen*>(nav_->topViewController());
+    }
+    // Pushes without a slide and lets the screen settle.
+    void push(ui::ViewController* screen);
+    // Clicks the visible, enabled button of that objectName (a bar button's title) anywhere in
+    // the stack's view.
+    void click(const QString& name) const;
 
 private:
     std::unique_ptr<ui::NavigationController> nav_;

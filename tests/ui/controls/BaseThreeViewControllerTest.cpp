@@ -2,7 +2,7 @@
 
 #include "core/base/Clock.h"
 #include "support/Dates.h"
-#include "support/ScopedTimeZone.h"
+#include "support/gui/Gui.h"
 #include "ui/Label.h"
 #include "ui/SegmentedControl.h"
 #include "ui/TableView.h"
@@ -56,46 +56,37 @@ TEST_F(BaseThreeViewControllerTest, StartsOnTheMonthViewAtTodayAndDatesAreEightO
     EXPECT_EQ(frame->changes, 1);
     EXPECT_EQ(frame->calendar()->visibleMonth()->pressedButton()->date(), at(2026, 12, 20, 8));
     EXPECT_EQ(frame->dayLabel()->text(), "December 20, 2026");
-}
 
-TEST_F(BaseThreeViewControllerTest, NoDateShowsNoDateAndChangesNothingElse) {
-    build(at(2026, 12, 9, 14, 20));
+    // No date shows "No date" and changes nothing else, and the arrows do nothing with it.
     frame->setCurrDate(QDateTime());
     EXPECT_EQ(frame->dayLabel()->text(), "No date");
     EXPECT_FALSE(frame->currDate().isValid());
-    EXPECT_EQ(frame->changes, 0);
-    EXPECT_EQ(frame->calendar()->date(), at(2026, 12, 9, 8));
+    EXPECT_EQ(frame->calendar()->date(), at(2026, 12, 20, 8));
     frame->plusDay();
     EXPECT_FALSE(frame->currDate().isValid());
-    EXPECT_EQ(frame->changes, 0);
+    EXPECT_EQ(frame->changes, 1);
 }
 
-TEST_F(BaseThreeViewControllerTest, DayBarButtonsAndCalendarTouchesMoveTheDate) {
+TEST_F(BaseThreeViewControllerTest, SegmentsSwitchViewsWhileDayBarAndCalendarMoveTheDate) {
     build(at(2026, 12, 9, 14, 20));
-    frame->setSelectedIndex(1);
+    ui::SegmentedControl* segments = frame->segmentedControl();
+    segments->resize(segments->sizeHint());
+    gui::tap(segments, segments->segmentRect(1).center());
     EXPECT_EQ(frame->view(), frame->viewAtIndex(1));
+    EXPECT_EQ(frame->changes, 0);
     QTest::mouseClick(dayButton("plusDay"), Qt::LeftButton);
     EXPECT_EQ(frame->currDate(), at(2026, 12, 10, 8));
     QTest::mouseClick(dayButton("minusDay"), Qt::LeftButton);
     QTest::mouseClick(dayButton("minusDay"), Qt::LeftButton);
     EXPECT_EQ(frame->currDate(), at(2026, 12, 8, 8));
 
+    gui::tap(segments, segments->segmentRect(0).center());
+    EXPECT_EQ(frame->view(), frame->viewAtIndex(0));
     DateButton* day = frame->calendar()->visibleMonth()->buttonFor(QDate(2026, 12, 17));
     QTest::mousePress(day, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(frame->currDate(), at(2026, 12, 17, 8));
     EXPECT_EQ(frame->dayLabel()->text(), "December 17, 2026");
     EXPECT_EQ(frame->changes, 4);
-}
-
-TEST_F(BaseThreeViewControllerTest, SegmentTapSwitchesViewsWithoutTouchingTheDate) {
-    build(at(2026, 12, 9, 14, 20));
-    ui::SegmentedControl* segments = frame->segmentedControl();
-    segments->resize(segments->sizeHint());
-    QTest::mouseClick(segments, Qt::LeftButton, {}, segments->segmentRect(1).center());
-    EXPECT_EQ(frame->view(), frame->viewAtIndex(1));
-    QTest::mouseClick(segments, Qt::LeftButton, {}, segments->segmentRect(0).center());
-    EXPECT_EQ(frame->view(), frame->viewAtIndex(0));
-    EXPECT_EQ(frame->changes, 0);
 }
 
 TEST_F(BaseThreeViewControllerTest, DataAreaFollowsTheCalendarsHeight) {
@@ -125,12 +116,9 @@ TEST_F(BaseThreeViewControllerTest, DayTableGetsTheStandardHeaders) {
         ASSERT_NE(shown, nullptr);
         EXPECT_EQ(shown->findChildren<QLabel*>().value(0)->text(), "Section of Day table");
     }
-}
-
-TEST_F(BaseThreeViewControllerTest, SelectingADayTableRowDeselectsIt) {
-    build(at(2026, 12, 9, 14, 20));
+    // Selecting a row deselects it.
     frame->setSelectedIndex(1);
-    ui::TableView* list = frame->dayTable()->tableView();
+    ui::TableView* list = table->tableView();
     list->reloadData();
     QApplication::processEvents();
     list->selectRow({1, 0});

@@ -31,7 +31,7 @@ protected:
     }
 };
 
-TEST_F(FoodSpinTest, FractionalStepShowsOneDecimalRoundedAsPrintfDoes) {
+TEST_F(FoodSpinTest, StepsShowTheirDecimalsRoundedAsPrintfDoesAndColourTheChange) {
     spin.setStep(0.25f);
     spin.setNewValue(2);
     EXPECT_EQ(spin.valueLabel()->text(), "2.0");
@@ -44,9 +44,9 @@ TEST_F(FoodSpinTest, FractionalStepShowsOneDecimalRoundedAsPrintfDoes) {
     spin.incValue();
     EXPECT_EQ(spin.valueLabel()->text(), "2.5/");
     EXPECT_EQ(spin.valueAddLabel()->text(), "+0.5");
-}
 
-TEST_F(FoodSpinTest, WholeStepShowsWholeNumbersAndColoursTheChange) {
+    // A whole step shows whole numbers and colours the change.
+    spin.setStep(1);
     spin.setNewValue(350);
     EXPECT_EQ(spin.valueLabel()->text(), "350");
     EXPECT_TRUE(spin.valueAddLabel()->isHidden());
@@ -86,7 +86,7 @@ TEST_F(FoodSpinTest, MinusBelowZeroStopsAtZeroAndAtZeroChangesNothing) {
     EXPECT_EQ(spin.valueLabel()->text(), "0");
 }
 
-TEST_F(FoodSpinTest, ButtonsInTheBottomCornersStepTheValueAndReadOnlySpinsHaveNone) {
+TEST_F(FoodSpinTest, CornerButtonsStepTheValueReadOnlySpinsHaveNoneAndTheTextIsCentred) {
     spin.show();
     spin.setNewValue(10);
     // What a click at the bottom corners reaches.
@@ -100,9 +100,8 @@ TEST_F(FoodSpinTest, ButtonsInTheBottomCornersStepTheValueAndReadOnlySpinsHaveNo
     FoodSpin small(QRect(5, 6, 10, 10), false);
     EXPECT_EQ(small.geometry(), QRect(5, 6, 90, 50));
     EXPECT_EQ(small.plusButton(), nullptr);
-}
 
-TEST_F(FoodSpinTest, NumberAndChangeAreCentredAsOnePair) {
+    // The number and its change are centred as one pair.
     spin.setNewValue(350);
     spin.incValue();
     const QFontMetrics metrics(spin.valueLabel()->font());

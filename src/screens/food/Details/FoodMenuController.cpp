@@ -281,9 +281,8 @@ ui::TableViewCell* FoodMenuController::cellForRow(ui::TableView* table, const ui
         type = MenuCell::MainMenu;
     else if (!showsFlatList() && currStage() == MenuStage::Groups)
         type = MenuCell::RestaurantList;
-    auto* cell = qobject_cast<MenuCell*>(table->dequeueReusableCell(MenuCell::keyByType(type)));
-    if (!cell)
-        cell = new MenuCell(type);
+    auto* cell = table->reusableCell<MenuCell>(MenuCell::keyByType(type),
+                                               [type] { return new MenuCell(type); });
     configureCell(cell, path);
     return cell;
 }

@@ -53,13 +53,11 @@ std::optional<FoodSimpleDbo> QuickCalories::selectedItem() const {
 }
 
 float QuickCalories::caloriesOf(const QString& text) {
-    bool ok = false;
-    const float value = text.toFloat(&ok);
-    return ok ? value : 0.0f;
+    return float(ui::TextField::numberIn(text).value_or(0.0));
 }
 
 void QuickCalories::doSave() {
-    if (name_->text().isEmpty() || calories_->text().isEmpty())
+    if (name_->text().isEmpty() || !calories_->number())
         return;
     const SavedFoodPtr entry = makeEntry();
     entry->setFoodItemId(0);

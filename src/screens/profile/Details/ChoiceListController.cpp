@@ -46,9 +46,8 @@ int ChoiceListController::numberOfRows(ui::TableView*, int section) {
 ui::TableViewCell* ChoiceListController::cellForRow(ui::TableView* table,
                                                     const ui::IndexPath& path) {
     const QString identifier = QStringLiteral("choice");
-    ui::TableViewCell* cell = table->dequeueReusableCell(identifier);
-    if (!cell)
-        cell = new ui::TableViewCell(identifier);
+    auto* cell = table->reusableCell<ui::TableViewCell>(
+        identifier, [&] { return new ui::TableViewCell(identifier); });
     cell->textLabel()->setText(sections_[path.section].value(path.row));
     cell->setAccessoryType(checked_[path.section] == path.row ? ui::AccessoryType::Checkmark
                                                               : ui::AccessoryType::None);

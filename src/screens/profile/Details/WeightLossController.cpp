@@ -66,9 +66,8 @@ int WeightLossController::numberOfRows(ui::TableView*, int section) {
 ui::TableViewCell* WeightLossController::cellForRow(ui::TableView* table,
                                                     const ui::IndexPath& path) {
     const QString identifier = QStringLiteral("summary");
-    auto* cell = qobject_cast<WeightLossCell*>(table->dequeueReusableCell(identifier));
-    if (!cell)
-        cell = new WeightLossCell(ui::AccessoryType::None, identifier);
+    auto* cell = table->reusableCell<WeightLossCell>(
+        identifier, [&] { return new WeightLossCell(ui::AccessoryType::None, identifier); });
     switch (path.section * 2 + path.row) {
     case 0:
         cell->setTexts("Start Weight:", ProfileTexts::weightText(SettingsKeys::startWeight));

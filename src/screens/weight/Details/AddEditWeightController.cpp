@@ -260,10 +260,14 @@ void AddEditWeightController::doSave() {
     // Whole seconds as 64-bit text: moments past 2038 stay what they are.
     const QString date = QString::number(when.toSecsSinceEpoch());
     const QString note = noteView_->text();
-    if (weighingid_ > 0)
-        WeightDataStore::updateWeighingWithId(QString::number(weighingid_), date, value, note);
-    else
-        setWeighingid(int(WeightDataStore::insertWeighing(date, value, note)));
+    const bool stored = written([&] {
+        if (weighingid_ > 0)
+            WeightDataStore::updateWeighingWithId(QString::number(weighingid_), date, value, note);
+        else
+            setWeighingid(int(WeightDataStore::insertWeighing(date, value, note)));
+    });
+    if (!stored)
+        return;
     if (owner_)
         owner_->setCurrDate(when);
     finishSave();
