@@ -47,9 +47,7 @@ void fullDay() {
 struct TabScreen : gallery::Stack {
     ExerciseController* tab;
     TabScreen() : TabScreen(new ExerciseController) {}
-    explicit TabScreen(ExerciseController* root) : Stack(root, 416), tab(root) {
-        nav->viewWillAppear();
-    }
+    explicit TabScreen(ExerciseController* root) : Stack(root, 416), tab(root) {}
     ui::TableView* list() const { return tab->dayTable()->tableView(); }
 };
 

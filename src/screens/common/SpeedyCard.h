@@ -13,8 +13,9 @@ class BarButtonItem;
 }
 
 // The card of the speedy screens (speedy food, speedy exercise): a calories field over a name
-// field, and the save button of the screen, which is enabled exactly when both fields hold
-// text. Every edit is weighed on the text it would leave, before it happens.
+// field, and the save button of the screen, which is enabled exactly when the name holds
+// text and the calories a number. Every edit is weighed on the text it would leave, before it
+// happens.
 class SpeedyCard : public PixmapView, public ui::TextFieldDelegate {
     Q_OBJECT
 public:

@@ -61,7 +61,7 @@ protected:
     static QString rows(const QString& sql) { return diary().lines(sql).join('\n'); }
     template <class Screen> Screen* topAs() const { return stack->top<Screen>(); }
     ui::ViewController* top() const { return stack->top(); }
-    void clickBar(const char* title) { gui::click(stack->nav()->navigationBar(), title); }
+    void clickBar(const char* title) { stack->click(title); }
     // From the Add button to the level a main menu row opens.
     ExerciseMenuController* openMenuRow(const ui::IndexPath& path) {
         clickBar("Add");

@@ -1,6 +1,5 @@
 #include "support/gui/Gui.h"
 
-#include "ui/NavigationController.h"
 #include "ui/PickerView.h"
 #include "ui/TableView.h"
 

@@ -13,10 +13,8 @@
 #include <memory>
 
 namespace ui {
-class NavigationController;
 class PickerView;
 class TableView;
-class ViewController;
 } // namespace ui
 
 // Driving widgets offscreen the way a user does: found by objectName, clicked, dragged, typed
