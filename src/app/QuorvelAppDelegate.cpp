@@ -1,26 +1,23 @@
 #include "app/QuorvelAppDelegate.h"
 
 #include "app/DatabaseFailureReporter.h"
-#include "app/PlaceholderController.h"
 #include "core/backup/BackupFailure.h"
 #include "core/backup/BackupFolder.h"
 #include "core/base/UserNotices.h"
 #include "core/db/QVUtil.h"
 #include "core/settings/WelcomeCounter.h"
+#include "screens/exercise/ExerciseController.h"
+#include "screens/food/FoodController.h"
+#include "screens/overview/OverviewController.h"
+#include "screens/profile/ProfileController.h"
+#include "screens/weight/WeightController.h"
 #include "ui/AlertView.h"
 #include "ui/ImgUtil.h"
+#include "ui/Metrics.h"
 #include "ui/NavigationController.h"
 #include "ui/TabBarController.h"
 
 #include <QDebug>
-
-#ifdef QUORVEL_HAVE_SCREENS
-#include "screens/exercise/ExerciseController.h"
-#include "screens/food/FoodController.h"
-#include "screens/profile/ProfileController.h"
-#include "screens/weight/WeightController.h"
-#include "ui/Metrics.h"
-#endif
 
 QuorvelAppDelegate::QuorvelAppDelegate() = default;
 
@@ -34,34 +31,24 @@ ui::ViewController* QuorvelAppDelegate::appendController() {
     struct Tab {
         const char* title;
         const char* icon;
+        ui::ViewController* (*make)();
     };
-    // Screens not built yet hold their tab's place with its title.
-    static const Tab tabs[] = {{"Overview", "tab_overview.png"},
-                               {"Food", "tab_food.png"},
-                               {"Exercise", "tab_exercise.png"},
-                               {"Weight", "tab_weight.png"},
-                               {"My Profile", "tab_profile.png"}};
+    static const Tab tabs[] = {
+        {"Overview", "tab_overview.png",
+         []() -> ui::ViewController* { return new OverviewController; }},
+        {"Food", "tab_food.png", []() -> ui::ViewController* { return new FoodController; }},
+        {"Exercise", "tab_exercise.png",
+         []() -> ui::ViewController* { return new ExerciseController; }},
+        {"Weight", "tab_weight.png", []() -> ui::ViewController* { return new WeightController; }},
+        {"My Profile", "tab_profile.png",
+         []() -> ui::ViewController* { return new ProfileController; }}};
     const QColor tint = ui::Metrics::tintColor();
     QList<ui::ViewController*> navs;
     for (const Tab& tab : tabs) {
-        const QString title = QString::fromLatin1(tab.title);
-        const QPixmap icon = ImgUtil::image(QString::fromLatin1(tab.icon));
-        ui::ViewController* screen = nullptr;
-#ifdef QUORVEL_HAVE_SCREENS
-        if (title == QLatin1String("Food"))
-            screen = new FoodController;
-        else if (title == QLatin1String("Exercise"))
-            screen = new ExerciseController;
-        else if (title == QLatin1String("Weight"))
-            screen = new WeightController;
-        else if (title == QLatin1String("My Profile"))
-            screen = new ProfileController;
+        ui::ViewController* screen = tab.make();
         // The tab bar's icons are one set.
-        if (screen)
-            screen->setTabBarItem({title, icon});
-#endif
-        if (!screen)
-            screen = new PlaceholderController(title, icon);
+        screen->setTabBarItem(
+            {QString::fromLatin1(tab.title), ImgUtil::image(QString::fromLatin1(tab.icon))});
         navs.append(makeNavController(screen, tint));
     }
     auto* tabBar = new ui::TabBarController;

@@ -4,6 +4,7 @@
 #include "core/base/Clock.h"
 #include "core/dates/DateUtil.h"
 #include "core/overview/OverviewDayInfo.h"
+#include "screens/common/DiarySectionHeader.h"
 #include "screens/overview/OverviewInfoPanel.h"
 #include "ui/BarButtonItem.h"
 #include "ui/Metrics.h"
@@ -12,10 +13,8 @@
 #include "ui/TableView.h"
 #include "ui/controls/ControlImages.h"
 #include "ui/controls/DayBar.h"
-#include "ui/controls/PixmapView.h"
 #include "ui/controls/QVXTableView.h"
 
-#include <QLabel>
 #include <QVBoxLayout>
 
 namespace {
@@ -162,7 +161,7 @@ int DiaryDayController::heightForRow(ui::TableView*, const ui::IndexPath&) {
 
 int DiaryDayController::heightForHeader(ui::TableView*, int section) {
     // A section without entries has no header, so it takes no room either.
-    return entryCount(section) > 0 ? HeaderHeight : 0;
+    return entryCount(section) > 0 ? DiarySectionHeader::Height : 0;
 }
 
 void DiaryDayController::didSelectRow(ui::TableView*, const ui::IndexPath& path) {
@@ -172,25 +171,14 @@ void DiaryDayController::didSelectRow(ui::TableView*, const ui::IndexPath& path)
 }
 
 QBrush DiaryDayController::tableViewSectionColor(ui::TableView*, int) const {
-    return ControlImages::pattern(QStringLiteral("font_bg.png"));
+    return DiarySectionHeader::color();
 }
 
 QWidget* DiaryDayController::tableViewForHeaderInSection(QVXTableView* table, int section) {
     ui::TableView* list = table->tableView();
     if (entryCount(section) == 0)
         return nullptr;
-    auto* header = new PixmapView(ControlImages::image(QStringLiteral("section2.png")));
-    header->setOpacity(0.9);
-    header->resize(ui::Metrics::ScreenWidth, HeaderHeight);
-    // A pattern colour needs a brush, which the plain label of the toolkit does not take.
-    auto* label = new QLabel(QStringLiteral("%1 : %2").arg(tableViewSectionName(list, section),
-                                                           tableViewSectionInfo(list, section)),
-                             header);
-    label->setObjectName(QStringLiteral("header%1").arg(section));
-    label->setGeometry(5, 2, 250, 18);
-    label->setFont(ui::Metrics::font(14, true));
-    QPalette palette = label->palette();
-    palette.setBrush(QPalette::WindowText, tableViewSectionColor(list, section));
-    label->setPalette(palette);
-    return header;
+    return DiarySectionHeader::make(section, tableViewSectionName(list, section),
+                                    tableViewSectionInfo(list, section),
+                                    tableViewSectionColor(list, section));
 }

@@ -25,8 +25,6 @@ class DiaryDayController : public BaseMultiViewController,
                            public QVXTableViewDataSource {
     Q_OBJECT
 public:
-    static constexpr int HeaderHeight = 23;
-
     ~DiaryDayController() override;
 
     QDateTime currDate() const { return currDate_; }

@@ -1,11 +1,8 @@
 #include "screens/exercise/ExerciseController.h"
 
-#include "screens/exercise/Details/AddExerciseController.h"
+#include "screens/exercise/Details/ExerciseEditorOpener.h"
 #include "screens/exercise/Details/ExerciseMenuController.h"
-#include "screens/exercise/Details/QuickExercise.h"
-#include "screens/exercise/Details/SelectExerciseController.h"
 #include "screens/exercise/ExerciseTableCell.h"
-#include "ui/NavigationController.h"
 #include "ui/TableView.h"
 
 ExerciseController::ExerciseController(QObject* parent)
@@ -71,30 +68,6 @@ void ExerciseController::removeEntry(const ui::IndexPath& path) {
 
 void ExerciseController::openEntry(const ui::IndexPath& path) {
     if (dayData_)
-        openEditor(navigationController(), this, dayData_->entryAt(path.section, path.row));
-}
-
-void ExerciseController::openEditor(ui::NavigationController* nav, RefresherDelegate* owner,
-                                    const SavedExercisePtr& entry) {
-    if (!entry || !nav)
-        return;
-    if (entry->exerciseItemId() == 0) {
-        auto* speedy = new QuickExercise(true);
-        speedy->setSavedExerciseData(entry.get());
-        speedy->setOwner(owner);
-        nav->pushViewController(speedy);
-        return;
-    }
-    const std::optional<ExerciseDbo> exercise = ExerciseDbo::getExercise(entry->exerciseItemId());
-    if (!AddExerciseController::checkRecordable(exercise))
-        return;
-    auto* editor = new AddExerciseController(true);
-    // The holder only carries the exercise and the owner; the editor keeps it for its lifetime.
-    auto* holder = new SelectExerciseController(editor);
-    holder->setOwner(owner);
-    holder->setSelectedItem(exercise);
-    editor->setOwner(owner);
-    editor->setExerciseMenu(holder);
-    editor->setSavedExerciseData(entry.get());
-    nav->pushViewController(editor);
+        ExerciseEditorOpener::open(navigationController(), this,
+                                   dayData_->entryAt(path.section, path.row));
 }

@@ -4,9 +4,6 @@
 #include "screens/common/DiaryDayController.h"
 
 class ExerciseMenuController;
-namespace ui {
-class NavigationController;
-}
 
 // The Exercise tab: one day of the exercise diary by category, with the day's summary under
 // it. It opens the exercise menu to add and an entry's editor to change it, deletes entries,
@@ -24,11 +21,6 @@ public:
     static ExerciseDayList& listData();
 
     void addNewExercise() { openAddMenu(); }
-    // Pushes the editor of an entry onto the stack, with the owner to refresh after a save:
-    // the add-exercise screen for a catalogue exercise, the speedy screen for calories alone.
-    // An exercise the catalogue no longer holds is only reported.
-    static void openEditor(ui::NavigationController* nav, RefresherDelegate* owner,
-                           const SavedExercisePtr& entry);
 
     ui::TableViewCell* cellForRow(ui::TableView* table, const ui::IndexPath& path) override;
     QString tableViewSectionName(ui::TableView* table, int section) const override;

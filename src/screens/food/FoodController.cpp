@@ -1,13 +1,8 @@
 #include "screens/food/FoodController.h"
 
-#include "core/catalogue/FoodSimpleDbo.h"
-#include "screens/food/Details/AddFoodController.h"
+#include "screens/food/Details/FoodEditorOpener.h"
 #include "screens/food/Details/FoodMenuController.h"
-#include "screens/food/Details/QuickCalories.h"
-#include "screens/food/Details/SelectFoodController.h"
 #include "screens/food/FoodTableCell.h"
-#include "ui/AlertView.h"
-#include "ui/NavigationController.h"
 #include "ui/TableView.h"
 #include "ui/controls/QVXTableView.h"
 
@@ -85,32 +80,5 @@ QString FoodController::tableViewSectionInfo(ui::TableView*, int section) const 
 }
 
 void FoodController::openEntry(const SavedFoodPtr& entry) {
-    ui::NavigationController* nav = navigationController();
-    if (!entry || !nav)
-        return;
-    if (entry->foodItemId() == 0) {
-        auto* speedy = new QuickCalories(true);
-        speedy->setOwner(this);
-        speedy->setSavedFoodData(entry.get());
-        nav->pushViewController(speedy);
-        return;
-    }
-    const std::optional<FoodSimpleDbo> item = FoodSimpleDbo::getFoodItem(entry->foodItemId());
-    if (!item) {
-        auto* alert = new ui::AlertView(QStringLiteral("Error"),
-                                        QStringLiteral("This food is no longer in the food "
-                                                       "database."),
-                                        QStringLiteral("Ok"));
-        alert->show();
-        return;
-    }
-    auto* editor = new AddFoodController(true);
-    // The holder only carries the item and the owner; the editor keeps it for its lifetime.
-    auto* holder = new SelectFoodController(editor);
-    holder->setOwner(this);
-    holder->setSelectedItem(*item);
-    editor->setOwner(this);
-    editor->setFoodMenu(holder);
-    editor->setSavedFoodData(entry.get());
-    nav->pushViewController(editor);
+    FoodEditorOpener::open(navigationController(), this, entry);
 }

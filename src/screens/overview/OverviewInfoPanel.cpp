@@ -3,10 +3,10 @@
 #include "core/diary/ExerciseDayInfo.h"
 #include "core/diary/FoodDayInfo.h"
 #include "core/overview/OverviewDayInfo.h"
+#include "core/profile/CalorieBudget.h"
 #include "core/profile/OptionsUtil.h"
 #include "core/settings/QVXUtil.h"
 #include "core/settings/SettingsKeys.h"
-#include "core/settings/UDefUtil.h"
 #include "core/weight/WeighingDay.h"
 #include "ui/Label.h"
 #include "ui/Metrics.h"
@@ -118,8 +118,7 @@ ui::Label* OverviewInfoPanel::keyByIdx(int index) const {
 }
 
 void OverviewInfoPanel::setInfo(const OverviewDayInfo* day) {
-    const float allowed = OptionsUtil::getAllowedCalories() +
-                          UDefUtil::getUserDefFloat(SettingsKeys::allowedCaloriesAdd, 0.0f);
+    const float allowed = CalorieBudget::effectiveAllowance();
     const float food = day && day->foodInfo() ? day->foodInfo()->total() : 0.0f;
     const float burned = day && day->exerciseInfo() ? day->exerciseInfo()->total() : 0.0f;
     const float net = food - burned;
