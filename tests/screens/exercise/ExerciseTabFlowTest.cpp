@@ -10,6 +10,7 @@
 #include "support/DiaryEntries.h"
 #include "support/RawDatabase.h"
 #include "support/SampleCatalogues.h"
+#include "support/ScopedLocale.h"
 #include "support/ScopedTimeZone.h"
 #include "support/gui/Gui.h"
 #include "ui/AlertView.h"
@@ -217,6 +218,15 @@ TEST_F(ExerciseTabFlowTest, SpeedyEntriesRefuseNoCaloriesAndAreRemembered) {
     clickBar("Save");
     EXPECT_EQ(diary().count("saved_exercise", "name = 'Pool' and calories > 1e10"), 1);
     EXPECT_EQ(diary().count("recent_exercise"), 3);
+
+    // Where the locale writes a decimal comma, it is the decimal point, not the number's end.
+    const ScopedLocale german(QLocale(QLocale::German, QLocale::Germany));
+    gui::tapRow(openMenuRow({0, 0})->tableView(), {0, 0});
+    speedy = topAs<QuickExercise>();
+    ASSERT_NE(speedy, nullptr);
+    speedy->setCalsString("75,5");
+    clickBar("Save");
+    EXPECT_EQ(diary().count("saved_exercise", "calories = 76"), 1) << "75.5, stored whole";
 }
 
 TEST_F(ExerciseTabFlowTest, EditingRecomputesOnAnIntensityChangeAndKeepsDayAndExercise) {

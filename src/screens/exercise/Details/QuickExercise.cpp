@@ -53,8 +53,10 @@ void QuickExercise::setSavedExerciseData(const SavedExerciseDbo* entry) {
 
 void QuickExercise::doSave() {
     const QString text = calories()->text();
-    // Read by its leading digits, so "150.00" counts as 150 and a long number is not 0.
-    if (ConvertUtil::leadingInteger(text) == 0) {
+    // Checked by its leading digits, so "150.00" counts as 150 and a long number is not 0; read
+    // with the locale's decimal separator, so "150,5" is not taken as 0.
+    const std::optional<double> calories = ui::TextField::numberIn(text);
+    if (ConvertUtil::leadingInteger(text) == 0 || !calories) {
         auto* alert = new ui::AlertView(QStringLiteral("Error"),
                                         QStringLiteral("The calories must be greater than 0."),
                                         QStringLiteral("Ok"));
@@ -69,7 +71,7 @@ void QuickExercise::doSave() {
     entry->setName(name()->text());
     entry->setDuration(0);
     entry->setBurnRate(0);
-    entry->setCalories(text.toFloat());
+    entry->setCalories(float(*calories));
     entry->setDate(DateUtil::trunc(date()));
     entry->getKindImage();
     store(*entry);
