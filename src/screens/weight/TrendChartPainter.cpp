@@ -127,6 +127,71 @@ void paintGoal(QPainter& p, const Scale& s, double kilograms, bool pounds) {
                Qt::AlignRight | Qt::AlignVCenter, text);
 }
 
+// Where several days share one column of device pixels (a year or more on the phone's width),
+// drawing each of them would paint the same pixels again and again: a ten-year diary has thousands
+// of dots and trend points on a few hundred columns. The dots of a column become one stroke from
+// the highest to the lowest, and the trend keeps one point a column: the same band and line at a
+// fraction of the drawing.
+struct Columns {
+    double left;
+    double perPixel;
+    bool dense;
+
+    Columns(const QPainter& p, const Scale& s)
+        : left(s.plot.left()), perPixel(std::max(1.0, p.deviceTransform().m11())),
+          dense(s.perDay * perPixel < 1.0) {}
+    qint64 of(double x) const { return qint64(std::floor((x - left) * perPixel)); }
+};
+
+template <typename Shown>
+void paintDots(QPainter& p, const Scale& s, const Columns& columns, const WeightTrend& trend,
+               qsizetype first, qsizetype end, const Shown& shown) {
+    QList<QPointF> dots;
+    QList<QLineF> strokes;
+    dots.reserve(end - first);
+    for (qsizetype i = first; i < end;) {
+        const double x = s.x(trend.days().at(i).day);
+        double top = s.y(shown(trend.days().at(i).kilograms));
+        double bottom = top;
+        // In a dense chart, the following days of the same column join this one.
+        while (++i < end && columns.dense &&
+               columns.of(s.x(trend.days().at(i).day)) == columns.of(x)) {
+            const double y = s.y(shown(trend.days().at(i).kilograms));
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+        if (top == bottom)
+            dots.append(QPointF(x, top));
+        else
+            strokes.append(QLineF(x, top, x, bottom));
+    }
+    if (columns.dense) {
+        // Round ends cost curves the eye cannot tell from square ones at this size.
+        QPen pen = p.pen();
+        pen.setCapStyle(Qt::SquareCap);
+        p.setPen(pen);
+    }
+    p.drawPoints(dots.constData(), int(dots.size()));
+    p.drawLines(strokes.constData(), int(strokes.size()));
+}
+
+template <typename Shown>
+QPolygonF trendLine(const Scale& s, const Columns& columns, const WeightTrend& trend,
+                    const QDate& from, const QDate& to, const Shown& shown) {
+    QPolygonF line;
+    line.reserve(from.daysTo(to) + 1);
+    for (QDate d = from; d <= to; d = d.addDays(1)) {
+        const QPointF point(s.x(d), s.y(shown(*trend.trendAt(d))));
+        // A dense line keeps the first point and then the last day of each column.
+        if (columns.dense && line.size() > 1 &&
+            columns.of(line.last().x()) == columns.of(point.x()))
+            line.last() = point;
+        else
+            line.append(point);
+    }
+    return line;
+}
+
 } // namespace
 
 void TrendChartPainter::paint(QPainter& p, const QRectF& area, const Chart& chart) {
@@ -181,25 +246,18 @@ void TrendChartPainter::paint(QPainter& p, const QRectF& area, const Chart& char
     paintGrid(p, s, chart.to);
     p.setClipRect(plot.adjusted(-4, -4, 4, 4));
 
-    // One call for all dots: a round pen draws each point as a disc.
-    QList<QPointF> dots;
-    dots.reserve(end - first);
-    for (qsizetype i = first; i < end; ++i) {
-        const DayWeight& day = trend.days().at(i);
-        dots.append(QPointF(s.x(day.day), s.y(shown(day.kilograms))));
-    }
     QColor dotColor = ui::Metrics::tintColor();
     dotColor.setAlpha(150);
     p.setPen(QPen(dotColor, std::clamp(s.perDay * 0.8, 2.0, 5.0), Qt::SolidLine, Qt::RoundCap));
-    p.drawPoints(dots.constData(), int(dots.size()));
+    const Columns columns(p, s);
+    paintDots(p, s, columns, trend, first, end, shown);
 
     if (lineFrom <= lineTo) {
-        QPolygonF line;
-        line.reserve(lineFrom.daysTo(lineTo) + 1);
-        for (QDate d = lineFrom; d <= lineTo; d = d.addDays(1))
-            line.append(QPointF(s.x(d), s.y(shown(*trend.trendAt(d)))));
-        p.setPen(QPen(trendColor, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPolyline(line);
+        // A dense line turns a little at hundreds of joins, where rounding each one costs
+        // curves and shows nothing.
+        p.setPen(QPen(trendColor, 2, Qt::SolidLine, Qt::RoundCap,
+                      columns.dense ? Qt::BevelJoin : Qt::RoundJoin));
+        p.drawPolyline(trendLine(s, columns, trend, lineFrom, lineTo, shown));
     }
     p.setClipping(false);
     if (chart.goalKilograms > 0)
