@@ -5,8 +5,8 @@
 namespace ui {
 
 TextWheels::TextWheels(QList<QStringList> wheels, int width, int rowHeight, Chosen chosen)
-    : wheels_(std::move(wheels)), width_(width), rowHeight_(rowHeight),
-      chosen_(std::move(chosen)) {}
+    : wheels_(std::move(wheels)), width_(width), rowHeight_(rowHeight), chosen_(std::move(chosen)) {
+}
 
 void TextWheels::attachTo(PickerView* picker) {
     picker->setDataSource(this);

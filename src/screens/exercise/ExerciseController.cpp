@@ -7,7 +7,7 @@
 
 ExerciseController::ExerciseController(QObject* parent)
     : DiaryDayTab(QStringLiteral("exercise_current_date"), QStringLiteral("Exercise"),
-                         QStringLiteral("exercise.png"), parent) {
+                  QStringLiteral("exercise.png"), parent) {
     // The menu lives as long as this screen, so the navigation stack must not delete it.
     exerciseMenu_ = new ExerciseMenuController(this, this);
     init();

@@ -8,7 +8,7 @@
 
 FoodController::FoodController(QObject* parent)
     : DiaryDayTab(QStringLiteral("food_current_date"), QStringLiteral("Food"),
-                         QStringLiteral("food.png"), parent) {
+                  QStringLiteral("food.png"), parent) {
     // The menu lives as long as this screen, so the navigation stack must not delete it.
     foodMenu_ = new FoodMenuController(this, this);
     init();

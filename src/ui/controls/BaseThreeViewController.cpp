@@ -11,7 +11,6 @@
 #include "ui/controls/QVXCalendarView.h"
 #include "ui/controls/QVXTableView.h"
 
-
 namespace {
 
 const int shadowHeight = 18;

@@ -216,4 +216,3 @@ void AddExerciseController::doCancel() {
     if (ui::NavigationController* nav = navigationController())
         nav->popToRootViewController();
 }
-
