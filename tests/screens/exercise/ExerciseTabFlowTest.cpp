@@ -282,17 +282,11 @@ TEST_F(ExerciseTabFlowTest, EditingRecomputesOnAnIntensityChangeAndKeepsDayAndEx
     EXPECT_EQ(diary().count("recent_exercise"), 3);
 }
 
-TEST_F(ExerciseTabFlowTest, DeletingFromTheDayAndFromTheRecentList) {
+// Deleting from the day is the shared diary tab's, tested with the Food tab.
+TEST_F(ExerciseTabFlowTest, DeletingFromTheRecentListTakesOneRememberedRow) {
     saved(speedyExercise(at(2026, 12, 6), 100, "Walk"));
     saved(speedyExercise(at(2026, 12, 6), 200, "Walk"));
     saved(exerciseEntry(200, at(2026, 12, 6), 30, 400, 200));
-    tab->refreshData();
-    dayList()->showDeleteConfirmation({0, 0});
-    QTest::mouseClick(dayList()->deleteButton(), Qt::LeftButton);
-    EXPECT_EQ(dayList()->numberOfRows(0), 1);
-    EXPECT_EQ(header(0), "Quick : 100");
-    EXPECT_EQ(burned(), "300");
-    EXPECT_EQ(diary().count("saved_exercise"), 2);
 
     // One remembered speedy entry goes, not every speedy row.
     ExerciseMenuController* recent = openMenuRow({0, 0});
@@ -304,7 +298,7 @@ TEST_F(ExerciseTabFlowTest, DeletingFromTheDayAndFromTheRecentList) {
     EXPECT_EQ(rows("select exercise_item_id, calories from recent_exercise order by id"),
               "0|100.0\n200|200.0");
     EXPECT_EQ(recent->tableView()->numberOfRows(0), 2);
-    EXPECT_EQ(diary().count("saved_exercise"), 2);
+    EXPECT_EQ(diary().count("saved_exercise"), 3);
 }
 
 TEST_F(ExerciseTabFlowTest, AnExerciseGoneFromTheCatalogueIsReportedAndCanStillBeDeleted) {
