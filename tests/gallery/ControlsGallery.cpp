@@ -1,6 +1,8 @@
 #include "Gallery.h"
 
 #include "ui/Metrics.h"
+#include "ui/TableView.h"
+#include "ui/TableViewCell.h"
 #include "ui/controls/BaseThreeViewController.h"
 #include "ui/controls/CalendarViewOwner.h"
 #include "ui/controls/ControlImages.h"
@@ -8,12 +10,48 @@
 #include "ui/controls/FoodSpin.h"
 #include "ui/controls/PixmapView.h"
 #include "ui/controls/QVXCalendarView.h"
+#include "ui/controls/QVXTableView.h"
+
+#include <QLabel>
 
 namespace {
 
+// The bare frame with two sample sections of two rows in its day table.
 class GalleryFrame : public BaseThreeViewController {
 public:
     GalleryFrame() { init(); }
+
+    int numberOfSections(ui::TableView*) override { return 2; }
+    int numberOfRows(ui::TableView*, int) override { return 2; }
+    ui::TableViewCell* cellForRow(ui::TableView* table, const ui::IndexPath& path) override {
+        auto* cell = table->reusableCell<ui::TableViewCell>(
+            "any-cell", [] { return new ui::TableViewCell("any-cell"); });
+        cell->textLabel()->setText(QString::asprintf("Cell #%i", path.row));
+        return cell;
+    }
+    int heightForRow(ui::TableView*, const ui::IndexPath&) override { return 40; }
+    int heightForHeader(ui::TableView*, int) override { return 23; }
+    QWidget* tableViewForHeaderInSection(QVXTableView*, int section) override {
+        auto* header = new PixmapView(ControlImages::image("section.png"));
+        header->setOpacity(0.9);
+        header->resize(ui::Metrics::ScreenWidth, 18);
+        headerLabel(header, QRect(15, 2, 160, 18), "Section of Day table", Qt::AlignLeft);
+        headerLabel(header, QRect(165, 2, 111, 18), QString::asprintf("#%i", section),
+                    Qt::AlignRight);
+        return header;
+    }
+
+private:
+    static void headerLabel(QWidget* parent, const QRect& frame, const QString& text,
+                            Qt::Alignment alignment) {
+        auto* label = new QLabel(text, parent);
+        label->setGeometry(frame);
+        label->setFont(ui::Metrics::font(14, true));
+        label->setAlignment(alignment | Qt::AlignVCenter);
+        QPalette palette = label->palette();
+        palette.setBrush(QPalette::WindowText, QBrush(Qt::black));
+        label->setPalette(palette);
+    }
 };
 
 // The frame inside its navigation bar, as a tab shows it.

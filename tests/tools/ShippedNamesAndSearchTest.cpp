@@ -94,13 +94,3 @@ TEST_F(ShippedNamesAndSearchTest, WordsInAnyOrderFindWhatWasMeant) {
         EXPECT_TRUE(item.name.contains("walking", Qt::CaseInsensitive) && item.name.contains('3'))
             << item.name.toStdString();
 }
-
-TEST_F(ShippedNamesAndSearchTest, TypedWildcardsFindOnlyThemselves) {
-    const QStringList percent = foodSearch("%");
-    EXPECT_FALSE(percent.isEmpty()); // "2% milkfat" and the like
-    for (const QString& name : percent)
-        EXPECT_TRUE(name.contains('%')) << name.toStdString();
-    EXPECT_TRUE(foodSearch("%%").isEmpty());
-    EXPECT_TRUE(foodSearch("__").isEmpty());
-    EXPECT_FALSE(ExerciseDbo::searchExerciseUsingTemplate("_", 0).has_value());
-}

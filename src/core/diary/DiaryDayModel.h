@@ -28,7 +28,7 @@ public:
             list().remove(static_cast<Day*>(this));
     }
 
-protected:
+    // The process-wide list of days, read on first use.
     static List& list() {
         auto& slot = ProcessGlobal<std::optional<List>>::get();
         if (!slot)
@@ -36,8 +36,6 @@ protected:
         return *slot;
     }
     static DayPtr dayOn(const QDateTime& date) { return list().dayOn(date); }
-    static DayPtr makeDay(const QDateTime& date) { return std::make_shared<Day>(date); }
-    static void append(DayPtr day, List& list) { list.insertDbo(list.size(), std::move(day)); }
 
     // Deletes the entry from the database and the day, then drops the day if it became empty
     // and is not today. False, changing nothing, when there is no such entry.
@@ -47,4 +45,8 @@ protected:
         checkSelf();
         return true;
     }
+
+protected:
+    static DayPtr makeDay(const QDateTime& date) { return std::make_shared<Day>(date); }
+    static void append(DayPtr day, List& list) { list.insertDbo(list.size(), std::move(day)); }
 };

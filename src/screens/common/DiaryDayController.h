@@ -6,6 +6,7 @@
 
 #include <QBrush>
 #include <QDateTime>
+#include <memory>
 
 class DayBar;
 class OverviewInfoPanel;
@@ -97,4 +98,41 @@ private:
     DayBar* dayBar_ = nullptr;
     QVXTableView* dayTable_ = nullptr;
     OverviewInfoPanel* daysummarypanel_ = nullptr;
+};
+
+// The part of a diary tab that only depends on its day model: the day held, read from the
+// model's process-wide list, its entries by section and their deletion.
+template <class Day> class DiaryDayTab : public DiaryDayController {
+public:
+    using DayPtr = std::shared_ptr<Day>;
+
+    const DayPtr& dayData() const { return dayData_; }
+    static typename Day::List& listData() { return Day::list(); }
+
+    QString tableViewSectionName(ui::TableView*, int section) const override {
+        return Day::nameForItemsAtIndex(section);
+    }
+
+protected:
+    using DiaryDayController::DiaryDayController;
+
+    void loadDay() override { dayData_ = Day::dayOn(currDate()); }
+    bool dayIsListed() const override {
+        return dayData_ && listData().dayOn(dayData_->date()) == dayData_;
+    }
+    int entryCount(int section) const override {
+        if (!dayData_ || !dayData_->validGroup(section))
+            return 0;
+        return int(dayData_->items().at(section).size());
+    }
+    void removeEntry(const ui::IndexPath& path) override {
+        // Hold the day: removing its last entry may take it out of the list.
+        const DayPtr day = dayData_;
+        day->removeAt(path.section, path.row);
+    }
+    typename Day::EntryPtr entryAt(const ui::IndexPath& path) const {
+        return dayData_ ? dayData_->entryAt(path.section, path.row) : nullptr;
+    }
+
+    DayPtr dayData_;
 };

@@ -9,33 +9,24 @@ class ExerciseMenuController;
 // it. It opens the exercise menu to add and an entry's editor to change it, deletes entries,
 // and is what the editors tell to refresh after a save. Its day is shared with the editors
 // through vars "exercise_current_date".
-class ExerciseController : public DiaryDayController {
+class ExerciseController : public DiaryDayTab<ExerciseDayInfo> {
     Q_OBJECT
 public:
     explicit ExerciseController(QObject* parent = nullptr);
     ~ExerciseController() override;
 
-    const ExerciseDayPtr& dayData() const { return dayData_; }
     ExerciseMenuController* exerciseMenu() const { return exerciseMenu_; }
-    // The process-wide exercise list.
-    static ExerciseDayList& listData();
 
     void addNewExercise() { openAddMenu(); }
 
     ui::TableViewCell* cellForRow(ui::TableView* table, const ui::IndexPath& path) override;
-    QString tableViewSectionName(ui::TableView* table, int section) const override;
     QString tableViewSectionInfo(ui::TableView* table, int section) const override;
 
 protected:
     ui::ViewController* addMenu() const override;
-    void loadDay() override;
-    bool dayIsListed() const override;
     int sectionCount() const override;
-    int entryCount(int section) const override;
-    void removeEntry(const ui::IndexPath& path) override;
     void openEntry(const ui::IndexPath& path) override;
 
 private:
-    ExerciseDayPtr dayData_;
     ExerciseMenuController* exerciseMenu_ = nullptr;
 };

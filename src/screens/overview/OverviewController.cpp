@@ -182,10 +182,6 @@ void OverviewController::overCustom(DateButton* button) {
         ControlImages::image(over ? QStringLiteral("red.png") : QStringLiteral("green.png")));
 }
 
-bool OverviewController::isDayTable(ui::TableView* table) const {
-    return ui::ViewUtil::tag(table) == DayTableTag;
-}
-
 int OverviewController::foodGroups() const {
     return currentday_ && currentday_->foodInfo() ? currentday_->foodInfo()->groupCount() : 0;
 }
@@ -205,14 +201,10 @@ OverviewController::Group OverviewController::groupOf(int section) const {
 }
 
 int OverviewController::numberOfSections(ui::TableView* table) {
-    if (!isDayTable(table))
-        return BaseThreeViewController::numberOfSections(table);
     return std::max(1, foodGroups() + exerciseGroups());
 }
 
 int OverviewController::numberOfRows(ui::TableView* table, int section) {
-    if (!isDayTable(table))
-        return BaseThreeViewController::numberOfRows(table, section);
     const Group group = groupOf(section);
     if (group.index < 0)
         return 0;
@@ -226,8 +218,6 @@ bool OverviewController::checkSection(ui::TableView* table, int section) {
 }
 
 ui::TableViewCell* OverviewController::cellForRow(ui::TableView* table, const ui::IndexPath& path) {
-    if (!isDayTable(table))
-        return BaseThreeViewController::cellForRow(table, path);
     const Group group = groupOf(path.section);
     if (group.food) {
         const QString identifier = QStringLiteral("any-food-cell");
@@ -248,28 +238,20 @@ ui::TableViewCell* OverviewController::cellForRow(ui::TableView* table, const ui
 }
 
 int OverviewController::heightForRow(ui::TableView* table, const ui::IndexPath& path) {
-    if (!isDayTable(table))
-        return BaseThreeViewController::heightForRow(table, path);
     return DiaryEntryCell::RowHeight;
 }
 
 int OverviewController::heightForHeader(ui::TableView* table, int section) {
-    if (!isDayTable(table))
-        return BaseThreeViewController::heightForHeader(table, section);
     // A section without rows takes no room: a day lists many empty meals and categories.
     return checkSection(table, section) ? DiarySectionHeader::Height : 0;
 }
 
 bool OverviewController::canEditRow(ui::TableView* table, const ui::IndexPath& path) {
-    if (!isDayTable(table))
-        return BaseThreeViewController::canEditRow(table, path);
     return path.row >= 0 && path.row < numberOfRows(table, path.section);
 }
 
 void OverviewController::commitEditingStyle(ui::TableView* table, ui::EditingStyle style,
                                             const ui::IndexPath& path) {
-    if (!isDayTable(table))
-        return BaseThreeViewController::commitEditingStyle(table, style, path);
     if (style != ui::EditingStyle::Delete || !canEditRow(table, path))
         return;
     // The current day holds its diary days, even when their last entry goes with them.
@@ -284,8 +266,6 @@ void OverviewController::commitEditingStyle(ui::TableView* table, ui::EditingSty
 }
 
 void OverviewController::didSelectRow(ui::TableView* table, const ui::IndexPath& path) {
-    if (!isDayTable(table))
-        return BaseThreeViewController::didSelectRow(table, path);
     const Group group = groupOf(path.section);
     dayTable()->deselect();
     if (group.index < 0)
@@ -300,8 +280,6 @@ void OverviewController::didSelectRow(ui::TableView* table, const ui::IndexPath&
 
 QWidget* OverviewController::tableViewForHeaderInSection(QVXTableView* table, int section) {
     ui::TableView* list = table->tableView();
-    if (!isDayTable(list))
-        return BaseThreeViewController::tableViewForHeaderInSection(table, section);
     if (!checkSection(list, section))
         return nullptr;
     return DiarySectionHeader::make(section, tableViewSectionName(list, section),
@@ -310,8 +288,6 @@ QWidget* OverviewController::tableViewForHeaderInSection(QVXTableView* table, in
 }
 
 QString OverviewController::tableViewSectionName(ui::TableView* table, int section) {
-    if (!isDayTable(table))
-        return BaseThreeViewController::tableViewSectionName(table, section);
     const Group group = groupOf(section);
     if (group.index < 0)
         return {};
@@ -320,8 +296,6 @@ QString OverviewController::tableViewSectionName(ui::TableView* table, int secti
 }
 
 QString OverviewController::tableViewSectionInfo(ui::TableView* table, int section) {
-    if (!isDayTable(table))
-        return BaseThreeViewController::tableViewSectionInfo(table, section);
     const Group group = groupOf(section);
     if (group.index < 0)
         return {};
@@ -332,7 +306,5 @@ QString OverviewController::tableViewSectionInfo(ui::TableView* table, int secti
 }
 
 QBrush OverviewController::tableViewSectionColor(ui::TableView* table, int section) {
-    if (!isDayTable(table))
-        return BaseThreeViewController::tableViewSectionColor(table, section);
     return DiarySectionHeader::color();
 }

@@ -51,9 +51,9 @@ public:
                             const ui::IndexPath& path) override;
     void didSelectRow(ui::TableView* table, const ui::IndexPath& path) override;
     QWidget* tableViewForHeaderInSection(QVXTableView* table, int section) override;
-    QString tableViewSectionName(ui::TableView* table, int section) override;
-    QString tableViewSectionInfo(ui::TableView* table, int section) override;
-    QBrush tableViewSectionColor(ui::TableView* table, int section) override;
+    QString tableViewSectionName(ui::TableView* table, int section);
+    QString tableViewSectionInfo(ui::TableView* table, int section);
+    QBrush tableViewSectionColor(ui::TableView* table, int section);
     // Whether the section has rows (and so a header).
     bool checkSection(ui::TableView* table, int section);
 
@@ -71,7 +71,6 @@ private:
     Group groupOf(int section) const;
     int foodGroups() const;
     int exerciseGroups() const;
-    bool isDayTable(ui::TableView* table) const;
     void fillWeeksInfoFromDB();
     void placeSummaryPanel();
     const OverviewDayInfo* markedDay(const QDateTime& date) const;

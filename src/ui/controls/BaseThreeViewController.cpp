@@ -4,15 +4,12 @@
 #include "ui/Label.h"
 #include "ui/Metrics.h"
 #include "ui/TableView.h"
-#include "ui/TableViewCell.h"
 #include "ui/ViewUtil.h"
 #include "ui/controls/ControlImages.h"
 #include "ui/controls/DayBar.h"
 #include "ui/controls/PixmapView.h"
 #include "ui/controls/QVXCalendarView.h"
 #include "ui/controls/QVXTableView.h"
-
-#include <QLabel>
 
 namespace {
 
@@ -22,16 +19,6 @@ void setBrush(QWidget* widget, QPalette::ColorRole role, const QBrush& brush) {
     QPalette palette = widget->palette();
     palette.setBrush(role, brush);
     widget->setPalette(palette);
-}
-
-QLabel* headerLabel(QWidget* parent, const QRect& frame, const QString& text, const QBrush& color,
-                    Qt::Alignment alignment) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(frame);
-    label->setFont(ui::Metrics::font(14, true));
-    label->setAlignment(alignment | Qt::AlignVCenter);
-    setBrush(label, QPalette::WindowText, color);
-    return label;
 }
 
 } // namespace
@@ -156,66 +143,3 @@ void BaseThreeViewController::calendarHeightChanged(CalendarView* calendar) {
 }
 
 void BaseThreeViewController::overCustom(DateButton*) {}
-
-int BaseThreeViewController::numberOfSections(ui::TableView*) {
-    return 2;
-}
-
-int BaseThreeViewController::numberOfRows(ui::TableView*, int) {
-    return 2;
-}
-
-ui::TableViewCell* BaseThreeViewController::cellForRow(ui::TableView* table,
-                                                       const ui::IndexPath& path) {
-    const QString identifier = QStringLiteral("any-cell");
-    auto* cell = table->reusableCell<ui::TableViewCell>(
-        identifier, [&] { return new ui::TableViewCell(identifier); });
-    cell->textLabel()->setText(QString::asprintf("Cell #%i", path.row));
-    return cell;
-}
-
-bool BaseThreeViewController::canEditRow(ui::TableView*, const ui::IndexPath&) {
-    return false;
-}
-
-void BaseThreeViewController::commitEditingStyle(ui::TableView*, ui::EditingStyle,
-                                                 const ui::IndexPath&) {}
-
-int BaseThreeViewController::heightForRow(ui::TableView*, const ui::IndexPath&) {
-    return 40;
-}
-
-int BaseThreeViewController::heightForHeader(ui::TableView*, int) {
-    return 23;
-}
-
-void BaseThreeViewController::didSelectRow(ui::TableView* table, const ui::IndexPath&) {
-    if (QVXTableView* owner = QVXTableView::enclosing(table))
-        owner->deselect();
-}
-
-QWidget* BaseThreeViewController::tableViewForHeaderInSection(QVXTableView* table, int section) {
-    ui::TableView* list = table->tableView();
-    auto* header = new PixmapView(ControlImages::image("section.png"));
-    header->setOpacity(0.9);
-    header->resize(ui::Metrics::ScreenWidth, 18);
-    const QBrush color = tableViewSectionColor(list, section);
-    headerLabel(header, QRect(15, 2, 160, 18), tableViewSectionName(list, section), color,
-                Qt::AlignLeft);
-    headerLabel(header, QRect(165, 2, 111, 18), tableViewSectionInfo(list, section), color,
-                Qt::AlignRight);
-    return header;
-}
-
-QString BaseThreeViewController::tableViewSectionName(ui::TableView* table, int) {
-    const bool dayTable = ui::ViewUtil::tag(table) == DayTableTag;
-    return QStringLiteral("Section of %1").arg(dayTable ? "Day table" : "Unknown");
-}
-
-QString BaseThreeViewController::tableViewSectionInfo(ui::TableView*, int section) {
-    return QString::asprintf("#%i", section);
-}
-
-QBrush BaseThreeViewController::tableViewSectionColor(ui::TableView*, int) {
-    return QBrush(Qt::black);
-}

@@ -4,7 +4,6 @@
 #include "ui/controls/CalendarViewOwner.h"
 #include "ui/controls/QVXTableViewDataSource.h"
 
-#include <QBrush>
 #include <QDateTime>
 #include <array>
 
@@ -18,8 +17,9 @@ class Label;
 
 // The Overview and Weight frame: a month view (calendar over a data area) and a day view (a bar
 // with previous and next day around the current date, over a day table), both following one
-// current date kept at 08:00 of its day. Subclasses override the hooks and call init() first
-// thing in their constructor, so that their overrides take part in the building.
+// current date kept at 08:00 of its day. Subclasses answer the day table's hooks, override the
+// others they need and call init() first thing in their constructor, so that their overrides
+// take part in the building.
 class BaseThreeViewController : public BaseMultiViewController,
                                 public CalendarViewOwner,
                                 public QVXTableViewDataSource {
@@ -63,22 +63,6 @@ public:
     void dateChanged(CalendarView* calendar) override;
     void calendarHeightChanged(CalendarView* calendar) override;
     void overCustom(DateButton* button) override;
-
-    // Table hooks; overrides handle their own tables and fall back here for the others.
-    int numberOfSections(ui::TableView* table) override;
-    int numberOfRows(ui::TableView* table, int section) override;
-    ui::TableViewCell* cellForRow(ui::TableView* table, const ui::IndexPath& path) override;
-    bool canEditRow(ui::TableView* table, const ui::IndexPath& path) override;
-    void commitEditingStyle(ui::TableView* table, ui::EditingStyle style,
-                            const ui::IndexPath& path) override;
-    int heightForRow(ui::TableView* table, const ui::IndexPath& path) override;
-    int heightForHeader(ui::TableView* table, int section) override;
-    void didSelectRow(ui::TableView* table, const ui::IndexPath& path) override;
-    // The standard header: name on the left, information on the right, over "section.png".
-    QWidget* tableViewForHeaderInSection(QVXTableView* table, int section) override;
-    virtual QString tableViewSectionName(ui::TableView* table, int section);
-    virtual QString tableViewSectionInfo(ui::TableView* table, int section);
-    virtual QBrush tableViewSectionColor(ui::TableView* table, int section);
 
 protected:
     // Runs after every change of the current date; subclasses reload their data here.

@@ -41,7 +41,9 @@ QStringList numbered(int count, int step, const char* format) {
 
 AddExerciseController::AddExerciseController(bool editMode, QObject* parent)
     : DayEntryEditor(editMode, QStringLiteral("exercise_current_date"), QStringLiteral("Save"),
-                     parent) {
+                     parent),
+      wheels_({arrayByComponent(0), arrayByComponent(1)}, wheelWidth, wheelRowHeight,
+              [this](int, int) { recalcCalories(); }) {
     view();
 }
 
@@ -58,8 +60,7 @@ void AddExerciseController::loadView() {
     wheelsBack->setGeometry(0, wheelsTop, ui::Metrics::ScreenWidth, wheelsHeight);
     duration_ = new ui::PickerView(wheelsBack);
     duration_->setObjectName("duration");
-    duration_->setDataSource(this);
-    duration_->setDelegate(this);
+    wheels_.attachTo(duration_);
     duration_->setShowsSelectionIndicator(true);
     const int pickerWidth = 2 * wheelWidth + 20;
     duration_->setGeometry((ui::Metrics::ScreenWidth - pickerWidth) / 2, 6, pickerWidth,
@@ -214,28 +215,4 @@ void AddExerciseController::doSave() {
 void AddExerciseController::doCancel() {
     if (ui::NavigationController* nav = navigationController())
         nav->popToRootViewController();
-}
-
-int AddExerciseController::numberOfComponents(ui::PickerView*) {
-    return 2;
-}
-
-int AddExerciseController::numberOfRows(ui::PickerView*, int component) {
-    return int(arrayByComponent(component).size());
-}
-
-QString AddExerciseController::titleForRow(ui::PickerView*, int row, int component) {
-    return arrayByComponent(component).value(row);
-}
-
-int AddExerciseController::widthForComponent(ui::PickerView*, int) {
-    return wheelWidth;
-}
-
-int AddExerciseController::rowHeightForComponent(ui::PickerView*, int) {
-    return wheelRowHeight;
-}
-
-void AddExerciseController::didSelectRow(ui::PickerView*, int, int) {
-    recalcCalories();
 }

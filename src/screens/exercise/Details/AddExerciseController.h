@@ -3,8 +3,7 @@
 #include "core/catalogue/ExerciseDbo.h"
 #include "core/diary/SavedExerciseDbo.h"
 #include "screens/common/DayEntryEditor.h"
-#include "ui/PickerViewDataSource.h"
-#include "ui/PickerViewDelegate.h"
+#include "ui/TextWheels.h"
 #include "ui/controls/FoodSpin.h"
 #include "ui/controls/SpinTextFieldDelegate.h"
 
@@ -22,10 +21,7 @@ class SegmentedControl;
 // five) and an intensity, which give the calories burned at the intensity's METs times 80 an
 // hour; the user may nudge the calories before saving. Opened by the exercise menu for a new
 // entry and by the diary to edit one, whose day and exercise then stay as they are.
-class AddExerciseController : public DayEntryEditor,
-                              public ui::PickerViewDataSource,
-                              public ui::PickerViewDelegate,
-                              public SpinTextFieldDelegate {
+class AddExerciseController : public DayEntryEditor, public SpinTextFieldDelegate {
     Q_OBJECT
 public:
     // Calories an hour per MET.
@@ -64,13 +60,6 @@ public:
     FoodSpin* burnRate() const { return burnRate_; }
     FoodSpin* calories() const { return calories_; }
 
-    // Wheels.
-    int numberOfComponents(ui::PickerView* picker) override;
-    int numberOfRows(ui::PickerView* picker, int component) override;
-    QString titleForRow(ui::PickerView* picker, int row, int component) override;
-    int widthForComponent(ui::PickerView* picker, int component) override;
-    int rowHeightForComponent(ui::PickerView* picker, int component) override;
-    void didSelectRow(ui::PickerView* picker, int row, int component) override;
     // Spins: nothing follows from a change.
     void spinValueChangedTo(FoodSpin*, float) override {}
 
@@ -84,6 +73,7 @@ private:
 
     QPointer<SelectExerciseController> exerciseMenu_;
     int exerciseId_ = 0;
+    ui::TextWheels wheels_;
     ui::PickerView* duration_ = nullptr;
     ui::SegmentedControl* exerciseIntensity_ = nullptr;
     QPointer<FoodSpin> burnRate_;

@@ -25,7 +25,9 @@ const int wheelRowHeight = 40;
 } // namespace
 
 AddFoodController::AddFoodController(bool editMode, QObject* parent)
-    : FoodEntryEditor(editMode, QStringLiteral("Save"), parent) {
+    : FoodEntryEditor(editMode, QStringLiteral("Save"), parent),
+      wheels_({PortionWheels::portions(), PortionWheels::portionsParts()}, wheelWidth,
+              wheelRowHeight, [this](int, int) { portionTurned(); }) {
     view();
 }
 
@@ -50,8 +52,7 @@ void AddFoodController::createContent(QWidget* view) {
     wheelsBack->setGeometry(0, 114, ui::Metrics::ScreenWidth, 202);
     portion_ = new ui::PickerView(wheelsBack);
     portion_->setObjectName("portion");
-    portion_->setDataSource(this);
-    portion_->setDelegate(this);
+    wheels_.attachTo(portion_);
     portion_->setShowsSelectionIndicator(true);
     portion_->setGeometry(8, 6, 150, 190);
     portion_->selectRow(0, 0, false);
@@ -164,32 +165,7 @@ void AddFoodController::doSave() {
     store(*entry);
 }
 
-int AddFoodController::numberOfComponents(ui::PickerView*) {
-    return 2;
-}
-
-int AddFoodController::numberOfRows(ui::PickerView*, int component) {
-    return int(component == 0 ? PortionWheels::portions().size()
-                              : PortionWheels::portionsParts().size());
-}
-
-QString AddFoodController::titleForRow(ui::PickerView*, int row, int component) {
-    // Drawn by the wheel itself in its bold row font: row views rendered inside a wheel that
-    // does not sit at the top of its window land rows away from their place.
-    const QStringList& rows =
-        component == 0 ? PortionWheels::portions() : PortionWheels::portionsParts();
-    return rows.value(row);
-}
-
-int AddFoodController::widthForComponent(ui::PickerView*, int) {
-    return wheelWidth;
-}
-
-int AddFoodController::rowHeightForComponent(ui::PickerView*, int) {
-    return wheelRowHeight;
-}
-
-void AddFoodController::didSelectRow(ui::PickerView*, int, int) {
+void AddFoodController::portionTurned() {
     infoPanel_->setPortionSizeAndRedraw(portionCount());
     calories_->setValueAdd(0);
     points_->setValueAdd(0);

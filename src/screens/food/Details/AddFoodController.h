@@ -2,8 +2,7 @@
 
 #include "core/catalogue/FoodSimpleDbo.h"
 #include "screens/food/Details/FoodEntryEditor.h"
-#include "ui/PickerViewDataSource.h"
-#include "ui/PickerViewDelegate.h"
+#include "ui/TextWheels.h"
 #include "ui/controls/FoodSpin.h"
 #include "ui/controls/SpinTextFieldDelegate.h"
 
@@ -21,10 +20,7 @@ class PickerView;
 // wheels, the meal and the day; shows the nutrients of that amount and the calories and points,
 // which the user may change on the spins. Opened by the food menu for a new entry and by the
 // diary to edit one.
-class AddFoodController : public FoodEntryEditor,
-                          public ui::PickerViewDataSource,
-                          public ui::PickerViewDelegate,
-                          public SpinTextFieldDelegate {
+class AddFoodController : public FoodEntryEditor, public SpinTextFieldDelegate {
     Q_OBJECT
 public:
     explicit AddFoodController(bool editMode, QObject* parent = nullptr);
@@ -51,13 +47,6 @@ public:
     FoodSpin* calories() const { return calories_; }
     FoodSpin* points() const { return points_; }
 
-    // Wheels.
-    int numberOfComponents(ui::PickerView* picker) override;
-    int numberOfRows(ui::PickerView* picker, int component) override;
-    QString titleForRow(ui::PickerView* picker, int row, int component) override;
-    int widthForComponent(ui::PickerView* picker, int component) override;
-    int rowHeightForComponent(ui::PickerView* picker, int component) override;
-    void didSelectRow(ui::PickerView* picker, int row, int component) override;
     // Spins.
     void spinValueChangedTo(FoodSpin* spin, float value) override;
 
@@ -66,10 +55,13 @@ protected:
 
 private:
     void createContent(QWidget* view);
+    // A wheel settled: the spins drop their changes and follow the new amount.
+    void portionTurned();
     void showItemNutrition(float portions);
     std::optional<FoodSimpleDbo> item() const;
 
     QPointer<SelectFoodController> foodMenu_;
+    ui::TextWheels wheels_;
     ui::PickerView* portion_ = nullptr;
     ui::Label* servingLabel_ = nullptr;
     NutritionInfoPanel* infoPanel_ = nullptr;

@@ -5,13 +5,8 @@
 #include "core/settings/UDefUtil.h"
 
 ActivitySelectController::ActivitySelectController(QObject* parent)
-    : ChoiceListController(QStringLiteral("Job Type"), {OptionsUtil::getActivityValues()}, parent) {
-}
-
-int ActivitySelectController::storedRow(int) const {
-    return OptionsUtil::getActivityIndex();
-}
-
-void ActivitySelectController::storeRow(int, int row) {
-    UDefUtil::setUserDefInt(row, SettingsKeys::activity);
-}
+    : ChoiceListController(
+          QStringLiteral("Job Type"),
+          {{OptionsUtil::getActivityValues(), [] { return OptionsUtil::getActivityIndex(); },
+            [](int row) { UDefUtil::setUserDefInt(row, SettingsKeys::activity); }}},
+          parent) {}

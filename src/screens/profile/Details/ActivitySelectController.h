@@ -7,8 +7,4 @@ class ActivitySelectController : public ChoiceListController {
     Q_OBJECT
 public:
     explicit ActivitySelectController(QObject* parent = nullptr);
-
-protected:
-    int storedRow(int section) const override;
-    void storeRow(int section, int row) override;
 };

@@ -6,9 +6,10 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-ChoiceListController::ChoiceListController(const QString& title, const QList<QStringList>& sections,
+ChoiceListController::ChoiceListController(const QString& title, QList<Section> sections,
                                            QObject* parent)
-    : ProfileEditorController(title, parent), sections_(sections), checked_(sections.size(), -1) {
+    : ProfileEditorController(title, parent), sections_(std::move(sections)),
+      checked_(sections_.size(), -1) {
     view();
 }
 
@@ -31,7 +32,7 @@ int ChoiceListController::checkedRow(int section) const {
 void ChoiceListController::viewWillAppear() {
     ProfileEditorController::viewWillAppear();
     for (int section = 0; section < int(checked_.size()); ++section)
-        checked_[section] = storedRow(section);
+        checked_[section] = sections_[section].storedRow();
     table_->reloadData();
 }
 
@@ -40,7 +41,7 @@ int ChoiceListController::numberOfSections(ui::TableView*) {
 }
 
 int ChoiceListController::numberOfRows(ui::TableView*, int section) {
-    return int(sections_.value(section).size());
+    return section >= 0 && section < sections_.size() ? int(sections_[section].rows.size()) : 0;
 }
 
 ui::TableViewCell* ChoiceListController::cellForRow(ui::TableView* table,
@@ -48,7 +49,7 @@ ui::TableViewCell* ChoiceListController::cellForRow(ui::TableView* table,
     const QString identifier = QStringLiteral("choice");
     auto* cell = table->reusableCell<ui::TableViewCell>(
         identifier, [&] { return new ui::TableViewCell(identifier); });
-    cell->textLabel()->setText(sections_[path.section].value(path.row));
+    cell->textLabel()->setText(sections_[path.section].rows.value(path.row));
     cell->setAccessoryType(checked_[path.section] == path.row ? ui::AccessoryType::Checkmark
                                                               : ui::AccessoryType::None);
     return cell;
@@ -56,7 +57,7 @@ ui::TableViewCell* ChoiceListController::cellForRow(ui::TableView* table,
 
 void ChoiceListController::didSelectRow(ui::TableView* table, const ui::IndexPath& path) {
     markRow({path.section, checked_[path.section]}, false);
-    storeRow(path.section, path.row);
+    sections_[path.section].storeRow(path.row);
     checked_[path.section] = path.row;
     markRow(path, true);
     table->deselectRow(path, true);

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace ui {
@@ -20,6 +21,13 @@ class ChoiceListController : public ProfileEditorController,
                              public ui::TableViewDelegate {
     Q_OBJECT
 public:
+    // A section's rows and the setting behind it, read and written as a row of the section.
+    struct Section {
+        QStringList rows;
+        std::function<int()> storedRow;
+        std::function<void(int row)> storeRow;
+    };
+
     ui::TableView* tableView() const { return table_; }
     // The row with the checkmark in a section.
     int checkedRow(int section) const;
@@ -32,17 +40,13 @@ public:
     void didSelectRow(ui::TableView* table, const ui::IndexPath& path) override;
 
 protected:
-    ChoiceListController(const QString& title, const QList<QStringList>& sections, QObject* parent);
+    ChoiceListController(const QString& title, QList<Section> sections, QObject* parent);
     void loadView() override;
-
-    // The stored choice of a section as a row of it.
-    virtual int storedRow(int section) const = 0;
-    virtual void storeRow(int section, int row) = 0;
 
 private:
     void markRow(const ui::IndexPath& path, bool checked);
 
-    QList<QStringList> sections_;
+    QList<Section> sections_;
     std::vector<int> checked_;
     ui::TableView* table_ = nullptr;
 };

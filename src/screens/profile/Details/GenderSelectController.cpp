@@ -4,12 +4,9 @@
 #include "core/settings/UDefUtil.h"
 
 GenderSelectController::GenderSelectController(QObject* parent)
-    : ChoiceListController(QStringLiteral("Gender"), {{"Female", "Male"}}, parent) {}
-
-int GenderSelectController::storedRow(int) const {
-    return UDefUtil::getUserDefBool(SettingsKeys::sex, true) ? 0 : 1;
-}
-
-void GenderSelectController::storeRow(int, int row) {
-    UDefUtil::setUserDefBool(row == 0, SettingsKeys::sex);
-}
+    : ChoiceListController(
+          QStringLiteral("Gender"),
+          {{{"Female", "Male"},
+            [] { return UDefUtil::getUserDefBool(SettingsKeys::sex, true) ? 0 : 1; },
+            [](int row) { UDefUtil::setUserDefBool(row == 0, SettingsKeys::sex); }}},
+          parent) {}

@@ -7,8 +7,4 @@ class GenderSelectController : public ChoiceListController {
     Q_OBJECT
 public:
     explicit GenderSelectController(QObject* parent = nullptr);
-
-protected:
-    int storedRow(int section) const override;
-    void storeRow(int section, int row) override;
 };

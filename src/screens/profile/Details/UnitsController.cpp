@@ -8,26 +8,24 @@
 namespace {
 
 // Row 0 of each section stands for yes: "cm" for heights, "lb" for weights.
-const char* keyOf(int section) {
-    return section == 0 ? SettingsKeys::heightInCm : SettingsKeys::weightInPounds;
+int rowOf(bool yes) {
+    return yes ? 0 : 1;
 }
 
 } // namespace
 
 UnitsController::UnitsController(QObject* parent)
-    : ChoiceListController(QStringLiteral("Units"), {{"cm", "in"}, {"lb", "kg"}}, parent) {
+    : ChoiceListController(
+          QStringLiteral("Units"),
+          {{{"cm", "in"},
+            [] { return rowOf(OptionsUtil::isInCm()); },
+            [](int row) { UDefUtil::setUserDefBool(row == 0, SettingsKeys::heightInCm); }},
+           {{"lb", "kg"},
+            [] { return rowOf(QVXUtil::getWeightUnit(SettingsKeys::weightInPounds)); },
+            [](int row) { UDefUtil::setUserDefBool(row == 0, SettingsKeys::weightInPounds); }}},
+          parent) {
     setRightButton(QStringLiteral("Done"), [this] {
         UDefUtil::setUserDefBool(isHeight(), SettingsKeys::heightInCm);
         UDefUtil::setUserDefBool(isWeight(), SettingsKeys::weightInPounds);
     });
-}
-
-int UnitsController::storedRow(int section) const {
-    const bool yes =
-        section == 0 ? OptionsUtil::isInCm() : QVXUtil::getWeightUnit(SettingsKeys::weightInPounds);
-    return yes ? 0 : 1;
-}
-
-void UnitsController::storeRow(int section, int row) {
-    UDefUtil::setUserDefBool(row == 0, keyOf(section));
 }

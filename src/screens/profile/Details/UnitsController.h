@@ -13,8 +13,4 @@ public:
     bool isHeight() const { return checkedRow(0) == 0; }
     // Yes for pounds.
     bool isWeight() const { return checkedRow(1) == 0; }
-
-protected:
-    int storedRow(int section) const override;
-    void storeRow(int section, int row) override;
 };
