@@ -197,23 +197,33 @@ void BM_StartupToFirstFrame(benchmark::State& state) {
     state.counters["peak_rss_mb"] = static_cast<double>(peakResidentKb()) / 1024.0;
 }
 
-// Steps a diary tab's day back, a day at a time through the years, with its left arrow.
-template <class Screen> void stepDaysBack(benchmark::State& state, Tab tab) {
+// Taps the back arrow of a tab's root screen, going back through the years, and starts again
+// from today after `steps` taps.
+template <class Screen, class Arrow>
+void stepBack(benchmark::State& state, Tab tab, int steps, Arrow arrowOf) {
     Shell& shell = Shell::get();
     shell.choose(tab);
     auto* screen = shell.root<Screen>(tab);
-    QAbstractButton* back = screen->dayBar()->minusButton();
+    const auto today = [screen] { screen->setToday(); };
+    QAbstractButton* back = arrowOf(screen);
+    shell.step(today);
     int stepped = 0;
     for (auto _ : state) {
-        if (++stepped > 3660) {
+        if (++stepped > steps) {
             const Untimed untimed(state);
-            shell.step([screen] { screen->setToday(); });
+            shell.step(today);
             stepped = 1;
         }
         if (!timedStep(state, shell, [back] { Shell::tapNow(back); }))
             break;
     }
-    shell.step([screen] { screen->setToday(); });
+    shell.step(today);
+}
+
+// A diary tab's previous day.
+template <class Screen> void stepDaysBack(benchmark::State& state, Tab tab) {
+    stepBack<Screen>(state, tab, 3660,
+                     [](Screen* screen) { return screen->dayBar()->minusButton(); });
 }
 
 void foodDayArrow(benchmark::State& state) {
@@ -224,27 +234,12 @@ void exerciseDayArrow(benchmark::State& state) {
     stepDaysBack<ExerciseController>(state, Exercise);
 }
 
-// Steps a calendar tab's month back with its arrow, through the years.
+// A calendar tab's previous month, on its month view.
 template <class Screen> void stepMonthsBack(benchmark::State& state, Tab tab) {
-    Shell& shell = Shell::get();
-    shell.choose(tab);
-    auto* screen = shell.root<Screen>(tab);
-    shell.step([screen] {
+    stepBack<Screen>(state, tab, 120, [](Screen* screen) {
         screen->setSelectedIndex(0);
-        screen->setToday();
+        return screen->calendar()->template findChild<QAbstractButton*>("backMonth");
     });
-    QAbstractButton* back = screen->calendar()->template findChild<QAbstractButton*>("backMonth");
-    int stepped = 0;
-    for (auto _ : state) {
-        if (++stepped > 120) {
-            const Untimed untimed(state);
-            shell.step([screen] { screen->setToday(); });
-            stepped = 1;
-        }
-        if (!timedStep(state, shell, [back] { Shell::tapNow(back); }))
-            break;
-    }
-    shell.step([screen] { screen->setToday(); });
 }
 
 void overviewMonthSwitch(benchmark::State& state) {
