@@ -92,9 +92,12 @@ private:
 class Shell {
 public:
     static Shell& get() {
-        static Shell shell;
-        return shell;
+        if (!slot())
+            slot().reset(new Shell);
+        return *slot();
     }
+    // Closes the application while the application object still stands.
+    static void close() { slot().reset(); }
 
     QWidget* window() const { return delegate_.window(); }
     ui::NavigationController* nav(Tab tab) const {
@@ -146,6 +149,11 @@ public:
     }
 
 private:
+    static std::unique_ptr<Shell>& slot() {
+        static std::unique_ptr<Shell> shell;
+        return shell;
+    }
+
     Shell() {
         delegate_.applicationDidFinishLaunching();
         paints_ = std::make_unique<PaintCounter>(delegate_.window());
@@ -386,5 +394,7 @@ int main(int argc, char** argv) {
     while (WelcomeCounter::shouldShowAndCount()) {
     }
     registerAll();
-    return BenchDiary::run(argc, argv);
+    const int status = BenchDiary::run(argc, argv);
+    Shell::close();
+    return status;
 }
