@@ -161,7 +161,7 @@ int main(int argc, char** argv) {
     BenchDiary diary(kEndDate);
     QCoreApplication app(argc, argv);
     const DiaryGenerator::Counts counts = diary.fill();
-    std::printf("generated %d food entries, %d exercise entries, %d weighings\n", counts.foods,
-                counts.exercises, counts.weighings);
+    std::fprintf(stderr, "generated %d food entries, %d exercise entries, %d weighings\n",
+                 counts.foods, counts.exercises, counts.weighings);
     return BenchDiary::run(argc, argv);
 }

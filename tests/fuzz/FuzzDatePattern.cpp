@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     // A diary row's day is the date its text begins with, or none.
-    const QDate day = DiaryRowDay::storedDate(text);
+    const QDate day = DiaryRowDay::storedDate(text.toUtf8());
     if (day.isValid())
         FUZZ_CHECK(text.startsWith(day.toString(QStringLiteral("yyyy-MM-dd"))), text);
     return 0;

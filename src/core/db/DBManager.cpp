@@ -353,6 +353,13 @@ QString DBManager::getTextCol(sqlite3_stmt* stmt, int colIdx) {
     return QString::fromUtf8(text, sqlite3_column_bytes(stmt, colIdx));
 }
 
+QByteArrayView DBManager::getUtf8Col(sqlite3_stmt* stmt, int colIdx) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, colIdx));
+    if (!text)
+        return {};
+    return QByteArrayView(text, sqlite3_column_bytes(stmt, colIdx));
+}
+
 int DBManager::getIntCol(sqlite3_stmt* stmt, int colIdx) {
     return sqlite3_column_int(stmt, colIdx);
 }

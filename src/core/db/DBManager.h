@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QHash>
 #include <QList>
@@ -60,6 +61,8 @@ public:
     static void executeImmediate(sqlite3_stmt* stmt);
     static void reset(sqlite3_stmt* stmt);
     static QString getTextCol(sqlite3_stmt* stmt, int colIdx);
+    // The column's UTF-8 text without a copy: valid until the statement steps or resets.
+    static QByteArrayView getUtf8Col(sqlite3_stmt* stmt, int colIdx);
     static int getIntCol(sqlite3_stmt* stmt, int colIdx);
     static qint64 getLongCol(sqlite3_stmt* stmt, int colIdx);
     static double getDoubleCol(sqlite3_stmt* stmt, int colIdx);

@@ -2,6 +2,7 @@
 
 #include "core/base/ProcessGlobal.h"
 #include "core/catalogue/ExerciseDbo.h"
+#include "core/catalogue/FoodSimpleDbo.h"
 #include "core/db/DBManager.h"
 #include "core/db/QVUtil.h"
 #include "core/text/ConvertUtil.h"
@@ -22,7 +23,7 @@ const QString kSpeedyIconSql =
     QStringLiteral("select ek.icon from exercise_categories ek where ek.id = 1");
 
 struct Lookups {
-    QHash<int, QString> foodImages;
+    QHash<int, DiaryCatalogueCache::Food> foods;
     QHash<int, DiaryCatalogueCache::Exercise> exercises;
     std::optional<int> categoryCount;
 };
@@ -43,11 +44,16 @@ std::optional<QString> firstText(DBManager& db, const QString& sql, const QStrin
 
 } // namespace
 
-QString DiaryCatalogueCache::foodKindImage(int foodItemId) {
-    auto& images = lookups().foodImages;
-    const auto it = images.constFind(foodItemId);
-    if (it != images.constEnd())
+const DiaryCatalogueCache::Food& DiaryCatalogueCache::food(int foodItemId) {
+    auto& foods = lookups().foods;
+    const auto it = foods.constFind(foodItemId);
+    if (it != foods.constEnd())
         return *it;
+    Food facts;
+    if (const auto item = FoodSimpleDbo::getFoodItem(foodItemId)) {
+        facts.known = true;
+        facts.name = item->name;
+    }
     DBManager& db = QVUtil::foodDbc();
     const QStringList params{ConvertUtil::int2str(foodItemId)};
     std::optional<QString> icon = firstText(db, kKindIconSql, params);
@@ -55,8 +61,8 @@ QString DiaryCatalogueCache::foodKindImage(int foodItemId) {
         icon = firstText(db, kTypeIconSql, params);
     if (!icon)
         icon = foodItemId != 0 ? QStringLiteral("restaurant.png") : QStringLiteral("quick_add.png");
-    images.insert(foodItemId, *icon);
-    return *icon;
+    facts.icon = *icon;
+    return *foods.insert(foodItemId, facts);
 }
 
 const DiaryCatalogueCache::Exercise& DiaryCatalogueCache::exercise(int exerciseItemId) {

@@ -84,19 +84,22 @@ public:
 
     // The entry's date is its day (local midnight); the group must be valid for the day.
     template <class EntryPtr> void add(EntryPtr entry, int group) {
-        const QDateTime date = entry->date();
-        if (!current_ || current_->date() != date) {
+        // The entries of one day carry the same moment, so their calendar days tell the days
+        // apart, without a conversion from local time for every entry.
+        const QDate day = entry->date().date();
+        if (!current_ || day != currentDay_) {
             if (current_)
                 appendDay(std::move(current_));
             if (!todayPlaced_) {
-                if (date.date() == today_.date()) {
+                if (day == today_.date()) {
                     todayPlaced_ = true;
-                } else if (date > today_) {
+                } else if (day > today_.date()) {
                     appendDay(makeDay_(today_));
                     todayPlaced_ = true;
                 }
             }
-            current_ = makeDay_(date);
+            current_ = makeDay_(entry->date());
+            currentDay_ = day;
         }
         current_->insertFirst(group, std::move(entry));
     }
@@ -115,6 +118,7 @@ private:
     QDateTime today_;
     MakeDay makeDay_;
     DayPtr current_;
+    QDate currentDay_;
     bool todayPlaced_ = false;
     DiaryDayList<Day> list_;
 };

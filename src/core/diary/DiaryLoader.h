@@ -27,7 +27,7 @@ DiaryDayList<Day> loadDiaryDays(const QString& sql, const char* table,
         ~ResetOnExit() { DBManager::reset(stmt); }
     } resetOnExit{stmt};
     while (DBManager::nextStep(stmt)) {
-        const QDateTime day = rowDay.dayOf(DBManager::getTextCol(stmt, 1));
+        const QDateTime day = rowDay.dayOf(DBManager::getUtf8Col(stmt, 1));
         if (!day.isValid()) {
             qWarning("Skipped %s row %d: its date cannot be read", table,
                      DBManager::getIntCol(stmt, 0));

@@ -74,23 +74,25 @@ float SavedExerciseDbo::expectedCalories() const {
     return perMinute * float(duration_);
 }
 
-// Every text follows from the fields, so all are refreshed together: a caller that sets the
+// Every text follows from the fields, so all are worked out together: a caller that sets the
 // fields in another order never sees a stale text.
-void SavedExerciseDbo::refreshTexts() {
+const SavedExerciseDbo& SavedExerciseDbo::texts() const {
+    if (!textsStale_)
+        return *this;
+    textsStale_ = false;
     durationString_ = durationText(exerciseItemId_, duration_);
     if (exerciseItemId_ == 0 && calories_ > 0) {
         caloriesString_ = QString::asprintf("%.0f", double(calories_));
         caloriesDiff_.clear();
-        return;
-    }
-    if (exerciseItemId_ != 0 && duration_ != 0 && calories_ != 0.0f) {
+    } else if (exerciseItemId_ != 0 && duration_ != 0 && calories_ != 0.0f) {
         const float expected = expectedCalories();
         caloriesString_ = QString::asprintf("%.0f", double(expected));
         caloriesDiff_.update(std::round(calories_ - expected), 1.0, 0);
-        return;
+    } else {
+        caloriesString_.clear();
+        caloriesDiff_.clear();
     }
-    caloriesString_.clear();
-    caloriesDiff_.clear();
+    return *this;
 }
 
 void SavedExerciseDbo::getKindImage() {

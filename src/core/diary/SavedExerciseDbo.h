@@ -13,9 +13,10 @@ class SavedExerciseDbo;
 using SavedExercisePtr = std::shared_ptr<SavedExerciseDbo>;
 
 // One exercise diary entry (a row of saved_exercise): a catalogue exercise done for a duration
-// at a burn rate, or calories without one (a speedy entry, item 0, category 1). Setting a field
-// refreshes the texts the diary shows for it. Make entries with std::make_shared (see
-// DiaryEntry).
+// at a burn rate, or calories without one (a speedy entry, item 0, category 1). The texts the
+// diary shows for it follow its fields; they are worked out when first asked for after a
+// change, as a long diary's load makes thousands of entries. Make entries with std::make_shared
+// (see DiaryEntry).
 class SavedExerciseDbo : public DiaryEntry {
 public:
     int exerciseItemId() const { return exerciseItemId_; }
@@ -42,15 +43,14 @@ public:
         float burnRate = 0.0f;
         float calories = 0.0f;
     };
-    // Sets every field as the setters would, in their order, and works the texts out once
-    // rather than after every field.
+    // Sets every field as the setters would, in their order.
     void setStored(const Stored& row);
 
     // Derived display texts.
-    const QString& durationString() const { return durationString_; }
-    const QString& caloriesString() const { return caloriesString_; }
-    const QString& caloriesDiffString() const { return caloriesDiff_.text(); }
-    const QVColor& caloriesDiffColor() const { return caloriesDiff_.color(); }
+    const QString& durationString() const { return texts().durationString_; }
+    const QString& caloriesString() const { return texts().caloriesString_; }
+    const QString& caloriesDiffString() const { return texts().caloriesDiff_.text(); }
+    const QVColor& caloriesDiffColor() const { return texts().caloriesDiff_.color(); }
 
     // Adds the entry to recent_exercise (at most 30 rows; a listed exercise adds nothing, every
     // speedy entry adds a row).
@@ -70,7 +70,10 @@ protected:
     void dropFromDay() override;
 
 private:
-    void refreshTexts();
+    // The texts no longer follow the fields; the next one asked for works them all out.
+    void refreshTexts() { textsStale_ = true; }
+    // The entry with its texts worked out.
+    const SavedExerciseDbo& texts() const;
 
     int exerciseItemId_ = 0;
     float burnRate_ = 0.0f;
@@ -78,7 +81,8 @@ private:
     float calories_ = 0.0f;
     int exerciseCategoryId_ = 0;
 
-    QString durationString_;
-    QString caloriesString_;
-    DeviationText caloriesDiff_;
+    mutable bool textsStale_ = true;
+    mutable QString durationString_;
+    mutable QString caloriesString_;
+    mutable DeviationText caloriesDiff_;
 };

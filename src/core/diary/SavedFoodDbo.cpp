@@ -38,10 +38,9 @@ void SavedFoodDbo::setStored(const Stored& row) {
     setDboId(row.dboId);
     setDate(row.date);
     foodTypeId_ = row.foodTypeId;
-    name_ = row.name;
     foodItemId_ = row.foodItemId;
-    if (const auto item = FoodSimpleDbo::getFoodItem(row.foodItemId))
-        name_ = item->name;
+    const DiaryCatalogueCache::Food& item = DiaryCatalogueCache::food(row.foodItemId);
+    name_ = item.known ? item.name : row.name;
     portionCount_ = row.portionCount;
     resultWeight_ = std::round(row.resultWeight);
     resultCalories_ = std::round(row.resultCalories);
@@ -68,15 +67,19 @@ void SavedFoodDbo::setResultPoints(float points) {
     refreshTexts();
 }
 
-// Every text follows from the stored fields, so all are refreshed together: a caller that sets
+// Every text follows from the stored fields, so all are worked out together: a caller that sets
 // the fields in another order never sees a stale text.
-void SavedFoodDbo::refreshTexts() {
-    changePortionString();
-    changeCalories();
-    changeResultPointsString();
+const SavedFoodDbo& SavedFoodDbo::texts() const {
+    if (textsStale_) {
+        changePortionString();
+        changeCalories();
+        changeResultPointsString();
+        textsStale_ = false;
+    }
+    return *this;
 }
 
-const std::optional<SavedFoodDbo::Serving>& SavedFoodDbo::serving() {
+const std::optional<SavedFoodDbo::Serving>& SavedFoodDbo::serving() const {
     if (servingItemId_ != foodItemId_ || (!serving_ && foodItemId_ != 0)) {
         serving_.reset();
         servingItemId_ = foodItemId_;
@@ -88,7 +91,7 @@ const std::optional<SavedFoodDbo::Serving>& SavedFoodDbo::serving() {
     return serving_;
 }
 
-void SavedFoodDbo::changePortionString() {
+void SavedFoodDbo::changePortionString() const {
     const auto& facts = hasPortions() ? serving() : std::optional<Serving>();
     if (!facts) {
         portionString_.clear();
@@ -97,7 +100,7 @@ void SavedFoodDbo::changePortionString() {
     portionString_ = QString::asprintf("%.2fx%.0f", double(portionCount_), double(facts->calories));
 }
 
-void SavedFoodDbo::changeCalories() {
+void SavedFoodDbo::changeCalories() const {
     if (foodItemId_ == 0 && resultCalories_ > 0) {
         caloriesString_ = wholeText(resultCalories_);
         caloriesDiff_.clear();
@@ -121,7 +124,7 @@ void SavedFoodDbo::changeCalories() {
 }
 
 float SavedFoodDbo::standardPoints() const {
-    if (!hasPortions() || !serving_ || servingItemId_ != foodItemId_)
+    if (!hasPortions() || !serving())
         return 0.0f;
     const Serving& facts = *serving_;
     // A change of calories counts as a change of portions. A serving without calories (water,
@@ -137,7 +140,7 @@ float SavedFoodDbo::standardPoints() const {
     return fromCalories + fromFat - fromFiber;
 }
 
-void SavedFoodDbo::changeResultPointsString() {
+void SavedFoodDbo::changeResultPointsString() const {
     if (foodItemId_ == 0 && resultPoints_ > 0) {
         pointsString_ = wholeText(resultPoints_);
         pointsDiff_.clear();
@@ -155,7 +158,7 @@ void SavedFoodDbo::changeResultPointsString() {
 }
 
 void SavedFoodDbo::getKindImage() {
-    kindImage_ = DiaryCatalogueCache::foodKindImage(foodItemId_);
+    kindImage_ = DiaryCatalogueCache::food(foodItemId_).icon;
 }
 
 QString SavedFoodDbo::boundName() const {

@@ -14,8 +14,10 @@ class SavedFoodDbo;
 using SavedFoodPtr = std::shared_ptr<SavedFoodDbo>;
 
 // One food diary entry (a row of saved_food): portions of a catalogue item, or calories without
-// one (a speedy entry, item 0), at one meal of one day. Setting a stored field refreshes the
-// texts the diary shows for it. Make entries with std::make_shared (see DiaryEntry).
+// one (a speedy entry, item 0), at one meal of one day. The texts the diary shows for it follow
+// its stored fields; they are worked out when first asked for after a change, since a long
+// diary's load makes tens of thousands of entries of which the screens show one day's. Make
+// entries with std::make_shared (see DiaryEntry).
 class SavedFoodDbo : public DiaryEntry {
 public:
     int foodItemId() const { return foodItemId_; }
@@ -46,18 +48,17 @@ public:
         float resultCalories = 0.0f;
         float resultPoints = 0.0f;
     };
-    // Sets every stored field as the setters would, in their order, and works the texts out
-    // once rather than after every field (a long diary has tens of thousands of rows).
+    // Sets every stored field as the setters would, in their order.
     void setStored(const Stored& row);
 
     // Derived display texts.
-    const QString& portionString() const { return portionString_; }
-    const QString& caloriesString() const { return caloriesString_; }
-    const QString& caloriesDiffString() const { return caloriesDiff_.text(); }
-    const QVColor& caloriesDiffColor() const { return caloriesDiff_.color(); }
-    const QString& pointsString() const { return pointsString_; }
-    const QString& pointsDiffString() const { return pointsDiff_.text(); }
-    const QVColor& pointsDiffColor() const { return pointsDiff_.color(); }
+    const QString& portionString() const { return texts().portionString_; }
+    const QString& caloriesString() const { return texts().caloriesString_; }
+    const QString& caloriesDiffString() const { return texts().caloriesDiff_.text(); }
+    const QVColor& caloriesDiffColor() const { return texts().caloriesDiff_.color(); }
+    const QString& pointsString() const { return texts().pointsString_; }
+    const QString& pointsDiffString() const { return texts().pointsDiff_.text(); }
+    const QVColor& pointsDiffColor() const { return texts().pointsDiff_.color(); }
 
     // Adds the entry to recent_food (at most 30 rows; a listed food adds nothing).
     void updateRecentFood();
@@ -84,11 +85,14 @@ private:
         float fiber = 0.0f;
     };
 
-    void refreshTexts();
-    void changePortionString();
-    void changeCalories();
-    void changeResultPointsString();
-    const std::optional<Serving>& serving();
+    // The texts no longer follow the fields; the next one asked for works them all out.
+    void refreshTexts() { textsStale_ = true; }
+    // The entry with its texts worked out.
+    const SavedFoodDbo& texts() const;
+    void changePortionString() const;
+    void changeCalories() const;
+    void changeResultPointsString() const;
+    const std::optional<Serving>& serving() const;
     bool hasPortions() const { return foodItemId_ != 0 && portionCount_ != 0.0f; }
     QString boundName() const;
 
@@ -99,13 +103,14 @@ private:
     float resultPoints_ = 0.0f;
     int foodTypeId_ = 0;
 
-    QString portionString_;
-    QString caloriesString_;
-    DeviationText caloriesDiff_;
-    QString pointsString_;
-    DeviationText pointsDiff_;
+    mutable bool textsStale_ = true;
+    mutable QString portionString_;
+    mutable QString caloriesString_;
+    mutable DeviationText caloriesDiff_;
+    mutable QString pointsString_;
+    mutable DeviationText pointsDiff_;
 
     // The item's serving, fetched once per item id.
-    std::optional<Serving> serving_;
-    int servingItemId_ = 0;
+    mutable std::optional<Serving> serving_;
+    mutable int servingItemId_ = 0;
 };

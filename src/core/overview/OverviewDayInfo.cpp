@@ -79,13 +79,15 @@ void OverviewDayInfo::recalcWeight(bool) {
         weightInfo_->recalculateAverageWeight();
 }
 
-void OverviewDayInfo::recalcNet() {
-    const float net = consumed_ - burned_;
-    // The C library's formatter: this runs for every day the Overview builds.
+const QString& OverviewDayInfo::netValue() const {
+    if (!netStale_)
+        return netValue_;
+    netStale_ = false;
     char text[64];
-    std::snprintf(text, sizeof text, "%.0f", static_cast<double>(net));
+    std::snprintf(text, sizeof text, "%.0f", static_cast<double>(consumed_ - burned_));
     // Burning a fraction more than was eaten is still nothing left over, not "-0".
     netValue_ = std::strcmp(text, "-0") == 0 ? QStringLiteral("0") : QString::fromLatin1(text);
+    return netValue_;
 }
 
 void OverviewDayInfo::refreshData() {

@@ -34,7 +34,9 @@ public:
     const WeighingDayPtr& weightInfo() const { return weightInfo_; }
     float consumed() const { return consumed_; }
     float burned() const { return burned_; }
-    const QString& netValue() const { return netValue_; }
+    // Eaten less burned in whole calories, "0" rather than "-0"; worked out when first asked
+    // for after a change, as the Overview makes every day of the diary and shows a few.
+    const QString& netValue() const;
 
     // Each lets go of the old object, takes the new one (and becomes its overview) and
     // recomputes what depends on it.
@@ -47,7 +49,8 @@ public:
     void recalcFood(bool all);
     void recalcExercise(bool all);
     void recalcWeight(bool all);
-    void recalcNet();
+    // The net text no longer follows the figures; the next netValue() works it out.
+    void recalcNet() { netStale_ = true; }
     void refreshData() override;
 
     // Nothing eaten, nothing done and no weighing on this day. A diary day without entries
@@ -62,5 +65,6 @@ private:
     WeighingDayPtr weightInfo_;
     float consumed_ = 0.0f;
     float burned_ = 0.0f;
-    QString netValue_ = QStringLiteral("0");
+    mutable QString netValue_ = QStringLiteral("0");
+    mutable bool netStale_ = false;
 };

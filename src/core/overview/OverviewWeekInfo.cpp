@@ -13,11 +13,6 @@ namespace {
 
 constexpr qint64 kThirtyDays = 2592000;
 
-// The Sunday that starts the date's week (weeks run Sunday to Saturday).
-QDate sundayOf(const QDate& day) {
-    return day.addDays(-(day.dayOfWeek() % 7));
-}
-
 // Steps the statement to its last row and resets it; `read` sees each row.
 void stepAll(DBManager& db, const QString& sql, const std::function<void(sqlite3_stmt*)>& read) {
     sqlite3_stmt* stmt = db.prepareStmt(sql);
@@ -82,7 +77,7 @@ private:
 
 OverviewWeekInfo weekOf(const QDateTime& date, const WeighingsOf& weighingsOf) {
     OverviewWeekInfo week;
-    const QDate sunday = sundayOf(date.date());
+    const QDate sunday = OverviewWeekInfo::sundayOf(date.date());
     week.setDate(QDateTime(sunday, date.time()));
     QList<OverviewDayPtr> days;
     for (int d = 0; d < 7; ++d) {
@@ -97,6 +92,10 @@ OverviewWeekInfo weekOf(const QDateTime& date, const WeighingsOf& weighingsOf) {
 }
 
 } // namespace
+
+QDate OverviewWeekInfo::sundayOf(const QDate& day) {
+    return day.addDays(-(day.dayOfWeek() % 7));
+}
 
 OverviewWeekInfo::OverviewWeekInfo() : date_(Clock::now()) {}
 

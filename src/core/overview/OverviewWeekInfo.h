@@ -21,6 +21,8 @@ public:
     // without data counts as 30 days ahead), as seconds since 1970.
     static qint64 getLastFilledDay();
     static qint64 getFirstFilledDay();
+    // The Sunday that starts the day's week.
+    static QDate sundayOf(const QDate& day);
 
     const QDateTime& date() const { return date_; }
     void setDate(const QDateTime& date) { date_ = date; }

@@ -116,6 +116,10 @@ void OverviewController::refreshAll() {
 
 void OverviewController::fillWeeksInfoFromDB() {
     overviewweeks_ = OverviewWeekInfo::getOverviewWeeks();
+    weekOfSunday_.clear();
+    for (qsizetype i = 0; i < overviewweeks_.size(); ++i)
+        weekOfSunday_.insert(
+            OverviewWeekInfo::sundayOf(overviewweeks_[i].date().toLocalTime().date()), i);
 }
 
 void OverviewController::reloadAll() {
@@ -150,14 +154,15 @@ void OverviewController::refreshData() {
 }
 
 const OverviewDayInfo* OverviewController::markedDay(const QDateTime& date) const {
-    for (const OverviewWeekInfo& week : overviewweeks_) {
-        if (!DateUtil::dateIsOneWeekWith(week.date(), date))
-            continue;
-        for (const OverviewDayPtr& day : week.overviewdays()) {
-            if (DateUtil::dateIsOneDayWith(day->date(), date))
-                return day.get();
-        }
+    if (!date.isValid())
         return nullptr;
+    const auto week =
+        weekOfSunday_.constFind(OverviewWeekInfo::sundayOf(date.toLocalTime().date()));
+    if (week == weekOfSunday_.cend())
+        return nullptr;
+    for (const OverviewDayPtr& day : overviewweeks_.at(*week).overviewdays()) {
+        if (DateUtil::dateIsOneDayWith(day->date(), date))
+            return day.get();
     }
     return nullptr;
 }

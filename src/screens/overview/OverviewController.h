@@ -4,6 +4,8 @@
 #include "core/overview/OverviewWeekInfo.h"
 #include "ui/controls/BaseThreeViewController.h"
 
+#include <QHash>
+
 class OverviewInfoPanel;
 
 // The Overview tab: the month calendar, whose days with food or exercise show the calories
@@ -77,6 +79,9 @@ private:
 
     OverviewDayPtr currentday_;
     QList<OverviewWeekInfo> overviewweeks_;
+    // The position of each week in overviewweeks_ by its Sunday: the calendar looks up every
+    // day it draws, and a long diary has hundreds of weeks.
+    QHash<QDate, qsizetype> weekOfSunday_;
     OverviewInfoPanel* summarypanel_ = nullptr;
     OverviewInfoPanel* daysummarypanel_ = nullptr;
     QWidget* strip_ = nullptr;

@@ -51,6 +51,14 @@ TEST_F(ExerciseDiaryTest, TextsShowTheDurationTheBurnRateFigureAndTheCorrection)
     EXPECT_EQ(done(100, 0, 480, 240)->caloriesString(), "");
     EXPECT_FLOAT_EQ(done(100, 30, 480, 99.5f)->calories(), 100.0f);
 
+    // Texts already shown follow a later change of the figures they come from.
+    const auto edited = done(100, 30, 480, 240);
+    ASSERT_EQ(edited->durationString(), "30 min");
+    edited->setDuration(60);
+    EXPECT_EQ(edited->durationString(), "1 h");
+    EXPECT_EQ(edited->caloriesString(), "480");
+    EXPECT_EQ(edited->caloriesDiffString(), "(-240)");
+
     const auto stairs = speedyExercise(today, 150, "Stairs");
     EXPECT_EQ(stairs->durationString(), "");
     EXPECT_EQ(stairs->caloriesString(), "150");

@@ -65,6 +65,15 @@ TEST_F(SavedFoodDboTest, TextsDoNotDependOnTheOrderFieldsAreSet) {
     EXPECT_EQ(food->caloriesDiffString(), "(+50)");
     EXPECT_EQ(food->pointsString(), "3.15");
     EXPECT_EQ(food->name(), "Lentil soup");
+
+    // Texts already shown follow a later change of the fields they come from.
+    food->setPortionCount(2);
+    EXPECT_EQ(food->portionString(), "2.00x100");
+    EXPECT_EQ(food->caloriesString(), "200");
+    EXPECT_EQ(food->caloriesDiffString(), "(-50)");
+    food->setFoodItemId(0);
+    EXPECT_EQ(food->portionString(), "");
+    EXPECT_EQ(food->caloriesString(), "150");
 }
 
 TEST_F(SavedFoodDboTest, StoredFiguresAreRoundedAndImagesComeFromKindThenType) {

@@ -111,6 +111,9 @@ TEST_F(OverviewTabTest, MarksDaysWithWhatWasLeftAndTheFlagOfTheBoundary) {
     saved(speedyFood(at(2026, 12, 4), 0, 1500));
     saved(speedyExercise(at(2026, 12, 4), 300));
     saved(speedyExercise(at(2026, 12, 5), 250));
+    // The Sunday and the Saturday that begin and end a later week.
+    saved(speedyFood(at(2026, 12, 13), 1, 1000));
+    saved(speedyFood(at(2026, 12, 19), 1, 1500));
     weigh(at(2026, 12, 1, 7, 0), "80.00");
     open();
 
@@ -123,6 +126,9 @@ TEST_F(OverviewTabTest, MarksDaysWithWhatWasLeftAndTheFlagOfTheBoundary) {
     // Weighings alone, and days without anything, carry no mark.
     EXPECT_EQ(mark(QDate(2026, 12, 1)), "|");
     EXPECT_EQ(mark(QDate(2026, 12, 6)), "|");
+    EXPECT_EQ(mark(QDate(2026, 12, 13)), "1000|green");
+    EXPECT_EQ(mark(QDate(2026, 12, 19)), "500|green");
+    EXPECT_EQ(mark(QDate(2026, 12, 20)), "|");
     EXPECT_EQ(panel(overview->summarypanel()), "2000|0|0|0|Under|2000");
 
     // A touch on a day makes it the current day of both panels.
