@@ -205,11 +205,11 @@ OverviewController::Group OverviewController::groupOf(int section) const {
     return {};
 }
 
-int OverviewController::numberOfSections(ui::TableView* table) {
+int OverviewController::numberOfSections(ui::TableView*) {
     return std::max(1, foodGroups() + exerciseGroups());
 }
 
-int OverviewController::numberOfRows(ui::TableView* table, int section) {
+int OverviewController::numberOfRows(ui::TableView*, int section) {
     const Group group = groupOf(section);
     if (group.index < 0)
         return 0;
@@ -242,7 +242,7 @@ ui::TableViewCell* OverviewController::cellForRow(ui::TableView* table, const ui
     return cell;
 }
 
-int OverviewController::heightForRow(ui::TableView* table, const ui::IndexPath& path) {
+int OverviewController::heightForRow(ui::TableView*, const ui::IndexPath&) {
     return DiaryEntryCell::RowHeight;
 }
 
@@ -270,7 +270,7 @@ void OverviewController::commitEditingStyle(ui::TableView* table, ui::EditingSty
     refreshAll();
 }
 
-void OverviewController::didSelectRow(ui::TableView* table, const ui::IndexPath& path) {
+void OverviewController::didSelectRow(ui::TableView*, const ui::IndexPath& path) {
     const Group group = groupOf(path.section);
     dayTable()->deselect();
     if (group.index < 0)
@@ -292,7 +292,7 @@ QWidget* OverviewController::tableViewForHeaderInSection(QVXTableView* table, in
                                     tableViewSectionColor(list, section));
 }
 
-QString OverviewController::tableViewSectionName(ui::TableView* table, int section) {
+QString OverviewController::tableViewSectionName(ui::TableView*, int section) {
     const Group group = groupOf(section);
     if (group.index < 0)
         return {};
@@ -300,7 +300,7 @@ QString OverviewController::tableViewSectionName(ui::TableView* table, int secti
                       : ExerciseDayInfo::nameForItemsAtIndex(group.index);
 }
 
-QString OverviewController::tableViewSectionInfo(ui::TableView* table, int section) {
+QString OverviewController::tableViewSectionInfo(ui::TableView*, int section) {
     const Group group = groupOf(section);
     if (group.index < 0)
         return {};
@@ -310,6 +310,6 @@ QString OverviewController::tableViewSectionInfo(ui::TableView* table, int secti
     return QString::number(static_cast<double>(total), 'g', 10);
 }
 
-QBrush OverviewController::tableViewSectionColor(ui::TableView* table, int section) {
+QBrush OverviewController::tableViewSectionColor(ui::TableView*, int) {
     return DiarySectionHeader::color();
 }
