@@ -5,9 +5,9 @@
 #include "core/db/QVUtil.h"
 #include "core/weight/WeightDataStore.h"
 
-#include <QHash>
 #include <algorithm>
 #include <functional>
+#include <sqlite3.h>
 
 namespace {
 
@@ -40,39 +40,71 @@ qint64 weightDate(const QString& sql) {
 
 using WeighingsOf = std::function<WeighingDayPtr(const QDateTime&)>;
 
+// A stored number as the day's text rows would read it: straight from SQLite where it holds a
+// number, through its text otherwise (a value edited into the file by hand reads as before).
+float storedFloat(sqlite3_stmt* stmt, int column) {
+    const int type = sqlite3_column_type(stmt, column);
+    return type == SQLITE_FLOAT || type == SQLITE_INTEGER
+               ? static_cast<float>(DBManager::getDoubleCol(stmt, column))
+               : DBManager::getTextCol(stmt, column).toFloat();
+}
+
+qint64 storedInteger(sqlite3_stmt* stmt, int column) {
+    return sqlite3_column_type(stmt, column) == SQLITE_INTEGER
+               ? DBManager::getLongCol(stmt, column)
+               : DBManager::getTextCol(stmt, column).toLongLong();
+}
+
 // Every weighing of a span read with one query and handed out by local calendar day: the same
 // days as one query a day would give, without thousands of statements for the whole diary.
 class SpanWeighings {
 public:
     // Days from `first` up to, not including, `end`.
     SpanWeighings(const QDate& first, const QDate& end) : first_(first) {
-        // One local-time conversion a day: each day ends where the next one starts.
+        // One local-time conversion a day: each day ends where the next one starts, so a
+        // weighing's day is found among these bounds without converting its time.
         for (QDate day = first; day <= end; day = day.addDays(1))
             starts_.append(WeighingDay::dayStartOf(day));
-        const QList<QStringList> rows = QVUtil::weightDbc().select(
-            {"date", "value", "note", "weight_s"}, "weight",
-            "(date BETWEEN ? AND ?) ORDER BY date DESC",
+        byDay_.resize(starts_.size() - 1);
+        sqlite3_stmt* stmt = QVUtil::weightDbc().prepareStmt(
+            "select date, value, note, weight_s from weight where (date BETWEEN ? AND ?) "
+            "ORDER BY date DESC",
             {QString::number(starts_.first()), QString::number(starts_.last() - 1)});
-        for (const QStringList& row : rows)
-            byDay_[QDateTime::fromSecsSinceEpoch(row.value(0).toLongLong()).date()].append(row);
+        while (DBManager::nextStep(stmt)) {
+            const qint64 date = storedInteger(stmt, 0);
+            const auto next = std::upper_bound(starts_.cbegin(), starts_.cend(), date);
+            const qsizetype day = next - starts_.cbegin() - 1;
+            if (day >= 0 && day < byDay_.size())
+                byDay_[day].append({int(storedInteger(stmt, 3)), date, storedFloat(stmt, 1),
+                                    DBManager::getTextCol(stmt, 2)});
+        }
+        DBManager::reset(stmt);
     }
 
     WeighingDayPtr dayOf(const QDateTime& at) const {
         const QDate date = at.date();
         const qint64 i = first_.daysTo(date);
-        auto day = i >= 0 && i + 1 < starts_.size()
-                       ? std::make_shared<WeighingDay>(starts_.at(i), starts_.at(i + 1))
-                       : std::make_shared<WeighingDay>(WeighingDay::dayStartOf(date));
-        const auto rows = byDay_.constFind(date);
-        if (rows != byDay_.constEnd())
-            day->setAWeighings(*rows);
+        if (i < 0 || i >= byDay_.size())
+            return std::make_shared<WeighingDay>(WeighingDay::dayStartOf(date));
+        auto day = std::make_shared<WeighingDay>(starts_.at(i), starts_.at(i + 1));
+        for (const Stored& weighing : byDay_.at(i)) {
+            const int at = day->addWeighing(weighing.id, weighing.date, weighing.kilograms);
+            day->getWeighingAtIndex(at).setNote(weighing.note);
+        }
         return day;
     }
 
 private:
+    struct Stored {
+        int id;
+        qint64 date;
+        float kilograms;
+        QString note;
+    };
+
     QDate first_;
     QList<qint64> starts_;
-    QHash<QDate, QList<QStringList>> byDay_;
+    QList<QList<Stored>> byDay_;
 };
 
 OverviewWeekInfo weekOf(const QDateTime& date, const WeighingsOf& weighingsOf) {

@@ -2,6 +2,7 @@
 #include "core/base/Clock.h"
 #include "support/Dates.h"
 #include "support/DiaryEntries.h"
+#include "support/RawDatabase.h"
 #include "support/ScopedTimeZone.h"
 #include "support/TestEnv.h"
 
@@ -62,7 +63,13 @@ TEST_F(OverviewWeekInfoTest, EveryDayAndWeighingComesOnceAcrossAClockChange) {
     weigh(at(2026, 11, 1, 23, 30), "81.00");   // a 25-hour day
     weigh(at(2026, 11, 2, 0, 0, 0), "82.00");
     weigh(at(2026, 11, 14, 23, 59, 59), "83.00"); // last second
-    weigh(at(2026, 11, 14, 7), "84.00");
+    weigh(at(2026, 11, 14, 7), "84.10", "after the run");
+    // Edited into the file by hand: a number kept as text, and text that is no number.
+    const RawDatabase weights = RawDatabase::user("weight.db");
+    weights.exec(QString("insert into weight (date, value, note) values (%1, ' 79.5 ', 'typed');"
+                         "insert into weight (date, value, note) values (%2, '78 kg', 'words');")
+                     .arg(at(2026, 11, 3, 8).toSecsSinceEpoch())
+                     .arg(at(2026, 11, 3, 9).toSecsSinceEpoch()));
 
     const QList<OverviewWeekInfo> weeks = OverviewWeekInfo::getOverviewWeeks();
     ASSERT_EQ(weeks.size(), 3);
@@ -76,13 +83,20 @@ TEST_F(OverviewWeekInfoTest, EveryDayAndWeighingComesOnceAcrossAClockChange) {
             const WeighingDay& got = *week.overviewdays()[d]->weightInfo();
             EXPECT_EQ(week.overviewdays()[d]->date().date(),
                       alone.overviewdays()[d]->date().date());
-            EXPECT_EQ(got.getTotalWeighings(),
-                      alone.overviewdays()[d]->weightInfo()->getTotalWeighings());
+            const WeighingDay& single = *alone.overviewdays()[d]->weightInfo();
+            ASSERT_EQ(got.getTotalWeighings(), single.getTotalWeighings());
+            EXPECT_EQ(got.avgweight(), single.avgweight());
+            for (int w = 0; w < got.getTotalWeighings(); ++w) {
+                EXPECT_EQ(got.getWeighingAtIndex(w).wId(), single.getWeighingAtIndex(w).wId());
+                EXPECT_EQ(got.getWeighingAtIndex(w).weight(),
+                          single.getWeighingAtIndex(w).weight());
+                EXPECT_EQ(got.getWeighingAtIndex(w).note(), single.getWeighingAtIndex(w).note());
+            }
             weighings += got.getTotalWeighings();
         }
     }
     EXPECT_EQ(weeks[0].overviewdays().size(), 7);
     EXPECT_EQ(weeks[1].overviewdays().size(), 7);
-    EXPECT_EQ(weighings, 5);
-    EXPECT_EQ(weeks[2].overviewdays().back()->weightInfo()->avgweight(), 83.5f);
+    EXPECT_EQ(weighings, 7);
+    EXPECT_FLOAT_EQ(weeks[2].overviewdays().back()->weightInfo()->avgweight(), 83.55f);
 }
