@@ -14,8 +14,9 @@ namespace {
 constexpr qint64 kThirtyDays = 2592000;
 
 // Steps the statement to its last row and resets it; `read` sees each row.
-void stepAll(DBManager& db, const QString& sql, const std::function<void(sqlite3_stmt*)>& read) {
-    sqlite3_stmt* stmt = db.prepareStmt(sql);
+void stepAll(DBManager& db, const QString& sql, const std::function<void(sqlite3_stmt*)>& read,
+             const QStringList& params = {}) {
+    sqlite3_stmt* stmt = db.prepareStmt(sql, params);
     while (DBManager::nextStep(stmt))
         read(stmt);
     DBManager::reset(stmt);
@@ -66,19 +67,20 @@ public:
         for (QDate day = first; day <= end; day = day.addDays(1))
             starts_.append(WeighingDay::dayStartOf(day));
         byDay_.resize(starts_.size() - 1);
-        sqlite3_stmt* stmt = QVUtil::weightDbc().prepareStmt(
-            "select date, value, note, weight_s from weight where (date BETWEEN ? AND ?) "
-            "ORDER BY date DESC",
-            {QString::number(starts_.first()), QString::number(starts_.last() - 1)});
-        while (DBManager::nextStep(stmt)) {
-            const qint64 date = storedInteger(stmt, 0);
-            const auto next = std::upper_bound(starts_.cbegin(), starts_.cend(), date);
-            const qsizetype day = next - starts_.cbegin() - 1;
-            if (day >= 0 && day < byDay_.size())
-                byDay_[day].append({int(storedInteger(stmt, 3)), date, storedFloat(stmt, 1),
-                                    DBManager::getTextCol(stmt, 2)});
-        }
-        DBManager::reset(stmt);
+        stepAll(QVUtil::weightDbc(),
+                "select date, value, note, weight_s from weight where (date BETWEEN ? AND ?) "
+                "ORDER BY date DESC",
+                [this](sqlite3_stmt* stmt) {
+                    const qint64 date = storedInteger(stmt, 0);
+                    const auto next = std::upper_bound(starts_.cbegin(), starts_.cend(), date);
+                    const qsizetype day = next - starts_.cbegin() - 1;
+                    if (day < 0 || day >= byDay_.size())
+                        return;
+                    Weighing weighing(int(storedInteger(stmt, 3)), date, storedFloat(stmt, 1));
+                    weighing.setNote(DBManager::getTextCol(stmt, 2));
+                    byDay_[day].append(std::move(weighing));
+                },
+                {QString::number(starts_.first()), QString::number(starts_.last() - 1)});
     }
 
     WeighingDayPtr dayOf(const QDateTime& at) const {
@@ -87,24 +89,15 @@ public:
         if (i < 0 || i >= byDay_.size())
             return std::make_shared<WeighingDay>(WeighingDay::dayStartOf(date));
         auto day = std::make_shared<WeighingDay>(starts_.at(i), starts_.at(i + 1));
-        for (const Stored& weighing : byDay_.at(i)) {
-            const int at = day->addWeighing(weighing.id, weighing.date, weighing.kilograms);
-            day->getWeighingAtIndex(at).setNote(weighing.note);
-        }
+        for (const Weighing& weighing : byDay_.at(i))
+            day->addWeighing(weighing);
         return day;
     }
 
 private:
-    struct Stored {
-        int id;
-        qint64 date;
-        float kilograms;
-        QString note;
-    };
-
     QDate first_;
     QList<qint64> starts_;
-    QList<QList<Stored>> byDay_;
+    QList<QList<Weighing>> byDay_;
 };
 
 OverviewWeekInfo weekOf(const QDateTime& date, const WeighingsOf& weighingsOf) {

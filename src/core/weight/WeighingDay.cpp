@@ -14,12 +14,22 @@ qint64 WeighingDay::dayStartOf(const QDate& day) {
 }
 
 int WeighingDay::addWeighing(int wId, qint64 time, float weight) {
+    return addWeighing(Weighing(wId, time, weight));
+}
+
+int WeighingDay::addWeighing(Weighing weighing) {
     int position = static_cast<int>(weighings_.size());
-    while (position > 0 && weighings_.at(position - 1).wId() <= wId)
+    while (position > 0 && weighings_.at(position - 1).wId() <= weighing.wId())
         --position;
-    weighings_.insert(position, Weighing(wId, time, weight));
+    weighings_.insert(position, std::move(weighing));
     recalculateAverageWeight();
     return position;
+}
+
+Weighing WeighingDay::weighingOfRow(const QStringList& row) {
+    Weighing weighing(row.value(3).toInt(), row.value(0).toLongLong(), row.value(1).toFloat());
+    weighing.setNote(row.value(2));
+    return weighing;
 }
 
 void WeighingDay::recalculateAverageWeight() {
@@ -47,9 +57,6 @@ bool WeighingDay::loadWeighings() {
 
 void WeighingDay::setAWeighings(const QList<QStringList>& rows) {
     weighings_.clear();
-    for (const QStringList& row : rows) {
-        const int at =
-            addWeighing(row.value(3).toInt(), row.value(0).toLongLong(), row.value(1).toFloat());
-        weighings_[at].setNote(row.value(2));
-    }
+    for (const QStringList& row : rows)
+        addWeighing(weighingOfRow(row));
 }

@@ -34,12 +34,16 @@ public:
     // Inserts a weighing without a note so that the ids stay in descending order, recomputes
     // the mean and returns where it went.
     int addWeighing(int wId, qint64 time, float weight);
+    // The same for a weighing that may carry its note.
+    int addWeighing(Weighing weighing);
     // Mean of the weighings in single precision; an empty day keeps its value.
     void recalculateAverageWeight();
 
     // Fills the day from the weight table; false (mean 0) when it has no weighings.
     bool loadWeighings();
-    // Replaces the weighings with rows of [date, value, note, weight_s] texts.
+    // A weighing of a row of [date, value, note, weight_s] texts.
+    static Weighing weighingOfRow(const QStringList& row);
+    // Replaces the weighings with such rows.
     void setAWeighings(const QList<QStringList>& rows);
 
 private:

@@ -42,12 +42,8 @@ QList<WeighingDay> WeightDataStore::loadAllWeights() {
         const qint64 first = rows.at(next).value(0).toLongLong();
         WeighingDay day(WeighingDay::dayStartOf(QDateTime::fromSecsSinceEpoch(first).date()));
         // Rows come in time order, so the day's rows follow each other.
-        while (next < rows.size() && rows.at(next).value(0).toLongLong() < day.getEndDayTime()) {
-            const QStringList& row = rows.at(next++);
-            const int at = day.addWeighing(row.value(3).toInt(), row.value(0).toLongLong(),
-                                           row.value(1).toFloat());
-            day.getWeighingAtIndex(at).setNote(row.value(2));
-        }
+        while (next < rows.size() && rows.at(next).value(0).toLongLong() < day.getEndDayTime())
+            day.addWeighing(WeighingDay::weighingOfRow(rows.at(next++)));
         days.append(day);
     }
 
