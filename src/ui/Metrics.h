@@ -7,8 +7,8 @@
 
 namespace ui {
 
-// The phone screen the application is laid out on, in logical points, and its tint colour.
-// Every screen size and the tint come from here.
+// The phone screen the application is laid out on, in logical points, and the colours its
+// screens share. Every screen size, the tint and the shared colours come from here.
 struct Metrics {
     static constexpr int ScreenWidth = 320;
     static constexpr int ScreenHeight = 460;
@@ -23,6 +23,10 @@ struct Metrics {
 
     // The application's tint (QVXUtil::appTintColor) as a colour to paint with.
     static QColor tintColor();
+    // The cream paper behind the calendars, the summary panels and the trend chart.
+    static QColor paperColor() { return QColor(254, 253, 189); }
+    // The brown of the figures in diary, menu and weighing rows, and of the trend line.
+    static QColor figureColor() { return QColor(153, 102, 51); }
     // A plain colour value of the core as a colour to paint with.
     static QColor colorOf(const QVColor& color);
     // The system font at a size in points (pixels at scale 1).

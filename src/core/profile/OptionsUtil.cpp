@@ -1,6 +1,7 @@
 #include "core/profile/OptionsUtil.h"
 
 #include "core/base/Clock.h"
+#include "core/base/Units.h"
 #include "core/dates/DateUtil.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/settings/UDefUtil.h"
@@ -67,11 +68,11 @@ int OptionsUtil::getActivityIndex() {
 
 float OptionsUtil::getWeight(float grams, bool usePound) {
     volatile float kilograms = grams / 1000.0f;
-    return usePound ? kilograms / 0.453592f : kilograms;
+    return usePound ? kilograms / kilogramsPerPound<float> : kilograms;
 }
 
 float OptionsUtil::getGramm(float kilograms, bool usePound) {
-    return usePound ? kilograms / 0.453592f : kilograms;
+    return usePound ? kilograms / kilogramsPerPound<float> : kilograms;
 }
 
 QString OptionsUtil::weightUnitName(bool usePound) {

@@ -1,5 +1,6 @@
 #include "core/settings/QVXUtil.h"
 
+#include "core/base/Units.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/settings/UDefUtil.h"
 
@@ -7,11 +8,11 @@ float QVXUtil::weight(float value, bool usePound) {
     if (!usePound)
         return value;
     volatile float grams = value * 1000.0f;
-    return grams * 0.453592f;
+    return grams * kilogramsPerPound<float>;
 }
 
 float QVXUtil::getGramm(float value, bool usePound) {
-    return usePound ? value / 453.592f : value;
+    return usePound ? value / gramsPerPound<float> : value;
 }
 
 QString QVXUtil::weightUnitName(bool usePound) {

@@ -1,5 +1,6 @@
 #include "core/weight/WeightTrendTexts.h"
 
+#include "core/base/Units.h"
 #include "core/profile/OptionsUtil.h"
 #include "core/text/ConvertUtil.h"
 
@@ -7,7 +8,7 @@
 #include <cmath>
 
 double WeightTrendTexts::shown(double kilograms, bool pounds) {
-    return pounds ? kilograms / 0.453592 : kilograms;
+    return pounds ? kilograms / kilogramsPerPound<double> : kilograms;
 }
 
 QString WeightTrendTexts::rate(std::optional<double> kilogramsPerWeek, bool pounds) {

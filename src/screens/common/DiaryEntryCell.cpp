@@ -17,7 +17,7 @@ const int rightEdge = 312;
 } // namespace
 
 const QColor DiaryEntryCell::lightGray(170, 170, 170);
-const QColor DiaryEntryCell::brown(153, 102, 51);
+const QColor DiaryEntryCell::brown = ui::Metrics::figureColor();
 
 DiaryEntryCell::DiaryEntryCell(const QString& reuseIdentifier, QWidget* parent)
     : FastTableViewCell(reuseIdentifier, parent) {}

@@ -1,6 +1,7 @@
 #include "screens/common/MenuCell.h"
 
 #include "ui/Label.h"
+#include "ui/Metrics.h"
 
 #include <QPainter>
 #include <QTextLayout>
@@ -13,7 +14,6 @@ constexpr int textRight = 8;
 constexpr int deleteRoom = 80;
 constexpr int tallRow = 60;
 const QColor lightGrey(153, 153, 153);
-const QColor brown(153, 102, 51);
 
 // The text broken into at most two lines of the width, the second cut short with an ellipsis.
 QString twoLines(const QString& text, const QFont& font, int width) {
@@ -116,7 +116,7 @@ void MenuCell::stateChanged() {
 void MenuCell::applyColours() {
     const bool selected = isSelected();
     nameLabel_->setTextColor(selected ? Qt::white : Qt::black);
-    const QColor desc = type_ == MainMenu ? lightGrey : brown;
+    const QColor desc = type_ == MainMenu ? lightGrey : ui::Metrics::figureColor();
     descLabel_->setTextColor(selected ? Qt::white : desc);
 }
 

@@ -1,5 +1,6 @@
 #include "screens/overview/OverviewInfoPanel.h"
 
+#include "core/base/Units.h"
 #include "core/diary/ExerciseDayInfo.h"
 #include "core/diary/FoodDayInfo.h"
 #include "core/overview/OverviewDayInfo.h"
@@ -16,7 +17,6 @@ namespace {
 const int columnCount = 5;
 const int columnStep = 64;
 const int columnWidth = 62;
-const float kilogramsPerPound = 0.453592f;
 
 QString whole(float value) {
     return QString::asprintf("%.0f", static_cast<double>(value));
@@ -32,7 +32,7 @@ OverviewInfoPanel::OverviewInfoPanel(const QRect& frame, QWidget* parent) : QWid
     setGeometry(frame.x(), frame.y(), frame.width(), PanelHeight);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(254, 253, 189));
+    palette.setColor(QPalette::Window, ui::Metrics::paperColor());
     setPalette(palette);
     buildColumns();
     buildWeightBar();
@@ -134,7 +134,7 @@ void OverviewInfoPanel::setInfo(const OverviewDayInfo* day) {
     goalvalueLabel_->setText(weightText(goal, unit));
     float weight = day && day->weightInfo() ? day->weightInfo()->avgweight() : 0.0f;
     if (usePound)
-        weight /= kilogramsPerPound;
+        weight /= kilogramsPerPound<float>;
     weightvalueLabel_->setText(weightText(weight, unit));
 
     ui::Label* state = keyByIdx(columnCount - 1);

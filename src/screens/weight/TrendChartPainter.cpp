@@ -12,9 +12,13 @@
 
 namespace {
 
-const QColor gridColor(153, 102, 51, 45);
+const QColor trendColor = ui::Metrics::figureColor();
+const QColor gridColor = [] {
+    QColor faint = trendColor;
+    faint.setAlpha(45);
+    return faint;
+}();
 const QColor labelColor(110, 90, 60);
-const QColor trendColor(153, 102, 51);
 const QColor goalColor(0, 102, 0);
 const double topMargin = 10;
 const double rightMargin = 10;

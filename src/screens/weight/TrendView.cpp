@@ -15,7 +15,6 @@
 namespace {
 
 const int margin = 6;
-const QColor background(254, 253, 189);
 
 QAbstractButton* arrow(const char* image, const char* name, int x, QWidget* bar) {
     auto* button = new ImageButton(ControlImages::image(image), ImageButton::Fit::Stretch, bar);
@@ -181,5 +180,5 @@ void TrendView::redraw() {
 
 void TrendView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), background);
+    p.fillRect(rect(), ui::Metrics::paperColor());
 }

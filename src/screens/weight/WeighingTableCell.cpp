@@ -13,7 +13,6 @@ const QRect timeFrame(10, 4, 150, 18);
 const QRect weightFrame(160, 4, 150, 18);
 const QRect noteFrame(10, 22, 300, 16);
 const int noteWidthWithDelete = 228;
-const QColor brown(153, 102, 51);
 } // namespace
 
 WeighingTableCell::WeighingTableCell(const QString& reuseIdentifier, QWidget* parent)
@@ -48,7 +47,7 @@ void WeighingTableCell::drawContentView(QPainter& painter, const QRect& rect) {
     painter.setFont(ui::Metrics::font(14, true));
     painter.setPen(selected ? QColor(Qt::white) : QColor(Qt::black));
     painter.drawText(timeFrame.translated(origin), Qt::AlignLeft | Qt::AlignVCenter, timeText());
-    painter.setPen(selected ? QColor(Qt::white) : brown);
+    painter.setPen(selected ? QColor(Qt::white) : ui::Metrics::figureColor());
     painter.drawText(weightFrame.translated(origin), Qt::AlignRight | Qt::AlignVCenter,
                      weightText());
 

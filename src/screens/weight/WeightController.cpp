@@ -25,6 +25,11 @@
 
 namespace {
 
+// What a first weighing proposes.
+constexpr float defaultKilograms = 70.0f;
+// One of the three segments, "Month", "Day" and "Trend".
+constexpr int segmentWidth = 56;
+
 // A layout that gives the first widgets their fixed heights and the stretched one the rest.
 QVBoxLayout* stack(QWidget* view) {
     auto* layout = new QVBoxLayout(view);
@@ -46,7 +51,7 @@ WeightController::WeightController(QObject* parent)
 void WeightController::appendNavigation() {
     BaseThreeViewController::appendNavigation();
     // Three segments fit between "Today" and the add button only a little narrower.
-    segmentedControl()->setFixedSize(TrendSegmentWidth * 3, SegmentHeight);
+    segmentedControl()->setFixedSize(segmentWidth * 3, SegmentHeight);
     auto* today = new ui::BarButtonItem(QStringLiteral("Today"));
     connect(today, &ui::BarButtonItem::triggered, this, &WeightController::setToday);
     navigationItem()->setLeftBarButtonItem(today);

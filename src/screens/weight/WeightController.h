@@ -14,10 +14,6 @@ class TrendView;
 class WeightController : public BaseThreeViewController {
     Q_OBJECT
 public:
-    // What a first weighing proposes.
-    static constexpr float defaultKilograms = 70.0f;
-    static constexpr int TrendSegmentWidth = 56;
-
     explicit WeightController(QObject* parent = nullptr);
 
     const WeightDataStore& w() const { return w_; }

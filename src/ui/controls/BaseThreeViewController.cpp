@@ -66,7 +66,7 @@ QWidget* BaseThreeViewController::buildMonthView() {
     dataView_->setObjectName("dataView");
     ui::ViewUtil::setTag(dataView_, DataViewTag);
     dataView_->setAutoFillBackground(true);
-    setBrush(dataView_, QPalette::Window, QColor(254, 253, 189));
+    setBrush(dataView_, QPalette::Window, ui::Metrics::paperColor());
     dataView_->setGeometry(0, top, ui::Metrics::ScreenWidth, ui::Metrics::ContentHeight - top);
 
     downLine_ = new PixmapView(ControlImages::image("cal_shadow_dark.png"), view);

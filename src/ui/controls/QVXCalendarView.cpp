@@ -26,7 +26,7 @@ void whiteOnClear(QLabel* label) {
 QVXCalendarView::QVXCalendarView(QWidget* parent) : CalendarView(parent) {
     setAutoFillBackground(true);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(254, 253, 189));
+    palette.setColor(QPalette::Window, ui::Metrics::paperColor());
     setPalette(palette);
 }
 

@@ -1,5 +1,6 @@
 #include "screens/profile/Details/EditDietPlanController.h"
 
+#include "core/base/Units.h"
 #include "core/profile/OptionsUtil.h"
 #include "core/settings/QVXUtil.h"
 #include "core/settings/SettingsKeys.h"
@@ -36,7 +37,7 @@ QStringList EditDietPlanController::arrayByComponent(int component) const {
 
 QList<int> EditDietPlanController::storedRows() const {
     const double plan = UDefUtil::getUserDefDouble(keyValue(), 0.0);
-    const double steps = usePounds() ? plan / 0.453592 * 2 : plan * 4;
+    const double steps = usePounds() ? plan / kilogramsPerPound<double> * 2 : plan * 4;
     return {int(std::lround(steps))};
 }
 

@@ -1,5 +1,6 @@
 #include "screens/profile/Details/EditWeightController.h"
 
+#include "core/base/Units.h"
 #include "core/profile/OptionsUtil.h"
 #include "core/settings/QVXUtil.h"
 #include "core/settings/SettingsKeys.h"
@@ -75,6 +76,6 @@ void EditWeightController::store() {
     const float chosen = (selectedText(0) + selectedText(1)).toFloat();
     float grams = chosen * 1000.0f;
     if (usePounds())
-        grams *= 0.453592f;
+        grams *= kilogramsPerPound<float>;
     UDefUtil::setUserDefFloat(std::min(grams, storedCeiling), keyValue());
 }

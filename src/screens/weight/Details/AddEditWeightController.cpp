@@ -1,5 +1,6 @@
 #include "screens/weight/Details/AddEditWeightController.h"
 
+#include "core/base/Units.h"
 #include "core/text/ConvertUtil.h"
 #include "core/weight/WeightDataStore.h"
 #include "screens/common/WheelRowLabel.h"
@@ -25,7 +26,6 @@ namespace {
 
 const int kilogramBase = 30;
 const int poundBase = 66;
-const float kilogramsPerPound = 0.453592f;
 const int wheelWidth = 70;
 // The tinted panel with the time and the note, between the info label and the wheels.
 const int panelTop = 88;
@@ -194,7 +194,7 @@ void AddEditWeightController::changeIg(bool animated) {
     inkg_ = !inkg_;
     const float was = (selectedvalue_ + selectedfraction_).toFloat();
     selector_->reloadComponent(0);
-    const float f = inkg_ ? was * kilogramsPerPound : was / kilogramsPerPound;
+    const float f = inkg_ ? was * kilogramsPerPound<float> : was / kilogramsPerPound<float>;
     int whole = int(f);
     int tenth = int(f * 10.0f) % 10;
     // Up only from a hundredths digit of 6: the tenth shown before stays unless clearly past.
@@ -215,7 +215,7 @@ void AddEditWeightController::didSelectRow(ui::PickerView*, int, int) {
     showInfo();
     const float picked = (selectedvalue_ + selectedfraction_).toFloat();
     // Pounds become kilograms to the hundredth, as they are stored.
-    weight_ = inkg_ ? picked : ConvertUtil::float2str(picked * kilogramsPerPound).toFloat();
+    weight_ = inkg_ ? picked : ConvertUtil::float2str(picked * kilogramsPerPound<float>).toFloat();
 }
 
 void AddEditWeightController::viewWillAppear() {
