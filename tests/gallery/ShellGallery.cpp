@@ -1,25 +1,11 @@
 #include "Gallery.h"
 
-#include "app/QuorvelAppDelegate.h"
 #include "core/settings/WelcomeCounter.h"
 #include "ui/AlertView.h"
 #include "ui/BarButtonItem.h"
 #include "ui/Metrics.h"
 #include "ui/SegmentedControl.h"
-#include "ui/TabBarController.h"
 #include "ui/Toolbar.h"
-
-std::unique_ptr<QWidget> gallery::shell(int tab) {
-    auto screen = std::make_unique<QWidget>();
-    screen->setFixedSize(320, 460);
-    QuorvelAppDelegate delegate;
-    auto* tabs = static_cast<ui::TabBarController*>(delegate.appendController());
-    tabs->setParent(screen.get());
-    tabs->view()->setParent(screen.get());
-    tabs->view()->setGeometry(screen->rect());
-    tabs->setSelectedIndex(tab);
-    return screen;
-}
 
 using gallery::shell;
 
