@@ -50,9 +50,7 @@ struct ExerciseTab : gallery::Stack {
 
 // The menu as the tab pushes it, the tab bar hidden.
 struct ExerciseMenu : gallery::MenuScreen<ExerciseMenuController> {
-    ExerciseMenu() : MenuScreen(new ExerciseController) {
-        host->setFixedSize(320, 460);
-        nav->view()->setGeometry(host->rect());
+    ExerciseMenu() : MenuScreen(new ExerciseController, 460) {
         root<ExerciseController>()->addNewExercise();
         gui::settle();
     }

@@ -12,16 +12,11 @@ struct NoRefresh : RefresherDelegate {
     void refreshData() override {}
 };
 
-// Outlives every scene's menu, which keeps a pointer to it.
-NoRefresh& noRefresh() {
-    static NoRefresh owner;
-    return owner;
-}
-
 // The food menu pushed over a bare root, as the Food tab pushes it (the tab bar hidden).
 struct FoodMenu : gallery::MenuScreen<FoodMenuController> {
     FoodMenu() : MenuScreen(new ui::ViewController, 460) {
-        push(new FoodMenuController(&noRefresh(), nav->topViewController()));
+        static NoRefresh refresher; // outlives every scene's menu, which keeps a pointer to it
+        push(new FoodMenuController(&refresher, nav->topViewController()));
     }
     ui::TableView* list() const { return level()->tableView(); }
     void chooseRestaurant(const QString& name) {

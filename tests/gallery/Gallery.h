@@ -22,7 +22,7 @@ struct Scene {
 
 std::vector<Scene>& scenes();
 
-// Registers a scene.
+// Registers a scene; gallery files keep theirs in arrays of these.
 struct Registrar {
     Registrar(const char* name, SceneFactory make) { scenes().push_back({name, std::move(make)}); }
 };
@@ -112,11 +112,3 @@ inline auto searching(ui::IndexPath path, QString text) {
 }
 
 } // namespace gallery
-
-#define QUORVEL_GALLERY_CONCAT2(a, b) a##b
-#define QUORVEL_GALLERY_CONCAT(a, b) QUORVEL_GALLERY_CONCAT2(a, b)
-#define QUORVEL_GALLERY_SCENE(sceneName)                                                           \
-    static std::unique_ptr<QWidget> QUORVEL_GALLERY_CONCAT(gallery_scene_, __LINE__)();            \
-    static const gallery::Registrar QUORVEL_GALLERY_CONCAT(gallery_registrar_, __LINE__)(          \
-        sceneName, &QUORVEL_GALLERY_CONCAT(gallery_scene_, __LINE__));                             \
-    static std::unique_ptr<QWidget> QUORVEL_GALLERY_CONCAT(gallery_scene_, __LINE__)()
