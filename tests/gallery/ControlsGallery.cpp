@@ -55,10 +55,10 @@ private:
 };
 
 // The frame inside its navigation bar, as a tab shows it.
-std::unique_ptr<QWidget> frameScene(int segment) {
-    auto* frame = new GalleryFrame;
-    frame->setSelectedIndex(segment);
-    return gallery::Stack(frame, ui::Metrics::NavigationBarHeight + ui::Metrics::ContentHeight)
+std::unique_ptr<QWidget> frame(int segment) {
+    auto* root = new GalleryFrame;
+    root->setSelectedIndex(segment);
+    return gallery::Stack(root, ui::Metrics::NavigationBarHeight + ui::Metrics::ContentHeight)
         .take();
 }
 
@@ -86,45 +86,35 @@ private:
     MarkingOwner owner;
 };
 
-std::unique_ptr<QWidget> calendarScene(const QDateTime& month, const QDateTime& selection) {
-    auto calendar = std::make_unique<Calendar>();
-    calendar->changeMonthTo(month);
-    if (selection.isValid())
-        calendar->changeSelection(selection);
-    return calendar;
+// A month of the calendar at 8:00 on its first, optionally with a day chosen.
+std::unique_ptr<QWidget> calendar(QDate month, QDate chosen = {}) {
+    auto view = std::make_unique<Calendar>();
+    view->changeMonthTo(QDateTime(month, QTime(8, 0)));
+    if (chosen.isValid())
+        view->changeSelection(QDateTime(chosen, QTime(8, 0)));
+    return view;
 }
 
-std::unique_ptr<QWidget> spinScene(const QString& unit, int rows, float start, int presses) {
+// The calories burned spun down 15 times from 240.
+std::unique_ptr<QWidget> spinDown() {
     auto holder = std::make_unique<PixmapView>(ControlImages::image("background.png"));
     holder->resize(320, 110);
     auto* spin = new FoodSpin(QRect(60, 10, 200, 90), true, holder.get());
-    spin->setUnit(unit);
-    spin->setUnitCountRows(rows);
-    spin->setNewValue(start);
-    for (int i = 0; i < std::abs(presses); ++i)
-        presses > 0 ? spin->incValue() : spin->decValue();
+    spin->setUnit("calories\nburned");
+    spin->setUnitCountRows(2);
+    spin->setNewValue(240);
+    for (int i = 0; i < 15; ++i)
+        spin->decValue();
     return holder;
 }
 
+const gallery::Registrar controlScenes[] = {
+    {"controls_frame_month", [] { return frame(0); }},
+    {"controls_frame_day", [] { return frame(1); }},
+    {"controls_calendar_february_four_rows", [] { return calendar(QDate(2015, 2, 1)); }},
+    {"controls_calendar_august_six_rows",
+     [] { return calendar(QDate(2015, 8, 1), QDate(2015, 8, 31)); }},
+    {"controls_spin_down", spinDown},
+};
+
 } // namespace
-
-QUORVEL_GALLERY_SCENE("controls_frame_month") {
-    return frameScene(0);
-}
-
-QUORVEL_GALLERY_SCENE("controls_frame_day") {
-    return frameScene(1);
-}
-
-QUORVEL_GALLERY_SCENE("controls_calendar_february_four_rows") {
-    return calendarScene(QDateTime(QDate(2015, 2, 1), QTime(8, 0)), {});
-}
-
-QUORVEL_GALLERY_SCENE("controls_calendar_august_six_rows") {
-    return calendarScene(QDateTime(QDate(2015, 8, 1), QTime(8, 0)),
-                         QDateTime(QDate(2015, 8, 31), QTime(8, 0)));
-}
-
-QUORVEL_GALLERY_SCENE("controls_spin_down") {
-    return spinScene("calories\nburned", 2, 240, -15);
-}

@@ -1,87 +1,52 @@
 #include "Gallery.h"
+#include "SampleEntries.h"
 
-#include "core/catalogue/FoodSimpleDbo.h"
-#include "core/catalogue/NutritionInfoDbo.h"
-#include "core/settings/QVXUtil.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/settings/UDefUtil.h"
 #include "screens/food/FoodController.h"
-#include "support/DiaryEntries.h"
-#include "ui/Metrics.h"
-#include "ui/NavigationController.h"
 #include "ui/TableView.h"
 #include "ui/controls/QVXTableView.h"
 
-#include <QApplication>
-
 namespace {
 
-const QDateTime sampleDay(QDate(2026, 12, 6), QTime(0, 0));
-
-// The first catalogue food whose name holds the words (as the search reads them).
-int findFood(const QString& words) {
-    const QList<FoodSimpleDbo> found =
-        FoodSimpleDbo::searchFoodItems(words, 0, 0, 0).value("items");
-    return found.isEmpty() ? 0 : found.first().dboId;
-}
-
-// Records portions of a food the way the add-food screen does, with optional changes by hand.
-void eat(const QString& words, int meal, float portions, float extraCalories = 0,
-         float extraPoints = 0) {
-    if (const int id = findFood(words))
-        saved(catalogueFood(id, sampleDay, meal, portions, extraCalories, extraPoints));
-}
-
-void eatSpeedy(const QString& name, int meal, float calories) {
-    saved(speedyFood(sampleDay, meal, calories, name));
-}
-
+// Meals of the gallery's day against an allowance of 2000, some changed by hand.
 void fullDay() {
+    const QDateTime today = gallery::december(6);
     UDefUtil::setUserDefFloat(2000.0f, SettingsKeys::allowedCalories);
-    eat("eggwholecookedfried", 0, 2);
-    eat("yogurtplainlowfat", 0, 0.5f);
-    eat("chickenbroilersorfryersmeatonlyroasted", 1, 1.5f, 25, 0.5f);
-    eat("bananasraw", 1, 1);
-    eat("fishsalmonatlanticwildraw", 2, 1, -40, -0.75f);
-    eat("ricewhite", 2, 2);
-    eatSpeedy("Popcorn at the cinema", 3, 320);
+    gallery::ate("eggwholecookedfried", today, 0, 2);
+    gallery::ate("yogurtplainlowfat", today, 0, 0.5f);
+    gallery::ate("chickenbroilersorfryersmeatonlyroasted", today, 1, 1.5f, 25, 0.5f);
+    gallery::ate("bananasraw", today, 1, 1);
+    gallery::ate("fishsalmonatlanticwildraw", today, 2, 1, -40, -0.75f);
+    gallery::ate("ricewhite", today, 2, 2);
+    saved(speedyFood(today, 3, 320, "Popcorn at the cinema"));
+}
+
+void overAllowance() {
+    fullDay();
+    saved(speedyFood(gallery::december(6), 3, 900, "Birthday cake"));
 }
 
 // The Food tab on its navigation stack, as the phone shows it above the tab bar.
-struct FoodScreen : gallery::Stack {
-    FoodController* food;
+struct FoodTab : gallery::Stack {
+    FoodTab() : Stack(new FoodController) {}
+    ui::TableView* list() const { return root<FoodController>()->dayTable()->tableView(); }
+};
 
-    FoodScreen() : FoodScreen(new FoodController) {}
-    explicit FoodScreen(FoodController* food) : Stack(food), food(food) {}
-    ui::TableView* list() const { return food->dayTable()->tableView(); }
+void toEnd(FoodTab& tab) {
+    tab.list()->setContentOffset(tab.list()->contentHeight());
+}
+
+constexpr gallery::Shots<FoodTab> foodTab{};
+const gallery::Registrar tabScenes[] = {
+    foodTab("food_tab_full_day", fullDay, gallery::asOpened),
+    foodTab("food_tab_full_day_scrolled", fullDay, toEnd),
+    foodTab("food_tab_row_delete", fullDay,
+            [](FoodTab& tab) {
+                tab.list()->showDeleteConfirmation({1, 0});
+            }),
+    // A day over the allowance: the last column turns to "Over".
+    foodTab("food_tab_over_allowance", overAllowance, toEnd),
 };
 
 } // namespace
-
-QUORVEL_GALLERY_SCENE("food_tab_full_day") {
-    fullDay();
-    return FoodScreen().take();
-}
-
-QUORVEL_GALLERY_SCENE("food_tab_full_day_scrolled") {
-    fullDay();
-    FoodScreen screen;
-    screen.list()->setContentOffset(screen.list()->contentHeight());
-    return screen.take();
-}
-
-QUORVEL_GALLERY_SCENE("food_tab_row_delete") {
-    fullDay();
-    FoodScreen screen;
-    screen.list()->showDeleteConfirmation({1, 0});
-    return screen.take();
-}
-
-// A day over the allowance: the last column turns to "Over".
-QUORVEL_GALLERY_SCENE("food_tab_over_allowance") {
-    fullDay();
-    eatSpeedy("Birthday cake", 3, 900);
-    FoodScreen screen;
-    screen.list()->setContentOffset(screen.list()->contentHeight());
-    return screen.take();
-}

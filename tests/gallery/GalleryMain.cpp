@@ -1,9 +1,12 @@
 #include "Gallery.h"
 #include "support/TestEnv.h"
 
+#include "app/QuorvelAppDelegate.h"
 #include "core/base/Clock.h"
+#include "ui/AlertView.h"
 #include "ui/Metrics.h"
 #include "ui/NavigationController.h"
+#include "ui/TabBarController.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,7 +21,8 @@ std::vector<Scene>& scenes() {
     return list;
 }
 
-Stack::Stack(ui::ViewController* root, int height) : host(std::make_unique<QWidget>()) {
+Stack::Stack(ui::ViewController* root, int height) {
+    host = std::make_unique<QWidget>();
     host->setFixedSize(ui::Metrics::ScreenWidth, height);
     nav = new ui::NavigationController(root, host.get());
     nav->setTintColor(ui::Metrics::tintColor());
@@ -26,12 +30,37 @@ Stack::Stack(ui::ViewController* root, int height) : host(std::make_unique<QWidg
     nav->view()->setGeometry(host->rect());
     nav->viewWillAppear();
     host->show();
-    QApplication::processEvents();
+    gui::settle();
 }
 
-void Stack::push(ui::ViewController* screen) {
+std::unique_ptr<QWidget> shell(int tab) {
+    auto screen = std::make_unique<QWidget>();
+    screen->setFixedSize(320, 460);
+    QuorvelAppDelegate delegate;
+    auto* tabs = static_cast<ui::TabBarController*>(delegate.appendController());
+    tabs->setParent(screen.get());
+    tabs->view()->setParent(screen.get());
+    tabs->view()->setGeometry(screen->rect());
+    tabs->setSelectedIndex(tab);
+    return screen;
+}
+
+Phone::Phone(int tab) {
+    host = shell(tab);
+    nav = static_cast<ui::NavigationController*>(
+        host->findChild<ui::TabBarController*>()->viewControllers().at(tab));
+    host->show();
+    gui::settle();
+}
+
+void Screen::push(ui::ViewController* screen) {
     nav->pushViewController(screen, false);
-    QApplication::processEvents();
+    gui::settle();
+}
+
+void showAlert(QWidget* screen) {
+    if (ui::AlertView* alert = ui::AlertView::current())
+        alert->showIn(screen);
 }
 
 } // namespace gallery
@@ -57,7 +86,7 @@ int main(int argc, char** argv) {
             continue;
         QTemporaryDir dir;
         testenv::resetState(dir.path());
-        Clock::set(QDateTime(QDate(2026, 12, 6), QTime(9, 30)));
+        Clock::set(gallery::december(6, 9, 30));
         std::unique_ptr<QWidget> widget = scene.make();
         if (!widget) {
             std::fprintf(stderr, "scene %s built nothing\n", scene.name);
@@ -65,7 +94,7 @@ int main(int argc, char** argv) {
             continue;
         }
         widget->show();
-        QApplication::processEvents();
+        gui::settle();
         const QPixmap shot = widget->grab();
         const QString file = outDir + "/" + name + ".png";
         if (shot.isNull() || !shot.save(file)) {
@@ -76,7 +105,7 @@ int main(int argc, char** argv) {
             ++rendered;
         }
         widget.reset();
-        QApplication::processEvents();
+        gui::settle();
     }
     std::printf("gallery: %d rendered, %d failed\n", rendered, failures);
     return failures == 0 ? 0 : 1;

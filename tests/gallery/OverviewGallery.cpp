@@ -1,85 +1,54 @@
 #include "Gallery.h"
+#include "SampleEntries.h"
 
-#include "core/catalogue/ExerciseDbo.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/settings/UDefUtil.h"
 #include "screens/overview/OverviewController.h"
-#include "support/DiaryEntries.h"
-#include "ui/NavigationController.h"
-#include "ui/TabBarController.h"
 #include "ui/TableView.h"
 #include "ui/controls/QVXTableView.h"
 
-#include <QApplication>
-
 namespace {
 
-QDateTime on(int day) {
-    return QDateTime(QDate(2026, 12, day), QTime(0, 0));
-}
-
-// A catalogue exercise as the add-exercise screen records it, at 80 kg.
-void did(int day, int id, int minutes) {
-    const std::optional<ExerciseDbo> item = ExerciseDbo::getExercise(id);
-    const float rate = item && !item->mets.isEmpty() ? float(item->mets.first().mets * 80) : 0.0f;
-    saved(exerciseEntry(id, on(day), minutes, rate, rate * minutes / 60));
-}
+using gallery::december;
 
 // The first days of December against an allowance of 2000: kept, exceeded, exactly met, burned
 // off, and the gallery's day (the 6th) with meals and exercise.
 void sampleMonth() {
     UDefUtil::setUserDefFloat(2000.0f, SettingsKeys::allowedCalories);
-    saved(speedyFood(on(1), 0, 450, "Porridge"));
-    saved(speedyFood(on(1), 2, 1200, "Lasagne"));
-    saved(speedyFood(on(2), 1, 1400, "Burger and fries"));
-    saved(speedyFood(on(2), 2, 900, "Pizza"));
-    saved(speedyFood(on(3), 2, 2000, "Holiday dinner"));
-    saved(speedyFood(on(4), 1, 1900, "Curry"));
-    did(4, 22, 45);
-    weigh(QDateTime(QDate(2026, 12, 5), QTime(7, 30)), "81.40");
-    saved(speedyFood(on(6), 0, 380, "Toast and jam"));
-    saved(speedyFood(on(6), 2, 820, "Salmon and rice"));
-    did(6, 3, 45);
-    saved(speedyExercise(on(6), 150, "Gardening"));
+    saved(speedyFood(december(1), 0, 450, "Porridge"));
+    saved(speedyFood(december(1), 2, 1200, "Lasagne"));
+    saved(speedyFood(december(2), 1, 1400, "Burger and fries"));
+    saved(speedyFood(december(2), 2, 900, "Pizza"));
+    saved(speedyFood(december(3), 2, 2000, "Holiday dinner"));
+    saved(speedyFood(december(4), 1, 1900, "Curry"));
+    gallery::exercised(22, december(4), 45);
+    weigh(december(5, 7, 30), "81.40");
+    saved(speedyFood(december(6), 0, 380, "Toast and jam"));
+    saved(speedyFood(december(6), 2, 820, "Salmon and rice"));
+    gallery::exercised(3, december(6), 45);
+    saved(speedyExercise(december(6), 150, "Gardening"));
 }
 
-// The phone with the Overview tab chosen.
-struct OverviewScreen {
-    std::unique_ptr<QWidget> phone = gallery::shell(0);
-    OverviewController* overview = nullptr;
-
-    OverviewScreen() {
-        auto* tabs = phone->findChild<ui::TabBarController*>();
-        auto* nav = qobject_cast<ui::NavigationController*>(tabs->selectedViewController());
-        overview = qobject_cast<OverviewController*>(nav->viewControllers().first());
-        phone->show();
-        QApplication::processEvents();
-    }
+// The phone with the Overview tab chosen, on its month or its day.
+struct Overview : gallery::Phone {
+    Overview() : Phone(0) {}
+    OverviewController* tab() const { return root<OverviewController>(); }
     void dayView() {
-        overview->setSelectedIndex(1);
-        QApplication::processEvents();
+        tab()->setSelectedIndex(1);
+        gui::settle();
     }
 };
 
+constexpr gallery::Shots<Overview> overview{};
+const gallery::Registrar overviewScenes[] = {
+    overview("overview_month", sampleMonth, gallery::asOpened),
+    overview("overview_day", sampleMonth, &Overview::dayView),
+    overview("overview_day_delete", sampleMonth,
+             [](Overview& screen) {
+                 screen.dayView();
+                 screen.tab()->dayTable()->tableView()->showDeleteConfirmation({2, 0});
+                 gui::settle();
+             }),
+};
+
 } // namespace
-
-QUORVEL_GALLERY_SCENE("overview_month") {
-    sampleMonth();
-    return std::move(OverviewScreen().phone);
-}
-
-QUORVEL_GALLERY_SCENE("overview_day") {
-    sampleMonth();
-    OverviewScreen screen;
-    screen.dayView();
-    return std::move(screen.phone);
-}
-
-QUORVEL_GALLERY_SCENE("overview_day_delete") {
-    sampleMonth();
-    OverviewScreen screen;
-    screen.dayView();
-    screen.overview->dayTable()->tableView()->showDeleteConfirmation({2, 0});
-    QApplication::processEvents();
-    return std::move(screen.phone);
-}

@@ -2,10 +2,14 @@
 
 #include "ui/DatePicker.h"
 
+namespace {
+
 // The time wheels, twelve-hour with AM and PM.
-QUORVEL_GALLERY_SCENE("picker_time") {
+const gallery::Registrar timePicker("picker_time", [] {
     auto picker = std::make_unique<ui::DatePicker>(ui::DatePicker::Mode::Time);
     picker->resize(320, 216);
-    picker->setDate(QDateTime(QDate(2026, 12, 6), QTime(7, 45)));
+    picker->setDate(gallery::december(6, 7, 45));
     return picker;
-}
+});
+
+} // namespace

@@ -1,31 +1,18 @@
 #include "Gallery.h"
 
+#include "core/backup/BackupFolder.h"
+#include "core/base/Clock.h"
 #include "core/profile/CalorieBudget.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/settings/UDefUtil.h"
+#include "screens/profile/Details/RestoreListController.h"
 #include "screens/profile/ProfileController.h"
-#include "ui/NavigationController.h"
-#include "ui/TabBarController.h"
+#include "support/DiaryEntries.h"
 #include "ui/TableView.h"
-
-#include <QApplication>
 
 namespace {
 
-// The whole phone screen on the My Profile tab with the editor of a row open or, without a row, the
-// list scrolled to its last row.
-std::unique_ptr<QWidget> profileTab(const ui::IndexPath& row) {
-    auto screen = gallery::shell(4);
-    auto* tabs = screen->findChild<ui::TabBarController*>();
-    auto* nav = static_cast<ui::NavigationController*>(tabs->viewControllers().at(4));
-    auto* profile = static_cast<ProfileController*>(nav->viewControllers().first());
-    if (row.isValid())
-        profile->didSelectRow(profile->profilemenu(), row);
-    else
-        profile->profilemenu()->scrollToRow({2, 3});
-    QApplication::processEvents();
-    return screen;
-}
+using gallery::choosing;
 
 // A man of 40 in metric units with a plan and an adjustment of his own.
 void metricProfile() {
@@ -55,35 +42,72 @@ void aPoundAWeek() {
     UDefUtil::setUserDefDouble(1.0 / 2.2, SettingsKeys::intensity);
 }
 
-// The list filled in, and each editor opened from its row, some over settings of their own.
-struct ProfileScene {
-    const char* name;
-    ui::IndexPath row;
-    void (*prepare)() = nullptr;
-};
-const ProfileScene profileScenes[] = {
-    {"profile_metric_filled", {}, metricProfile},
-    {"profile_units", {0, 0}},
-    {"profile_gender", {1, 0}},
-    {"profile_birthday", {1, 1}},
-    {"profile_height_feet", {1, 2}, eightFeet},
-    {"profile_height_cm", {1, 2}, metricProfile},
-    {"profile_job_type", {1, 3}, lightlyActive},
-    {"profile_start_weight_pounds", {2, 0}},
-    {"profile_goal_weight_kg", {2, 1}, metricProfile},
-    {"profile_diet_plan", {2, 2}, aPoundAWeek},
-    {"profile_calories_day", {2, 3}, metricProfile},
-    {"profile_calories_day_no_plan", {2, 3}},
+// A diary that grows over a fortnight, backed up each morning at start, once on request and
+// once before a restore.
+void backedUpDiary() {
+    for (int day = 1; day <= 14; ++day) {
+        const QDateTime date(QDate(2026, 11, 22).addDays(day), QTime(8, 5));
+        Clock::set(date);
+        for (int meal = 0; meal < 3; ++meal)
+            saved(speedyFood(date, meal, 300 + 40 * meal, "Meal"));
+        if (day % 3 == 0)
+            saved(speedyExercise(date, 250));
+        weigh(date, QString::number(82.0 - day * 0.1, 'f', 2));
+        BackupFolder::dailyIfDue();
+        if (day == 12) {
+            Clock::set(gallery::december(4, 21, 40));
+            BackupFolder::backUpNow();
+        }
+    }
+    Clock::set(gallery::december(6, 9, 30));
+    BackupFolder::beforeRestore();
+}
+
+// The whole phone on the My Profile tab; choosing a row opens its editor or list.
+struct ProfileTab : gallery::Phone {
+    ProfileTab() : Phone(4) {}
+    ui::TableView* menu() const { return root<ProfileController>()->profilemenu(); }
+    void choose(const ui::IndexPath& row) {
+        root<ProfileController>()->didSelectRow(menu(), row);
+        gui::settle();
+    }
 };
 
-[[maybe_unused]] const bool registered = [] {
-    for (const ProfileScene& scene : profileScenes)
-        gallery::scenes().push_back({scene.name, [scene] {
-                                         if (scene.prepare)
-                                             scene.prepare();
-                                         return profileTab(scene.row);
-                                     }});
-    return true;
-}();
+auto scrolledTo(ui::IndexPath row) {
+    return [row](ProfileTab& tab) {
+        tab.menu()->scrollToRow(row);
+        gui::settle();
+    };
+}
+
+// The third backup chosen from the list: the restore asks first.
+void confirmRestore(ProfileTab& tab) {
+    tab.choose({3, 1});
+    auto* backups = tab.top<RestoreListController>();
+    backups->didSelectRow(backups->tableView(), {0, 2});
+    gallery::showAlert(tab.host.get());
+}
+
+// The list filled in, each editor opened from its row, some over settings of their own, and the
+// backups of Your Data.
+constexpr gallery::Shots<ProfileTab> profile{};
+const gallery::Registrar profileScenes[] = {
+    profile("profile_metric_filled", metricProfile, scrolledTo({2, 3})),
+    profile("profile_units", choosing({0, 0})),
+    profile("profile_gender", choosing({1, 0})),
+    profile("profile_birthday", choosing({1, 1})),
+    profile("profile_height_feet", eightFeet, choosing({1, 2})),
+    profile("profile_height_cm", metricProfile, choosing({1, 2})),
+    profile("profile_job_type", lightlyActive, choosing({1, 3})),
+    profile("profile_start_weight_pounds", choosing({2, 0})),
+    profile("profile_goal_weight_kg", metricProfile, choosing({2, 1})),
+    profile("profile_diet_plan", aPoundAWeek, choosing({2, 2})),
+    profile("profile_calories_day", metricProfile, choosing({2, 3})),
+    profile("profile_calories_day_no_plan", choosing({2, 3})),
+    profile("profile_your_data", backedUpDiary, scrolledTo({3, 2})),
+    profile("profile_backups", backedUpDiary, choosing({3, 1})),
+    profile("profile_backups_empty", choosing({3, 1})),
+    profile("profile_backups_confirm", backedUpDiary, confirmRestore),
+};
 
 } // namespace

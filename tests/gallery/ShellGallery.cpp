@@ -1,47 +1,17 @@
 #include "Gallery.h"
 
-#include "app/QuorvelAppDelegate.h"
 #include "core/settings/WelcomeCounter.h"
 #include "ui/AlertView.h"
 #include "ui/BarButtonItem.h"
 #include "ui/Metrics.h"
 #include "ui/SegmentedControl.h"
-#include "ui/TabBarController.h"
 #include "ui/Toolbar.h"
 
-std::unique_ptr<QWidget> gallery::shell(int tab) {
-    auto screen = std::make_unique<QWidget>();
-    screen->setFixedSize(320, 460);
-    QuorvelAppDelegate delegate;
-    auto* tabs = static_cast<ui::TabBarController*>(delegate.appendController());
-    tabs->setParent(screen.get());
-    tabs->view()->setParent(screen.get());
-    tabs->view()->setGeometry(screen->rect());
-    tabs->setSelectedIndex(tab);
-    return screen;
-}
+namespace {
 
 using gallery::shell;
 
-namespace {
-
-QColor tint() {
-    return ui::Metrics::tintColor();
-}
-
-} // namespace
-
-namespace {
-
-const gallery::Registrar tabScenes[] = {
-    {"shell_overview", [] { return shell(0); }}, {"shell_food", [] { return shell(1); }},
-    {"shell_exercise", [] { return shell(2); }}, {"shell_weight", [] { return shell(3); }},
-    {"shell_profile", [] { return shell(4); }},
-};
-
-} // namespace
-
-QUORVEL_GALLERY_SCENE("shell_welcome") {
+std::unique_ptr<QWidget> welcome() {
     auto screen = shell(0);
     auto* notice = new ui::AlertView("PLEASE READ!", WelcomeCounter::message(), "OK");
     notice->showIn(screen.get());
@@ -49,7 +19,7 @@ QUORVEL_GALLERY_SCENE("shell_welcome") {
 }
 
 // The two kinds of segmented control the screens use: in a tinted bar and plain on a panel.
-QUORVEL_GALLERY_SCENE("segmented_control") {
+std::unique_ptr<QWidget> segmentedControls() {
     auto screen = std::make_unique<QWidget>();
     screen->setFixedSize(320, 140);
     screen->setAutoFillBackground(true);
@@ -58,10 +28,10 @@ QUORVEL_GALLERY_SCENE("segmented_control") {
     screen->setPalette(palette);
     auto* bar = new ui::Toolbar(screen.get());
     bar->setGeometry(0, 0, 320, ui::Toolbar::kHeight);
-    bar->setTintColor(tint());
+    bar->setTintColor(ui::Metrics::tintColor());
     auto* monthDay = new ui::SegmentedControl({"Month", "Day"});
     monthDay->setSegmentedControlStyle(ui::SegmentedControl::Style::Bar);
-    monthDay->setTintColor(tint());
+    monthDay->setTintColor(ui::Metrics::tintColor());
     monthDay->resize(136, 30);
     monthDay->setSelectedSegmentIndex(1);
     bar->setItems({ui::BarButtonItem::flexibleSpace(), ui::BarButtonItem::withCustomView(monthDay),
@@ -73,3 +43,12 @@ QUORVEL_GALLERY_SCENE("segmented_control") {
     meals->setGeometry(10, 62, 300, 44);
     return screen;
 }
+
+const gallery::Registrar shellScenes[] = {
+    {"shell_overview", [] { return shell(0); }}, {"shell_food", [] { return shell(1); }},
+    {"shell_exercise", [] { return shell(2); }}, {"shell_weight", [] { return shell(3); }},
+    {"shell_profile", [] { return shell(4); }},  {"shell_welcome", welcome},
+    {"segmented_control", segmentedControls},
+};
+
+} // namespace

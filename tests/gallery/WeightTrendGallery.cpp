@@ -5,53 +5,33 @@
 #include "core/settings/UDefUtil.h"
 #include "screens/weight/TrendView.h"
 #include "screens/weight/WeightController.h"
-#include "ui/NavigationController.h"
-#include "ui/TabBarController.h"
-
-#include <QApplication>
 
 namespace {
 
-// The Weight tab's trend over the ten-year diary that ends on the gallery's day, in a range.
-std::unique_ptr<QWidget> trendScene(TrendView::Range range, bool kilograms, bool diary = true) {
+using Range = TrendView::Range;
+
+// The Weight tab's trend in a range over the ten-year diary that ends on the gallery's day, or
+// over an empty diary.
+std::unique_ptr<QWidget> trend(Range range, bool kilograms, bool diary = true) {
     if (diary)
-        DiaryGenerator::fill(10, 20261206, QDate(2026, 12, 6));
+        DiaryGenerator::fill(10, 20261206, gallery::december(6).date());
     UDefUtil::setUserDefFloat(76000.0f, SettingsKeys::goalWeight);
     UDefUtil::setUserDefBool(!kilograms, SettingsKeys::weightInPounds);
-    std::unique_ptr<QWidget> phone = gallery::shell(3);
-    auto* tabs = phone->findChild<ui::TabBarController*>();
-    auto* nav = qobject_cast<ui::NavigationController*>(tabs->selectedViewController());
-    auto* weight = qobject_cast<WeightController*>(nav->viewControllers().first());
-    phone->show();
-    QApplication::processEvents();
+    gallery::Phone phone(3);
+    auto* weight = phone.root<WeightController>();
     weight->setSelectedIndex(2);
     weight->trendView()->setRange(range);
-    QApplication::processEvents();
-    return phone;
+    gui::settle();
+    return phone.take();
 }
+
+const gallery::Registrar trendScenes[] = {
+    {"weight_trend_month", [] { return trend(Range::OneMonth, false); }},
+    {"weight_trend_quarter", [] { return trend(Range::ThreeMonths, false); }},
+    {"weight_trend_year", [] { return trend(Range::OneYear, false); }},
+    {"weight_trend_all_pounds", [] { return trend(Range::All, false); }},
+    {"weight_trend_all_kilograms", [] { return trend(Range::All, true); }},
+    {"weight_trend_empty", [] { return trend(Range::OneMonth, true, false); }},
+};
 
 } // namespace
-
-QUORVEL_GALLERY_SCENE("weight_trend_month") {
-    return trendScene(TrendView::Range::OneMonth, false);
-}
-
-QUORVEL_GALLERY_SCENE("weight_trend_quarter") {
-    return trendScene(TrendView::Range::ThreeMonths, false);
-}
-
-QUORVEL_GALLERY_SCENE("weight_trend_year") {
-    return trendScene(TrendView::Range::OneYear, false);
-}
-
-QUORVEL_GALLERY_SCENE("weight_trend_all_pounds") {
-    return trendScene(TrendView::Range::All, false);
-}
-
-QUORVEL_GALLERY_SCENE("weight_trend_all_kilograms") {
-    return trendScene(TrendView::Range::All, true);
-}
-
-QUORVEL_GALLERY_SCENE("weight_trend_empty") {
-    return trendScene(TrendView::Range::OneMonth, true, false);
-}
