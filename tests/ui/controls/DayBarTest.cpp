@@ -1,5 +1,6 @@
 #include "support/TestEnv.h"
 
+#include "support/Dates.h"
 #include "support/ScopedTimeZone.h"
 #include "ui/Label.h"
 #include "ui/controls/DayBar.h"
@@ -8,10 +9,6 @@
 #include <QTest>
 
 namespace {
-
-QDateTime at(int y, int m, int d, int h = 8) {
-    return QDateTime(QDate(y, m, d), QTime(h, 0));
-}
 
 TEST(DayBarTest, ArrowsStepWholeCalendarDaysOverBothClockChanges) {
     ScopedTimeZone tz("America/New_York");
@@ -25,15 +22,15 @@ TEST(DayBarTest, ArrowsStepWholeCalendarDaysOverBothClockChanges) {
     };
 
     // The 25-hour night of 1 November, then the 23-hour night of 8 March.
-    bar.setDate(at(2026, 10, 31));
+    bar.setDate(at(2026, 10, 31, 8));
     press(bar.plusButton(), 2);
-    EXPECT_EQ(bar.date(), at(2026, 11, 2));
+    EXPECT_EQ(bar.date(), at(2026, 11, 2, 8));
     press(bar.minusButton(), 1);
     EXPECT_EQ(bar.label()->text(), "November 1, 2026");
     bar.setDate(at(2026, 3, 7, 0));
     press(bar.plusButton(), 2);
     press(bar.minusButton(), 1);
-    EXPECT_EQ(told, QList<QDateTime>({at(2026, 11, 1), at(2026, 11, 2), at(2026, 11, 1),
+    EXPECT_EQ(told, QList<QDateTime>({at(2026, 11, 1, 8), at(2026, 11, 2, 8), at(2026, 11, 1, 8),
                                       at(2026, 3, 8, 0), at(2026, 3, 9, 0), at(2026, 3, 8, 0)}));
 
     // Without a date the bar says so and the arrows do nothing; an entry's bar has none.
