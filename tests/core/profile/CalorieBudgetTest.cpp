@@ -90,7 +90,6 @@ TEST_F(CalorieBudgetTest, AllowanceTexts) {
     EXPECT_EQ(UDefUtil::getUserDefFloat(SettingsKeys::allowedCalories, 0), 1588.0f);
     EXPECT_EQ(CalorieBudget::adjustment(), 200.0f);
     EXPECT_EQ(CalorieBudget::effectiveAllowance(), 1788.0f);
-    EXPECT_EQ(CalorieBudget::allowanceText(), "1788/+200");
 }
 
 TEST_F(CalorieBudgetTest, DaysToGoalAndPlanTexts) {
