@@ -4,6 +4,7 @@
 #include "core/catalogue/NutritionInfoDbo.h"
 #include "core/db/QVUtil.h"
 #include "core/weight/WeightDataStore.h"
+#include "support/RawDatabase.h"
 
 #include <cmath>
 
@@ -69,4 +70,8 @@ void storeExercise(const QString& dateText, int itemId, float calories, const QS
 
 qint64 weigh(const QDateTime& at, const QString& kilos, const QString& note) {
     return WeightDataStore::insertWeighing(QString::number(at.toSecsSinceEpoch()), kilos, note);
+}
+
+QString diary(const QString& sql) {
+    return RawDatabase::user(QStringLiteral("common.db")).text(sql);
 }

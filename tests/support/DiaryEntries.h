@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 // Diary entries made the way the entry screens make them, not yet saved: save them with
 // saved(...) or entry->save().
@@ -37,3 +38,14 @@ void storeExercise(const QString& dateText, int itemId, float calories,
 
 // A weighing stored as the weight editor stores it (seconds, kilograms as text); its row id.
 qint64 weigh(const QDateTime& at, const QString& kilos, const QString& note = {});
+
+// The days of a food or exercise day list as ISO dates ("2026-12-06").
+template <class DayList> QStringList daysOf(const DayList& list) {
+    QStringList days;
+    for (const auto& day : list)
+        days.append(day->date().date().toString(Qt::ISODate));
+    return days;
+}
+
+// The first row of a query on the user's diary file, as SQLite prints it.
+QString diary(const QString& sql);

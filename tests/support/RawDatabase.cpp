@@ -55,14 +55,6 @@ std::shared_ptr<void> RawDatabase::lockWrites() const {
     });
 }
 
-void RawDatabase::copySchemaFrom(const RawDatabase& other) const {
-    QString script;
-    for (const Row& row : other.rows(QStringLiteral(
-             "select sql from sqlite_master where sql is not null order by type desc")))
-        script += row[0].toString() + u';';
-    exec(script);
-}
-
 void RawDatabase::each(const QString& sql, const QStringList& params,
                        const std::function<void(sqlite3_stmt*)>& row) const {
     if (!db_)

@@ -26,8 +26,6 @@ public:
 
     // Runs one or more statements in one transaction (one file sync, not one a statement).
     void exec(const QString& script) const;
-    // Makes the tables and indexes of another database here.
-    void copySchemaFrom(const RawDatabase& other) const;
 
     using Row = std::vector<QVariant>;
     // Column values come back typed: qint64, double, QString or a null QVariant.

@@ -65,12 +65,13 @@ QString exerciseRows() {
                     "insert into exercise_intensity values (%1, 1, 4);");
 }
 
-// A new file with the tables of the built one of that name, filled by the rows.
+// A new file with the tables and indexes of the built one of that name, filled by the rows.
 void write(const QString& dir, const QString& name, const QString& rows) {
-    const RawDatabase db = RawDatabase::file(dir + "/" + name);
-    db.copySchemaFrom(RawDatabase::shipped(name));
-    if (!rows.isEmpty())
-        db.exec(rows);
+    QString script;
+    for (const auto& row : RawDatabase::shipped(name).rows(QStringLiteral(
+             "select sql from sqlite_master where sql is not null order by type desc")))
+        script += row[0].toString() + u';';
+    RawDatabase::file(dir + "/" + name).exec(script + rows);
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "support/TestEnv.h"
 
 #include <QRegularExpression>
-#include <QSet>
 #include <algorithm>
 
 // What a person sees of the shipped catalogues: names that read as written, restaurant lists
@@ -63,6 +62,7 @@ TEST_F(ShippedNamesAndSearchTest, RestaurantItemsLeadWithTheItemAndSpreadOverThe
                                            .value("items")
                                            .size()))
                 << restaurant.name.toStdString();
+            EXPECT_GT(count, 0) << restaurant.name.toStdString();
             if (count > 10) {
                 EXPECT_GT(letters, 1) << restaurant.name.toStdString();
             }
@@ -78,19 +78,8 @@ TEST_F(ShippedNamesAndSearchTest, WordsInAnyOrderFindWhatWasMeant) {
                name.contains("roasted");
     });
     EXPECT_TRUE(roasted) << breast.mid(0, 20).join(" | ").toStdString();
-    // The joined words' own matches stay first.
-    const QStringList joined = foodSearch("chickenbreast");
-    EXPECT_EQ(breast.mid(0, joined.size()), joined);
-    EXPECT_GT(breast.size(), joined.size());
 
     const auto running = ExerciseDbo::searchExerciseUsingTemplate("6 mph running", 0);
     ASSERT_TRUE(running.has_value());
     EXPECT_EQ(running->first().name, "Running, 6 mph (10 min/mile)");
-    // Commas typed are kept: the text as typed first, then whatever holds both words.
-    const auto walking = ExerciseDbo::searchExerciseUsingTemplate("Walking, 3", 0);
-    ASSERT_TRUE(walking.has_value() && !walking->isEmpty());
-    EXPECT_TRUE(walking->first().name.contains("Walking, 3"));
-    for (const ExerciseDbo& item : *walking)
-        EXPECT_TRUE(item.name.contains("walking", Qt::CaseInsensitive) && item.name.contains('3'))
-            << item.name.toStdString();
 }

@@ -82,7 +82,6 @@ TEST_F(NavigationControllerTest, TheBarFollowsTheShownItemAndItsOwnButtonsReplac
     // Buttons are found by their titles, also after a title change.
     save->setTitle("Done");
     EXPECT_EQ(bar->findChild<QAbstractButton*>("Save"), nullptr);
-    EXPECT_GT(bar->rightButton()->x(), 320 / 2);
 
     // A disabled button ignores clicks; enabling it again works.
     save->setEnabled(false);

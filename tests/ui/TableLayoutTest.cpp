@@ -29,19 +29,12 @@ TEST(TableLayoutTest, StacksSectionsAndFindsRowsButNothingOverHeadersOrFooters) 
     // A window ending exactly where a row starts does not include it.
     EXPECT_TRUE(layout.rowsIn(0, 20).empty());
     EXPECT_TRUE(layout.rowsIn(300, 400).empty());
-}
 
-TEST(TableLayoutTest, EmptySectionsSharingATopDoNotHideTheNextRowsAndLongListsStayExact) {
+    // Empty sections sharing a top do not hide the rows of the next one.
     TableLayout empty;
     empty.addSection(0, {}, 0);
     empty.addSection(0, {}, 0);
     empty.addSection(0, {30}, 0);
     EXPECT_EQ(empty.rowAt(0), (IndexPath{2, 0}));
     EXPECT_EQ(empty.rowsIn(0, 10), std::vector<IndexPath>{(IndexPath{2, 0})});
-
-    TableLayout longList;
-    longList.addSection(22, std::vector<int>(7000, 44), 0);
-    EXPECT_EQ(longList.contentHeight(), 22 + 7000 * 44);
-    EXPECT_EQ(longList.rowAt(22 + 6999 * 44 + 43), (IndexPath{0, 6999}));
-    EXPECT_EQ(longList.rowsIn(22 + 5000 * 44, 22 + 5000 * 44 + 367).size(), 9u);
 }

@@ -3,7 +3,6 @@
 #include "core/diary/SavedExerciseDbo.h"
 #include "support/Dates.h"
 #include "support/DiaryEntries.h"
-#include "support/RawDatabase.h"
 #include "support/SampleCatalogues.h"
 
 namespace {
@@ -13,17 +12,6 @@ const QDateTime today = at(2026, 3, 7);
 // A sample exercise done today.
 SavedExercisePtr done(int itemId, int minutes, float burnRate, float calories) {
     return exerciseEntry(itemId, today, minutes, burnRate, calories);
-}
-
-QStringList daysOf(const ExerciseDayList& list) {
-    QStringList days;
-    for (const auto& day : list)
-        days.append(day->date().date().toString(Qt::ISODate));
-    return days;
-}
-
-QString diary(const QString& sql) {
-    return RawDatabase::user("common.db").text(sql);
 }
 
 } // namespace
@@ -45,9 +33,7 @@ TEST_F(ExerciseDiaryTest, TextsShowTheDurationTheBurnRateFigureAndTheCorrection)
     EXPECT_EQ(done(100, 30, 480, 240)->caloriesString(), "240");
     EXPECT_EQ(done(100, 30, 480, 240)->caloriesDiffString(), "");
     EXPECT_EQ(done(100, 30, 480, 265)->caloriesDiffString(), "(+25)");
-    EXPECT_EQ(done(100, 30, 480, 265)->caloriesDiffColor(), (QVColor{0, 102, 0}));
     EXPECT_EQ(done(100, 30, 480, 230)->caloriesDiffString(), "(-10)");
-    EXPECT_EQ(done(100, 30, 480, 230)->caloriesDiffColor(), (QVColor{255, 0, 0}));
     EXPECT_EQ(done(100, 0, 480, 240)->caloriesString(), "");
     EXPECT_FLOAT_EQ(done(100, 30, 480, 99.5f)->calories(), 100.0f);
 

@@ -10,17 +10,6 @@
 #include "support/ScopedTimeZone.h"
 #include "support/TestEnv.h"
 
-namespace {
-
-QStringList daysOf(const FoodDayList& list) {
-    QStringList days;
-    for (const auto& day : list)
-        days.append(day->date().date().toString(Qt::ISODate));
-    return days;
-}
-
-} // namespace
-
 class FoodDayInfoTest : public QuorvelTest {
 protected:
     void SetUp() override {

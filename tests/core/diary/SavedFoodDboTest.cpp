@@ -2,7 +2,6 @@
 #include "core/diary/FoodDayInfo.h"
 #include "support/Dates.h"
 #include "support/DiaryEntries.h"
-#include "support/RawDatabase.h"
 #include "support/SampleCatalogues.h"
 
 #include <cmath>
@@ -14,10 +13,6 @@ const QDateTime day = at(2026, 12, 6);
 // Portions of a sample food at lunch, with the figures changed by hand by the extra amounts.
 SavedFoodPtr lunch(int itemId, float portions, float extraCalories = 0, float extraPoints = 0) {
     return catalogueFood(itemId, day, 1, portions, extraCalories, extraPoints);
-}
-
-QString diary(const QString& sql) {
-    return RawDatabase::user("common.db").text(sql);
 }
 
 } // namespace

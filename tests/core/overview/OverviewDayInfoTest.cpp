@@ -82,17 +82,13 @@ TEST_F(OverviewDayInfoTest, ReplacingADiaryDayReleasesTheOldLink) {
     const FoodDayPtr first = FoodDayInfo::getFoodOn(at(2026, 5, 12));
     const FoodDayPtr second = FoodDayInfo::getFoodOn(at(2026, 5, 13));
     ASSERT_TRUE(first && second);
-    {
-        OverviewDayInfo day;
-        day.setFoodInfo(first);
-        day.setFoodInfo(second);
-        EXPECT_EQ(first->overview(), nullptr);
-        EXPECT_EQ(second->overview(), &day);
-        EXPECT_EQ(day.consumed(), 400.0f);
-        day.setFoodInfo(nullptr);
-        EXPECT_EQ(second->overview(), nullptr);
-        EXPECT_EQ(day.consumed(), 0.0f);
-        day.setFoodInfo(first);
-    }
+    OverviewDayInfo day;
+    day.setFoodInfo(first);
+    day.setFoodInfo(second);
     EXPECT_EQ(first->overview(), nullptr);
+    EXPECT_EQ(second->overview(), &day);
+    EXPECT_EQ(day.consumed(), 400.0f);
+    day.setFoodInfo(nullptr);
+    EXPECT_EQ(second->overview(), nullptr);
+    EXPECT_EQ(day.consumed(), 0.0f);
 }

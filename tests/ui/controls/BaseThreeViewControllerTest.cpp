@@ -5,7 +5,6 @@
 #include "support/gui/Gui.h"
 #include "ui/Label.h"
 #include "ui/SegmentedControl.h"
-#include "ui/ViewLookupException.h"
 #include "ui/controls/BaseThreeViewController.h"
 #include "ui/controls/DateButton.h"
 #include "ui/controls/MonthView.h"
@@ -99,10 +98,7 @@ TEST_F(BaseThreeViewControllerTest, DataAreaFollowsTheCalendarsHeight) {
     EXPECT_EQ(frame->dataView()->geometry(), QRect(0, 308, 320, 59));
     frame->calendar()->changeMonthTo(at(2026, 2, 1, 8)); // four rows
     EXPECT_EQ(frame->dataView()->geometry(), QRect(0, 220, 320, 147));
-
     EXPECT_EQ(frame->getSubviewOf(0, BaseThreeViewController::CalendarTag), frame->calendar());
-    EXPECT_THROW(frame->getSubviewOf(0, BaseThreeViewController::DayBarTag),
-                 ui::ViewLookupException);
 }
 
 } // namespace

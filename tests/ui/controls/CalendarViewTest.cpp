@@ -61,12 +61,10 @@ protected:
 TEST_F(CalendarViewTest, GridRowsFollowTheMonthsFirstAndLastWeekdayWithGreyDaysAround) {
     build(at(2015, 2, 10, 13)); // February of a common year, starting on Sunday
     EXPECT_EQ(grid()->weeksCount(), 4);
-    EXPECT_EQ(calendar->height(), 44 + 4 * 44);
     calendar->changeMonthTo(at(2015, 8, 20)); // 31 days from a Saturday
     EXPECT_EQ(grid()->weeksCount(), 6);
     EXPECT_EQ(grid()->gridButtons().front()->date(), at(2015, 7, 26, 8));
     EXPECT_EQ(grid()->gridButtons().back()->date(), at(2015, 9, 5, 8));
-    EXPECT_EQ(calendar->height(), 44 + 6 * 44);
     calendar->changeMonthTo(at(2026, 12, 6)); // from a Tuesday to a Thursday
     const std::vector<DateButton*> days = grid()->gridButtons();
     ASSERT_EQ(days.size(), 35u);
