@@ -191,9 +191,7 @@ TEST_F(AddFoodTest, EditingShowsTheEntryAndAMealChangeMovesIt) {
 
     gui::tap(screen->foodType(), screen->foodType()->segmentRect(2).center());
     click("Save");
-    EXPECT_EQ(savedRows(), "990001|2|2.5|650.0|" +
-                               ConvertUtil::float2str(entry->resultPoints()).toStdString() +
-                               "|2026-12-02 00:00:00");
+    EXPECT_EQ(savedRows(), "990001|2|2.5|650.0|15.06|2026-12-02 00:00:00");
     FoodDayPtr day = FoodDayInfo::getFoodOn(at(2026, 12, 2));
     ASSERT_NE(day, nullptr);
     EXPECT_TRUE(day->items().at(0).isEmpty());

@@ -3,7 +3,6 @@
 #include "core/base/AppVars.h"
 #include "core/base/RefresherDelegate.h"
 #include "core/diary/SavedFoodDbo.h"
-#include "core/text/ConvertUtil.h"
 #include "support/Dates.h"
 #include "support/DiaryEntries.h"
 #include "support/RawDatabase.h"
