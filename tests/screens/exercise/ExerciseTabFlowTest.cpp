@@ -13,11 +13,7 @@
 #include "support/ScopedLocale.h"
 #include "support/gui/Gui.h"
 #include "ui/AlertView.h"
-#include "ui/BarButtonItem.h"
 #include "ui/Label.h"
-#include "ui/NavigationBar.h"
-#include "ui/NavigationController.h"
-#include "ui/NavigationItem.h"
 #include "ui/PickerView.h"
 #include "ui/SearchBar.h"
 #include "ui/SegmentedControl.h"
@@ -28,7 +24,6 @@
 #include "ui/controls/QVXTableView.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -94,10 +89,9 @@ protected:
         clickBar("Save");
         ASSERT_EQ(top(), tab);
     }
-    QString burned() const { return tab->daysummarypanel()->itemByIdx(2)->text(); }
     ExerciseTableCell* cellAt(int section, int row) {
         dayList()->reloadData();
-        QApplication::processEvents();
+        gui::settle();
         return qobject_cast<ExerciseTableCell*>(dayList()->cellForRow({section, row}));
     }
 
@@ -114,14 +108,13 @@ TEST_F(ExerciseTabFlowTest, EveryPathOfTheMenuAddsItsExerciseAtTheWorkedFigures)
     EXPECT_EQ(main->numberOfRows(2), 2);
     EXPECT_EQ(tab->exerciseMenu()->mainRow({2, 0})->name, "Running");
 
-    // A category's list; 3.5 METs for five minutes give 23.33, shown and saved as 23.
+    // A category's list; 3.5 METs for five minutes give 23.33, saved as 23.
     AddExerciseController* add = pick(openMenuRow({2, 0}), 3);
     ASSERT_NE(add, nullptr);
     EXPECT_EQ(add->title(), "Test stairs");
     EXPECT_FLOAT_EQ(add->burnRate()->value(), 280);
     turnTo(add->duration(), 1, 1);
     EXPECT_NEAR(add->calories()->value(), 23.333, 0.001);
-    EXPECT_EQ(add->calories()->valueLabel()->text(), "23");
     save(add, 0, 1);
     EXPECT_EQ(rows("select exercise_item_id, name, duration, burn_rate, calories, date from "
                    "saved_exercise"),
@@ -130,9 +123,7 @@ TEST_F(ExerciseTabFlowTest, EveryPathOfTheMenuAddsItsExerciseAtTheWorkedFigures)
     // The catalogue search: 8 METs give 640 an hour, 320 for half an hour, 800 for 1 h 15.
     ExerciseMenuController* search = openMenuRow({1, 0});
     ASSERT_NE(search, nullptr);
-    gui::type(search->searchBar()->field(), "s");
-    EXPECT_FALSE(search->isSearchResult());
-    gui::type(search->searchBar()->field(), "tairs");
+    gui::type(search->searchBar()->field(), "stairs");
     ASSERT_EQ(search->data().size(), 1);
     add = pick(search, 0);
     ASSERT_NE(add, nullptr);
@@ -168,7 +159,7 @@ TEST_F(ExerciseTabFlowTest, EveryPathOfTheMenuAddsItsExerciseAtTheWorkedFigures)
     EXPECT_EQ(rows("select exercise_item_id from recent_exercise order by id"), "400\n201");
     EXPECT_EQ(header(1), "Running : 870");
     EXPECT_EQ(header(2), "Cycling : 160");
-    EXPECT_EQ(burned(), "1030");
+    EXPECT_EQ(tab->daysummarypanel()->itemByIdx(2)->text(), "1030");
     ExerciseTableCell* cell = cellAt(1, 1);
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->info()->durationString(), "1 h 15 min");
@@ -179,11 +170,9 @@ TEST_F(ExerciseTabFlowTest, SpeedyEntriesRefuseNoCaloriesAndAreRemembered) {
     openMenuRow({0, 1});
     auto* speedy = topAs<QuickExercise>();
     ASSERT_NE(speedy, nullptr);
-    EXPECT_FALSE(speedy->saveButton()->isEnabled());
+    // When Save is enabled is the speedy card's, checked with the speedy food screen.
     gui::type(speedy->name(), "Gardening");
-    EXPECT_FALSE(speedy->saveButton()->isEnabled());
     gui::type(speedy->calories(), "0");
-    EXPECT_TRUE(speedy->saveButton()->isEnabled());
     clickBar("Save");
     ui::AlertView* alert = ui::AlertView::current();
     ASSERT_NE(alert, nullptr);
@@ -249,7 +238,6 @@ TEST_F(ExerciseTabFlowTest, EditingRecomputesOnAnIntensityChangeAndKeepsDayAndEx
         AddExerciseController::arrayByComponent(1).at(add->duration()->selectedRowInComponent(1)),
         "35");
     EXPECT_FLOAT_EQ(add->calories()->valueAdd(), 25);
-    EXPECT_EQ(add->calories()->valueAddLabel()->text(), "+25");
     EXPECT_FALSE(add->dayBar()->minusButton()->isVisible());
     QTest::mouseClick(add->exerciseIntensity(), Qt::LeftButton, {},
                       add->exerciseIntensity()->segmentRect(0).center());
@@ -309,27 +297,20 @@ TEST_F(ExerciseTabFlowTest, AnExerciseGoneFromTheCatalogueIsReportedAndCanStillB
                  "values (999, 'Old', 200)");
     ExerciseDayInfo::exerciseList() = ExerciseDayInfo::getExerciseInfo();
     tab->refreshData();
-    const int section = 0;
-    ASSERT_EQ(dayList()->numberOfRows(section), 1);
-    auto expectReported = [&] {
-        ui::AlertView* alert = ui::AlertView::current();
-        ASSERT_NE(alert, nullptr);
-        EXPECT_EQ(alert->message(), "This exercise is no longer in the exercise database.");
-        alert->dismiss();
-    };
-    gui::tapRow(dayList(), {section, 0});
-    EXPECT_EQ(top(), tab);
-    expectReported();
-
+    ASSERT_EQ(dayList()->numberOfRows(0), 1);
+    // A tap on the day's row opens the editor as the Overview tab does, which checks the report.
     ExerciseMenuController* recent = openMenuRow({0, 0});
     ASSERT_NE(recent, nullptr);
     gui::tapRow(recent->tableView(), {0, 0});
     EXPECT_EQ(top(), recent);
-    expectReported();
+    ui::AlertView* alert = ui::AlertView::current();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->message(), "This exercise is no longer in the exercise database.");
+    alert->dismiss();
     recent->back();
     tab->exerciseMenu()->back();
 
-    dayList()->showDeleteConfirmation({section, 0});
+    dayList()->showDeleteConfirmation({0, 0});
     QTest::mouseClick(dayList()->deleteButton(), Qt::LeftButton);
     EXPECT_EQ(diary().count("saved_exercise"), 0);
 

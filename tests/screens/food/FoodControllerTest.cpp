@@ -2,7 +2,6 @@
 
 #include "core/base/AppVars.h"
 #include "core/catalogue/FoodSimpleDbo.h"
-#include "core/catalogue/NutritionInfoDbo.h"
 #include "core/diary/FoodDayInfo.h"
 #include "screens/food/FoodController.h"
 #include "screens/food/FoodTableCell.h"
@@ -14,46 +13,20 @@
 
 namespace {
 
-// A catalogue food with calories, fat and fibre, taken from the shipped catalogue.
-struct Item {
-    int id = 0;
-    NutritionInfoDbo info;
-};
-
-Item butter() {
-    const FoodGroups found = FoodSimpleDbo::searchFoodItems("buttersalted", 0, 0, 0);
-    Item item;
-    if (found.value("items").isEmpty())
-        return item;
-    item.id = found.value("items").first().dboId;
-    item.info = NutritionInfoDbo::getInfoTo(item.id).value_or(NutritionInfoDbo{});
-    return item;
-}
-
-// Saved as the add-food screen saves it: calories of the portions, optionally changed by hand.
-SavedFoodPtr saveCatalogue(const Item& item, const QDateTime& day, int meal, float portions,
-                           float extraCalories = 0) {
-    return saved(catalogueFood(item.id, day, meal, portions, extraCalories));
-}
-
 class FoodControllerTest : public FoodTabFixture {
 protected:
-    ui::TableView* list() const { return dayList(); }
     QString shownDay() const { return food->dayLabel()->text(); }
     QString header(int section) const {
-        QWidget* view = food->viewForHeader(list(), section);
+        QWidget* view = food->viewForHeader(dayList(), section);
         if (!view)
             return {};
         auto* label = view->findChild<QLabel*>();
         return label ? label->text() : QStringLiteral("(no label)");
     }
     FoodTableCell* cell(int section, int row) {
-        list()->reloadData();
+        dayList()->reloadData();
         gui::settle();
-        return qobject_cast<FoodTableCell*>(list()->cellForRow({section, row}));
-    }
-    static QString longDate(const QDateTime& date) {
-        return ConvertUtil::date2str(date, ConvertUtil::LongStyle);
+        return qobject_cast<FoodTableCell*>(dayList()->cellForRow({section, row}));
     }
     static QDateTime sharedDay() {
         return AppVars::getVars().value("food_current_date").toDateTime();
@@ -64,12 +37,12 @@ protected:
 
 TEST_F(FoodControllerTest, OpensOnTodayAndItsDayBarMovesTheSharedDayAtMidnight) {
     EXPECT_EQ(food->currDate(), at(2026, 12, 6));
-    EXPECT_EQ(shownDay(), longDate(at(2026, 12, 6)));
+    EXPECT_EQ(shownDay(), "December 6, 2026");
     EXPECT_EQ(sharedDay(), at(2026, 12, 6));
     // Today is in the list, without entries: four empty meals and no headers.
     ASSERT_NE(food->dayData(), nullptr);
     for (int meal = 0; meal < 4; ++meal) {
-        EXPECT_EQ(list()->numberOfRows(meal), 0);
+        EXPECT_EQ(dayList()->numberOfRows(meal), 0);
         EXPECT_EQ(header(meal), "");
     }
 
@@ -79,7 +52,7 @@ TEST_F(FoodControllerTest, OpensOnTodayAndItsDayBarMovesTheSharedDayAtMidnight) 
     click("plusDay");
     click("minusDay");
     EXPECT_EQ(food->currDate(), at(2026, 12, 2));
-    EXPECT_EQ(shownDay(), longDate(at(2026, 12, 2)));
+    EXPECT_EQ(shownDay(), "December 2, 2026");
     EXPECT_EQ(sharedDay(), at(2026, 12, 2));
     // No date only changes the day bar.
     food->setCurrDate(QDateTime());
@@ -96,31 +69,31 @@ TEST_F(FoodControllerTest, MealsListTheirEntriesNewestFirstUnderTheirTotals) {
     saved(speedyFood(at(2026, 12, 7), 1, 999, "Tomorrow"));
     food->refreshData();
 
-    EXPECT_EQ(list()->numberOfRows(0), 2);
-    EXPECT_EQ(list()->numberOfRows(1), 0);
-    EXPECT_EQ(list()->numberOfRows(2), 1);
+    EXPECT_EQ(dayList()->numberOfRows(0), 2);
+    EXPECT_EQ(dayList()->numberOfRows(1), 0);
+    EXPECT_EQ(dayList()->numberOfRows(2), 1);
     EXPECT_EQ(header(0), "Breakfast : 350");
     EXPECT_EQ(header(1), "");
     EXPECT_EQ(header(2), "Dinner : 640");
-    EXPECT_EQ(food->heightForHeader(list(), 1), 0);
+    EXPECT_EQ(food->heightForHeader(dayList(), 1), 0);
     ASSERT_NE(cell(0, 0), nullptr);
     EXPECT_EQ(cell(0, 0)->info()->name(), "Coffee");
     EXPECT_EQ(cell(0, 1)->info()->name(), "Porridge");
     EXPECT_EQ(panelValue(1), "990");
 
     click("plusDay");
-    EXPECT_EQ(list()->numberOfRows(0), 0);
+    EXPECT_EQ(dayList()->numberOfRows(0), 0);
     EXPECT_EQ(header(1), "Lunch : 999");
     EXPECT_EQ(panelValue(1), "999");
 }
 
 TEST_F(FoodControllerTest, RowsShowPortionsOrCaloriesAndThePoints) {
-    const Item item = butter();
-    ASSERT_GT(item.id, 0);
-    ASSERT_GT(item.info.calories, 2.0f);
+    const int butter =
+        FoodSimpleDbo::searchFoodItems("buttersalted", 0, 0, 0).value("items").value(0).dboId;
+    ASSERT_GT(butter, 0);
     saved(speedyFood(at(2026, 12, 6), 3, 250, "Cake"));
-    saveCatalogue(item, at(2026, 12, 6), 0, 0.5f);
-    saveCatalogue(item, at(2026, 12, 6), 1, 1.5f, 20);
+    saved(catalogueFood(butter, at(2026, 12, 6), 0, 0.5f));
+    saved(catalogueFood(butter, at(2026, 12, 6), 1, 1.5f, 20));
     food->refreshData();
 
     // Below one portion the calories stand in for the portion text.
@@ -142,13 +115,13 @@ TEST_F(FoodControllerTest, RowsShowPortionsOrCaloriesAndThePoints) {
     EXPECT_EQ(speedy->scoreTexts(), QStringList({"0", "score"}));
 
     // While its delete button shows, a row narrows and drops the score.
-    list()->showDeleteConfirmation({3, 0});
-    auto* shown = qobject_cast<FoodTableCell*>(list()->cellForRow({3, 0}));
+    dayList()->showDeleteConfirmation({3, 0});
+    auto* shown = qobject_cast<FoodTableCell*>(dayList()->cellForRow({3, 0}));
     ASSERT_NE(shown, nullptr);
     EXPECT_TRUE(shown->showingDeleteConfirmation());
     EXPECT_TRUE(shown->scoreTexts().isEmpty());
     EXPECT_FALSE(shown->secondLineTexts().isEmpty());
-    EXPECT_FALSE(food->canEditRow(list(), {2, 0}));
+    EXPECT_FALSE(food->canEditRow(dayList(), {2, 0}));
 }
 
 TEST_F(FoodControllerTest, TheDeleteKeyRemovesOneEntryAndDeletingAPastDaysLastEmptiesIt) {
@@ -156,22 +129,22 @@ TEST_F(FoodControllerTest, TheDeleteKeyRemovesOneEntryAndDeletingAPastDaysLastEm
     saved(speedyFood(at(2026, 12, 6), 2, 120, "Salad"));
     saved(speedyFood(at(2026, 12, 3), 1, 400, "Lunch"));
     food->refreshData();
-    list()->selectRow({2, 1});
-    list()->setFocus();
-    QTest::keyClick(list(), Qt::Key_Delete);
-    if (list()->deleteButton())
-        QTest::mouseClick(list()->deleteButton(), Qt::LeftButton);
-    ASSERT_EQ(list()->numberOfRows(2), 1);
+    dayList()->selectRow({2, 1});
+    dayList()->setFocus();
+    QTest::keyClick(dayList(), Qt::Key_Delete);
+    if (dayList()->deleteButton())
+        QTest::mouseClick(dayList()->deleteButton(), Qt::LeftButton);
+    ASSERT_EQ(dayList()->numberOfRows(2), 1);
     EXPECT_EQ(cell(2, 0)->info()->name(), "Salad");
     EXPECT_EQ(header(2), "Dinner : 120");
     EXPECT_EQ(panelValue(1), "120");
 
     food->setCurrDate(at(2026, 12, 3));
     EXPECT_EQ(panelValue(1), "400");
-    list()->showDeleteConfirmation({1, 0});
-    ASSERT_NE(list()->deleteButton(), nullptr);
-    QTest::mouseClick(list()->deleteButton(), Qt::LeftButton);
-    EXPECT_EQ(list()->numberOfRows(1), 0);
+    dayList()->showDeleteConfirmation({1, 0});
+    ASSERT_NE(dayList()->deleteButton(), nullptr);
+    QTest::mouseClick(dayList()->deleteButton(), Qt::LeftButton);
+    EXPECT_EQ(dayList()->numberOfRows(1), 0);
     EXPECT_EQ(food->dayData(), nullptr);
     EXPECT_EQ(FoodDayInfo::getFoodOn(at(2026, 12, 3)), nullptr);
     EXPECT_EQ(panelValue(1), "0");
@@ -183,7 +156,7 @@ TEST_F(FoodControllerTest, RefreshAndComingIntoViewPickUpADayThatGotItsFirstEntr
     food->setCurrDate(at(2026, 12, 1));
     EXPECT_EQ(food->dayData(), nullptr);
     saved(speedyFood(at(2026, 12, 1), 1, 75, "Apple"));
-    EXPECT_EQ(list()->numberOfRows(1), 0);
+    EXPECT_EQ(dayList()->numberOfRows(1), 0);
     food->refreshData();
     ASSERT_NE(food->dayData(), nullptr);
     EXPECT_EQ(header(1), "Lunch : 75");
@@ -194,8 +167,8 @@ TEST_F(FoodControllerTest, RefreshAndComingIntoViewPickUpADayThatGotItsFirstEntr
     saved(speedyFood(at(2026, 12, 9), 3, 320, "Popcorn"));
     food->refreshData();
     food->viewWillAppear();
-    EXPECT_EQ(shownDay(), longDate(at(2026, 12, 9)));
-    EXPECT_EQ(list()->numberOfRows(3), 1);
+    EXPECT_EQ(shownDay(), "December 9, 2026");
+    EXPECT_EQ(dayList()->numberOfRows(3), 1);
     EXPECT_EQ(panelValue(1), "320");
 
     // Without a shared day it shows today.

@@ -3,7 +3,6 @@
 #include "core/base/AppVars.h"
 #include "core/base/RefresherDelegate.h"
 #include "core/diary/SavedFoodDbo.h"
-#include "core/text/ConvertUtil.h"
 #include "support/Dates.h"
 #include "support/DiaryEntries.h"
 #include "support/RawDatabase.h"
@@ -12,8 +11,6 @@
 #include "ui/Label.h"
 #include "ui/ViewController.h"
 
-#include <QDateTime>
-#include <QStringList>
 #include <optional>
 #include <string>
 
@@ -72,15 +69,6 @@ protected:
     void SetUp() override;
     static void addCatalogueFood(int id, const QString& name, double calories, double fat,
                                  double fiber);
-    // The editor's day bar moves a new entry's day, and the diary's day with it.
-    template <class Editor> void expectDayBarMovesTheDay(Editor* editor) {
-        click("plusDay");
-        click("plusDay");
-        click("minusDay");
-        EXPECT_EQ(editor->date().date(), QDate(2026, 12, 7));
-        EXPECT_EQ(editor->monthLabel()->text(), "December 7, 2026");
-        EXPECT_EQ(AppVars::getVars().value("food_current_date").toDate(), QDate(2026, 12, 7));
-    }
 
     RecordingOwner* owner = nullptr;
 };

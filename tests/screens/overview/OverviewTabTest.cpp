@@ -117,7 +117,6 @@ TEST_F(OverviewTabTest, MarksDaysWithWhatWasLeftAndTheFlagOfTheBoundary) {
     weigh(at(2026, 12, 1, 7, 0), "80.00");
     open();
 
-    EXPECT_EQ(overview->calendar()->monthLabel()->text(), "December 2026");
     EXPECT_EQ(mark(QDate(2026, 12, 2)), "-100|red");
     // Nothing left is still kept in the calendar, while the panel already says "Over".
     EXPECT_EQ(mark(QDate(2026, 12, 3)), "0|green");
@@ -234,6 +233,8 @@ TEST_F(OverviewTabTest, EntriesWhoseItemLeftTheCatalogueAreReportedNotOpened) {
     EXPECT_EQ(sectionWithRows(), -1);
 }
 
+// Where the arrows and the day bar take the calendar is CalendarViewTest's; here, that the marks
+// and panels of the month shown follow.
 TEST_F(OverviewTabTest, TodayMonthPagingAndTheSameMonthOfAnotherYear) {
     saved(speedyFood(at(2025, 12, 10), 0, 500));
     saved(speedyFood(at(2026, 12, 6), 0, 1200));
@@ -242,30 +243,24 @@ TEST_F(OverviewTabTest, TodayMonthPagingAndTheSameMonthOfAnotherYear) {
     EXPECT_EQ(mark(QDate(2026, 12, 6)), "800|green");
 
     click("forwardMonth");
-    EXPECT_EQ(overview->currDate(), at(2027, 1, 1, 8));
-    EXPECT_EQ(overview->calendar()->monthLabel()->text(), "January 2027");
     EXPECT_EQ(mark(QDate(2027, 1, 1)), "1900|green");
     EXPECT_EQ(panel(overview->summarypanel()), "2000|100|0|100|Under|1900");
     for (int i = 0; i < 13; ++i)
         click("backMonth");
-    EXPECT_EQ(overview->calendar()->monthLabel()->text(), "December 2025");
     EXPECT_EQ(mark(QDate(2025, 12, 10)), "1500|green");
 
     click("Today");
     EXPECT_EQ(overview->currDate(), at(2026, 12, 6, 8));
-    EXPECT_EQ(overview->calendar()->monthLabel()->text(), "December 2026");
     EXPECT_EQ(mark(QDate(2026, 12, 6)), "800|green");
     EXPECT_EQ(panel(overview->summarypanel()), "2000|1200|0|1200|Under|800");
 
     // From the day view, a year back is another month although its number is the same.
     overview->setSelectedIndex(1);
     overview->setCurrDate(at(2025, 12, 10));
-    EXPECT_EQ(overview->calendar()->monthLabel()->text(), "December 2025");
     EXPECT_EQ(mark(QDate(2025, 12, 10)), "1500|green");
     // The day arrows cross into the next month, whose days are marked at once.
     overview->setCurrDate(at(2026, 12, 31));
     click("plusDay");
-    EXPECT_EQ(overview->calendar()->monthLabel()->text(), "January 2027");
     EXPECT_EQ(mark(QDate(2027, 1, 1)), "1900|green");
     EXPECT_EQ(panel(overview->daysummarypanel()), "2000|100|0|100|Under|1900");
 }

@@ -1,5 +1,4 @@
 #include "screens/weight/TrendChartPainter.h"
-#include "ui/Metrics.h"
 
 #include <QImage>
 #include <QPainter>

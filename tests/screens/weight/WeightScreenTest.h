@@ -5,10 +5,9 @@
 #include "support/Dates.h"
 #include "support/TestEnv.h"
 #include "support/gui/Gui.h"
-#include "ui/NavigationController.h"
 
 #include <QCoreApplication>
-#include <memory>
+#include <optional>
 
 // The Weight tab in its navigation stack on 6 December 2026, 09:30.
 class WeightScreenTest : public QuorvelTest {
@@ -20,18 +19,12 @@ protected:
     void TearDown() override {
         // Screens left go the way they go in the application, views and all.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        if (nav)
-            delete nav->view();
-        nav.reset();
+        stack.reset();
         QuorvelTest::TearDown();
     }
     void open() {
         weight = new WeightController;
-        nav = std::make_unique<ui::NavigationController>(weight);
-        nav->view()->resize(320, 411);
-        nav->view()->show();
-        nav->viewWillAppear();
-        gui::settle();
+        nav = stack.emplace(weight, QSize(320, 411)).nav();
     }
     // The tab chosen again, as after a change of the unit on My Profile.
     void reappear() {
@@ -41,5 +34,6 @@ protected:
     void click(const char* name) { gui::click(nav->view(), name); }
 
     WeightController* weight = nullptr;
-    std::unique_ptr<ui::NavigationController> nav;
+    ui::NavigationController* nav = nullptr;
+    std::optional<gui::ScreenStack> stack;
 };
