@@ -11,6 +11,7 @@
 #include "screens/exercise/Details/SelectExerciseController.h"
 #include "screens/exercise/ExerciseController.h"
 #include "ui/PickerView.h"
+#include "ui/Metrics.h"
 #include "ui/SearchBar.h"
 #include "ui/SegmentedControl.h"
 #include "ui/TableView.h"
@@ -50,7 +51,7 @@ struct ExerciseTab : gallery::Stack {
 
 // The menu as the tab pushes it, the tab bar hidden.
 struct ExerciseMenu : gallery::MenuScreen<ExerciseMenuController> {
-    ExerciseMenu() : MenuScreen(new ExerciseController, 460) {
+    ExerciseMenu() : MenuScreen(new ExerciseController, ui::Metrics::ScreenHeight) {
         root<ExerciseController>()->addNewExercise();
         gui::settle();
     }
@@ -58,7 +59,7 @@ struct ExerciseMenu : gallery::MenuScreen<ExerciseMenuController> {
 
 // An editor pushed over a bare tab, its day the gallery's.
 struct ExerciseEditor : gallery::Stack {
-    ExerciseEditor() : Stack(new ExerciseController, 460) {
+    ExerciseEditor() : Stack(new ExerciseController, ui::Metrics::ScreenHeight) {
         AppVars::getVars().insert("exercise_current_date", december(6));
     }
     // The add-exercise screen for a new entry of the exercise, or to edit the entry.

@@ -3,6 +3,7 @@
 
 #include "core/base/RefresherDelegate.h"
 #include "screens/food/Details/FoodMenuController.h"
+#include "ui/Metrics.h"
 #include "ui/SearchBar.h"
 #include "ui/TableView.h"
 
@@ -14,7 +15,7 @@ struct NoRefresh : RefresherDelegate {
 
 // The food menu pushed over a bare root, as the Food tab pushes it (the tab bar hidden).
 struct FoodMenu : gallery::MenuScreen<FoodMenuController> {
-    FoodMenu() : MenuScreen(new ui::ViewController, 460) {
+    FoodMenu() : MenuScreen(new ui::ViewController, ui::Metrics::ScreenHeight) {
         static NoRefresh refresher; // outlives every scene's menu, which keeps a pointer to it
         push(new FoodMenuController(&refresher, nav->topViewController()));
     }

@@ -35,7 +35,7 @@ Stack::Stack(ui::ViewController* root, int height) {
 
 std::unique_ptr<QWidget> shell(int tab) {
     auto screen = std::make_unique<QWidget>();
-    screen->setFixedSize(320, 460);
+    screen->setFixedSize(ui::Metrics::ScreenWidth, ui::Metrics::ScreenHeight);
     QuorvelAppDelegate delegate;
     auto* tabs = static_cast<ui::TabBarController*>(delegate.appendController());
     tabs->setParent(screen.get());
